@@ -1,0 +1,324 @@
+// ORVImpl::Load: a streaming (SAX) pass over the station file that builds records as their
+// elements arrive, so a large file never exists as a document tree in memory.
+
+#include "ElementCount.h"
+#include "LoadProgress.h"
+#include "NumberText.h"
+#include "ORVImpl.h"
+#include "TextCodec.h"
+
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <optional>
+
+namespace {
+
+constexpr std::size_t kChunkSize = 64 * 1024;
+
+// The attributes a station element may carry, by their index in the SAX attribute array.
+struct StationAttributes {
+    std::optional<std::string_view> name, loc, freq, freqRX, freqTX, modulation, usePattern,
+        comment, soundsFld, showPropGMT, workHours, days;
+
+    std::optional<std::string_view>* slotFor(std::string_view attribute)
+    {
+        static constexpr std::pair<std::string_view, std::optional<std::string_view> StationAttributes::*>
+            kNames[] = {
+                {"StName", &StationAttributes::name},
+                {"StLoc", &StationAttributes::loc},
+                {"StFreq", &StationAttributes::freq},
+                {"StFreqRX", &StationAttributes::freqRX},
+                {"StFreqTX", &StationAttributes::freqTX},
+                {"StModulation", &StationAttributes::modulation},
+                {"UsePattern", &StationAttributes::usePattern},
+                {"StComment", &StationAttributes::comment},
+                {"SoundsFld", &StationAttributes::soundsFld},
+                {"ShowPropGMT", &StationAttributes::showPropGMT},
+                {"WorkHours", &StationAttributes::workHours},
+                {"Days", &StationAttributes::days},
+            };
+        for (const auto& [known, member] : kNames) {
+            if (known == attribute)
+                return &(this->*member);
+        }
+        return nullptr;
+    }
+};
+
+std::u16string text(std::string_view utf8) { return utf8ToUtf16(utf8); }
+
+// "HH-MM--HH-MM": only a value of exactly 12 characters is read, two characters at positions
+// 0, 3, 7 and 10, without range checks.
+void readWorkHours(ORVImpl::FreqInfo& record, std::string_view utf8)
+{
+    const std::u16string value = text(utf8);
+    if (value.size() != 12) {
+        record.fromHour = 0;
+        record.fromMin = 0;
+        record.toHour = 23;
+        record.toMin = 59;
+        return;
+    }
+    const auto group = [&](std::size_t at) {
+        return parseIntPrefix(std::u16string_view(value).substr(at, 2));
+    };
+    record.fromHour = group(0);
+    record.fromMin = group(3);
+    record.toHour = group(7);
+    record.toMin = group(10);
+}
+
+ORVImpl::FreqInfo makeRecord(const StationAttributes& a)
+{
+    ORVImpl::FreqInfo record;
+    if (a.name)
+        record.stName = a.name->empty() ? u"Unknown" : text(*a.name);
+    if (a.loc)
+        record.stLoc = text(*a.loc);
+    if (a.freq) {
+        // The earlier one-frequency form wins over the lists, rounded through single precision.
+        record.freqRX[0] = static_cast<float>(parseDoublePrefix(*a.freq));
+    } else {
+        record.ParseFreqLists(a.freqRX ? text(*a.freqRX) : std::u16string{},
+                              a.freqTX ? text(*a.freqTX) : std::u16string{});
+    }
+    if (a.modulation)
+        record.modulation = parseIntPrefix(*a.modulation);
+    if (a.usePattern)
+        record.usePattern = parseIntPrefix(*a.usePattern) != 0 ? 1 : 0;
+    if (a.comment)
+        record.stComment = text(*a.comment);
+    if (a.soundsFld)
+        record.soundsFld = text(*a.soundsFld);
+    if (a.showPropGMT)
+        record.showPropGMT = parseIntPrefix(*a.showPropGMT) != 0 ? 1 : 0;
+    if (record.usePattern == 1) {
+        if (a.workHours)
+            readWorkHours(record, *a.workHours);
+        if (a.days) {
+            const int mask = parseIntPrefix(*a.days);
+            for (int i = 0; i < 7; ++i)
+                record.days[i] = (mask >> i) & 1;
+        }
+    }
+    return record;
+}
+
+bool isBlank(std::string_view s)
+{
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
+}
+
+std::string_view view(const xmlChar* s) { return reinterpret_cast<const char*>(s); }
+
+// Everything the SAX callbacks share during one load.
+class LoadPass {
+public:
+    LoadPass(std::vector<ORVImpl::FreqInfo>& records, ProgressStepper& progress)
+        : m_records(records), m_progress(progress)
+    {
+    }
+
+    static xmlSAXHandler handler()
+    {
+        // Only the callbacks below: no internal or external subset handling, no entity
+        // declarations kept, so an entity other than the five predefined ones is undefined and
+        // the file fails instead of expanding or fetching anything.
+        xmlSAXHandler sax;
+        std::memset(&sax, 0, sizeof sax);
+        sax.initialized = XML_SAX2_MAGIC;
+        sax.startElementNs = &LoadPass::onStart;
+        sax.endElementNs = &LoadPass::onEnd;
+        sax.characters = &LoadPass::onCharacters;
+        sax.cdataBlock = &LoadPass::onCharacters;
+        sax.comment = &LoadPass::onComment;
+        sax.processingInstruction = &LoadPass::onInstruction;
+        sax.serror = &LoadPass::onError;
+        return sax;
+    }
+
+    void setContext(xmlParserCtxtPtr context) { m_context = context; }
+    bool foundList() const { return m_foundList; }
+    const std::string& failure() const { return m_failure; }
+
+private:
+    static LoadPass& self(void* user) { return *static_cast<LoadPass*>(user); }
+
+    static void onStart(void* user, const xmlChar* localName, const xmlChar* prefix,
+                        const xmlChar*, int, const xmlChar**, int attributeCount, int,
+                        const xmlChar** attributes)
+    {
+        LoadPass& pass = self(user);
+        ++pass.m_depth;
+        if (pass.m_depth == 1) {
+            if (prefix != nullptr || view(localName) != "FREQS_LIST")
+                pass.fail("the document element is not FREQS_LIST");
+            else
+                pass.m_foundList = true;
+            return;
+        }
+        if (pass.m_depth != 2)
+            return;
+        pass.nextChild();
+        StationAttributes found;
+        for (int i = 0; i < attributeCount; ++i) {
+            const xmlChar* const* a = attributes + 5 * i;  // name, prefix, URI, value, end
+            if (a[1] != nullptr)
+                continue;
+            if (auto* slot = found.slotFor(view(a[0])))
+                *slot = std::string_view(reinterpret_cast<const char*>(a[3]),
+                                         static_cast<std::size_t>(a[4] - a[3]));
+        }
+        pass.m_records.push_back(makeRecord(found));
+    }
+
+    static void onEnd(void* user, const xmlChar*, const xmlChar*, const xmlChar*)
+    {
+        LoadPass& pass = self(user);
+        --pass.m_depth;
+        pass.m_inText = false;
+    }
+
+    // A run of non-blank text directly in FREQS_LIST is one child node that adds no station.
+    static void onCharacters(void* user, const xmlChar* chars, int length)
+    {
+        LoadPass& pass = self(user);
+        if (pass.m_depth != 1 || pass.m_inText ||
+            isBlank(std::string_view(reinterpret_cast<const char*>(chars),
+                                     static_cast<std::size_t>(length))))
+            return;
+        pass.m_inText = true;
+        pass.nextChild();
+    }
+
+    static void onComment(void* user, const xmlChar*) { self(user).otherNode(); }
+    static void onInstruction(void* user, const xmlChar*, const xmlChar*) { self(user).otherNode(); }
+
+    static void onError(void* user, xmlErrorPtr error)
+    {
+        LoadPass& pass = self(user);
+        if (error == nullptr || error->level < XML_ERR_ERROR || !pass.m_failure.empty())
+            return;
+        std::string message = error->message ? error->message : "unreadable XML";
+        while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
+            message.pop_back();
+        pass.m_failure = error->line > 0 ? "line " + std::to_string(error->line) + ": " + message
+                                         : message;
+    }
+
+    void otherNode()
+    {
+        if (m_depth == 1) {
+            m_inText = false;
+            nextChild();
+        }
+    }
+
+    void nextChild()
+    {
+        m_progress.beforeItem(m_children++);
+    }
+
+    void fail(const std::string& why)
+    {
+        if (m_failure.empty())
+            m_failure = why;
+        xmlStopParser(m_context);
+    }
+
+    std::vector<ORVImpl::FreqInfo>& m_records;
+    ProgressStepper& m_progress;
+    xmlParserCtxtPtr m_context = nullptr;
+    int m_depth = 0;
+    std::size_t m_children = 0;
+    bool m_inText = false;
+    bool m_foundList = false;
+    std::string m_failure;
+};
+
+struct ContextDeleter {
+    void operator()(xmlParserCtxtPtr context) const
+    {
+        xmlFreeDoc(context->myDoc);
+        xmlFreeParserCtxt(context);
+    }
+};
+
+// The children of FREQS_LIST, counted from the raw bytes before the parse.
+std::size_t countChildren(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    ElementCounter counter;
+    std::string chunk(kChunkSize, '\0');
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
+        counter.feed(std::string_view(chunk.data(), static_cast<std::size_t>(in.gcount())));
+    return counter.childElements();
+}
+
+bool failWith(std::string* whyNot, const std::string& why)
+{
+    if (whyNot)
+        *whyNot = why;
+    return false;
+}
+
+}  // namespace
+
+bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& notify,
+                   int notifyCommand, std::string* whyNot)
+{
+    Clear();
+
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return failWith(whyNot, "cannot open the file");
+
+    const std::size_t expected = countChildren(path);
+    std::error_code sizeError;
+    const auto fileSize = std::filesystem::file_size(path, sizeError);
+    // An element takes at least a few bytes, so the file size bounds what is worth reserving.
+    m_records.reserve(sizeError ? 0 : std::min<std::size_t>(expected, fileSize / 4));
+
+    ProgressStepper progress(expected, notify, notifyCommand);
+    LoadPass pass(m_records, progress);
+    xmlSAXHandler sax = LoadPass::handler();
+
+    std::string chunk(kChunkSize, '\0');
+    in.read(chunk.data(), 4);
+    const std::string name = path.string();
+    std::unique_ptr<xmlParserCtxt, ContextDeleter> context(xmlCreatePushParserCtxt(
+        &sax, &pass, chunk.data(), static_cast<int>(in.gcount()), name.c_str()));
+    if (!context)
+        return failWith(whyNot, "the XML parser could not be started");
+    pass.setContext(context.get());
+    // NOENT only makes the parser hand over "&amp;" as "&": with no entity declarations kept by
+    // the handler, the five predefined entities and character references are all there is.
+    xmlCtxtUseOptions(context.get(),
+                      XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+
+    bool parsed = true;
+    while (parsed && in) {
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        const auto got = static_cast<int>(in.gcount());
+        parsed = xmlParseChunk(context.get(), chunk.data(), got, 0) == XML_ERR_OK;
+    }
+    if (parsed)
+        parsed = xmlParseChunk(context.get(), nullptr, 0, 1) == XML_ERR_OK;
+    const bool wellFormed = parsed && context->wellFormed && !in.bad();
+    if (!wellFormed || !pass.foundList() || !pass.failure().empty()) {
+        Clear();
+        std::string why = pass.failure();
+        if (why.empty())
+            why = in.bad() ? "the file could not be read"
+                           : (wellFormed ? "the file holds no FREQS_LIST element" : "malformed XML");
+        return failWith(whyNot, why);
+    }
+    progress.finish();
+    return true;
+}

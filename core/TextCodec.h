@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// UTF-8 ↔ UTF-16 for station texts. Both directions accept any input: an invalid UTF-8 sequence
+// becomes U+FFFD per bad byte, and an unpaired surrogate becomes U+FFFD.
+std::u16string utf8ToUtf16(std::string_view text);
+std::string utf16ToUtf8(std::u16string_view text);
+
+// Whether `bytes` is well-formed UTF-8 (no overlong forms, no surrogates, at most U+10FFFF).
+bool isValidUtf8(std::string_view bytes);
+
+// One byte one character (ISO-8859-1).
+std::u16string latin1ToUtf16(std::string_view bytes);
