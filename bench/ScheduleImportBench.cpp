@@ -1,0 +1,229 @@
+// Times the schedule text import of a generated 30,000-line schedule, and, apart from it, the
+// save of the station base the import made.
+
+#include "ORVImpl.h"
+#include "ScheduleImport.h"
+#include "ScratchFolder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr int kScheduleLines = 30'000;
+constexpr std::uint32_t kSeed = 0x5343484B;
+
+// Column starts: STATION 6, UTC 30, Su-W 40, Language 48, Pow 60, Location 64, ADM 84, Azi 88,
+// remarks 92.
+constexpr std::string_view kHeader = "kHz   STATION                 UTC       Su-W    Language    "
+                                     "Pow Location            ADM Azi Remarks";
+
+// Writes a schedule of plausible broadcasts: shortwave, medium and long wave frequencies, names
+// from a few words, times on the quarter hour, daily or weekday or weekend days, and a sprinkling
+// of what real schedules hold besides: comment lines, continuation lines without a frequency,
+// hours out of range and DRM remarks. Only the raw output of std::mt19937 is used, so the file is
+// the same byte for byte on every run and machine.
+class ScheduleGenerator {
+public:
+    struct Counts {
+        int stations = 0;
+        int skipped = 0;
+        int refused = 0;
+    };
+
+    explicit ScheduleGenerator(std::uint32_t seed) : m_random(seed) {}
+
+    Counts write(std::ostream& out, int lines)
+    {
+        Counts counts;
+        out << "Generated broadcast schedule, " << lines << " lines\n" << kHeader << '\n';
+        for (int i = 0; i < lines; ++i) {
+            const std::uint32_t kind = below(1000);
+            if (kind < 20) {
+                out << "; transmitter maintenance on Tuesdays\n";
+                ++counts.skipped;
+            } else if (kind < 30) {
+                out << station(false, false) << '\n';
+                ++counts.skipped;
+            } else if (kind < 35) {
+                out << station(true, true) << '\n';
+                ++counts.refused;
+            } else {
+                out << station(true, false) << '\n';
+                ++counts.stations;
+            }
+        }
+        return counts;
+    }
+
+private:
+    std::string station(bool withFrequency, bool badHour)
+    {
+        static constexpr std::string_view kFirst[] = {"Radio", "Voice of", "Radio", "Sound of",
+                                                      "Radio", "World Radio"};
+        static constexpr std::string_view kSecond[] = {
+            "Kestrel", "Carpatia", "Baltica", "the Steppes", "Tatra", "Nile Valley", "Aurora",
+            "Atlantica", "Pacific", "Andina", "Sahel", "Adriatica", "Nordvik", "Caribe"};
+        static constexpr std::string_view kLanguage[] = {
+            "English", "French", "Spanish", "Arabic", "Russian", "German", "Portuguese",
+            "Hausa", "Mandarin", "Hindi", "Swahili", "Romanian"};
+        static constexpr std::string_view kSite[] = {
+            "Nauen", "Issoudun", "Woofferton", "Kostinbrod", "Tinang", "Palau", "Abis",
+            "Kigali", "Rimavska Sobota", "Yerevan", "Bengaluru", "Sao Gabriel"};
+        static constexpr std::string_view kAdm[] = {"D", "F", "G", "BUL", "PHL", "PLW", "EGY",
+                                                    "RRW", "SVK", "ARM", "IND", "POR"};
+        static constexpr std::string_view kDays[] = {"1234567", "1234567", "1234567", "23456",
+                                                     "1     7", "7", "1"};
+        static constexpr std::string_view kPower[] = {"250", "500", "100", " 50", "300", "  1"};
+
+        std::string line(92, ' ');
+        const auto put = [&line](std::size_t at, std::string_view text) {
+            line.replace(at, text.size(), text);
+        };
+        if (withFrequency)
+            put(0, rightAligned(std::to_string(frequencyKhz()), 5));
+        put(6, std::string(pick(kFirst)) + " " + std::string(pick(kSecond)));
+        const std::uint32_t start = below(96);
+        std::uint32_t end = start + 1 + below(12);
+        if (end > 96)
+            end -= 96;
+        put(30, badHour ? "25" + clock(start).substr(2) + "-" + clock(end)
+                        : clock(start) + "-" + clock(end));
+        put(40, pick(kDays));
+        put(48, pick(kLanguage));
+        put(60, pick(kPower));
+        const std::size_t site = below(std::size(kSite));
+        put(64, kSite[site]);
+        put(84, kAdm[site]);
+        put(88, std::to_string(below(360)));
+        if (below(50) == 0)
+            put(92, "DRM");
+        return line.substr(0, line.find_last_not_of(' ') + 1);
+    }
+
+    // Broadcast bands: mostly the shortwave meter bands, some medium and long wave.
+    int frequencyKhz()
+    {
+        static constexpr int kBands[][2] = {{5900, 6200},   {7200, 7450},   {9400, 9900},
+                                            {11600, 12100}, {13570, 13870}, {15100, 15800},
+                                            {17480, 17900}, {21450, 21850}, {531, 1602},
+                                            {153, 279}};
+        const auto& band = kBands[below(std::size(kBands))];
+        const int step = band[0] < 1700 ? 9 : 5;
+        return band[0] + step * static_cast<int>(below((band[1] - band[0]) / step + 1));
+    }
+
+    // "HHMM" of the quarter hour `quarter` of the day; quarter 96, the end of the day, is "2400".
+    static std::string clock(std::uint32_t quarter)
+    {
+        const std::uint32_t hour = quarter / 4;
+        const std::uint32_t minute = quarter % 4 * 15;
+        return {digit(hour / 10), digit(hour % 10), digit(minute / 10), digit(minute % 10)};
+    }
+
+    static char digit(std::uint32_t value) { return static_cast<char>('0' + value); }
+
+    static std::string rightAligned(std::string text, std::size_t width)
+    {
+        return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+    }
+
+    template <std::size_t N>
+    std::string_view pick(const std::string_view (&items)[N])
+    {
+        return items[below(N)];
+    }
+
+    // Uniform enough in 0 … n − 1 for test data.
+    std::uint32_t below(std::uint32_t n) { return m_random() % n; }
+
+    std::mt19937 m_random;
+};
+
+struct ScheduleFixture {
+    ScheduleFixture()
+    {
+        std::ofstream out(file, std::ios::binary);
+        counts = ScheduleGenerator(kSeed).write(out, kScheduleLines);
+        out.close();
+        if (!out) {
+            std::fprintf(stderr, "cannot write the benchmark schedule %s\n", file.c_str());
+            std::exit(1);
+        }
+        fileSize = static_cast<std::int64_t>(std::filesystem::file_size(file));
+    }
+
+    ScratchFolder folder;
+    std::filesystem::path file = folder.file("schedule.txt");
+    ScheduleGenerator::Counts counts;
+    std::int64_t fileSize = 0;
+};
+
+ScheduleFixture& fixture()
+{
+    static ScheduleFixture instance;
+    return instance;
+}
+
+// Declines every message after the first, as the desktop lets the user do.
+const ScheduleMessageSink kDecliningSink = [](const ScheduleLineMessage&) {
+    return ScheduleMessageReply::SkipRemaining;
+};
+
+bool importInto(ORVImpl& base, benchmark::State& state)
+{
+    const ScheduleFixture& f = fixture();
+    const ScheduleImportResult result = importSchedule(f.file, base, kDecliningSink);
+    if (result.status != ScheduleImportStatus::Imported ||
+        result.stationsImported != f.counts.stations || result.linesSkipped != f.counts.skipped ||
+        result.linesRefused != f.counts.refused) {
+        state.SkipWithError("the import did not give the generated stations");
+        return false;
+    }
+    return true;
+}
+
+void BM_ImportSchedule(benchmark::State& state)
+{
+    ORVImpl base;
+    for (auto _ : state) {
+        if (!importInto(base, state))
+            break;
+    }
+    state.SetBytesProcessed(state.iterations() * fixture().fileSize);
+    state.counters["lines"] = kScheduleLines;
+    state.counters["stations"] = fixture().counts.stations;
+}
+
+void BM_SaveImportedBase(benchmark::State& state)
+{
+    ORVImpl base;
+    if (!importInto(base, state))
+        return;
+    const std::filesystem::path target = fixture().folder.file("Stations.xml");
+    for (auto _ : state) {
+        std::string why;
+        if (!base.Save(target, {}, 0, &why)) {
+            state.SkipWithError(("save failed: " + why).c_str());
+            break;
+        }
+    }
+    state.counters["stations"] = base.GetCount();
+    state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(target)) / 1e6;
+}
+
+}  // namespace
+
+BENCHMARK(BM_ImportSchedule)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+BENCHMARK(BM_SaveImportedBase)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "StationFilter.h"
+
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the user asked the kavrin tool to do.
+struct CliOptions {
+    enum class Command { List, Check, Help };
+
+    Command command = Command::Help;
+    std::filesystem::path file = "Stations.xml";  // list: the default is in the current folder
+    StationFilter filter;                          // list: filter, sort and time display
+    std::optional<std::u16string> search;          // list: search for this text instead
+    bool matchCase = false;
+    std::optional<std::time_t> at;  // list: judge "on the air" at this UTC moment, not now
+};
+
+// The parsed command line, or, when `error` is not empty, why it is wrong.
+struct ParsedCommandLine {
+    CliOptions options;
+    std::string error;
+};
+
+// Parses the arguments after the program name: a command ("list" or "check"), its options (as
+// "--name VALUE" or "--name=VALUE", before or after the file) and at most one file. "--help"
+// anywhere asks for the help text. Texts are taken as UTF-8.
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// The one-line synopsis printed with every command-line error.
+std::string usageText();
+
+// The full help: every command and option.
+std::string helpText();

@@ -1,0 +1,25 @@
+#include "FileBackup.h"
+
+bool backUpFile(const std::filesystem::path& file, std::filesystem::path& backup,
+                std::string* whyNot)
+{
+    backup.clear();
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return true;
+    for (int number = 0; number < 1000; ++number) {
+        std::filesystem::path candidate = file;
+        candidate += number == 0 ? std::string(".bak") : ".bak" + std::to_string(number);
+        if (std::filesystem::exists(candidate, error))
+            continue;
+        if (std::filesystem::copy_file(file, candidate, std::filesystem::copy_options::none, error)) {
+            backup = candidate;
+            return true;
+        }
+        break;
+    }
+    if (whyNot)
+        *whyNot = "cannot keep a backup of " + file.string() +
+                  (error ? ": " + error.message() : std::string(": no free backup name"));
+    return false;
+}

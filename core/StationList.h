@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ORVImpl.h"
+#include "StationFilter.h"
+#include "StationRow.h"
+
+#include <ctime>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What a station list shows. Unused records (empty name) are never listed, counted or searched.
+// The forms with an explicit moment judge "on the air" at `utc` and print local hours with
+// `localOffsetSeconds` (local minus UTC); the other forms read the clock once for the whole list.
+// Rows come sorted by sortRows under the filter's sortKey.
+
+// The displayed set of a list refill.
+struct StationListing {
+    std::vector<StationRow> rows;  // every used station that passes the filter
+    int itemsInBase = 0;           // every used station
+};
+
+StationListing buildDisplayedSet(const ORVImpl& base, const StationFilter& filter,
+                                 std::time_t utc, int localOffsetSeconds);
+StationListing buildDisplayedSet(const ORVImpl& base, const StationFilter& filter);
+
+// The result of a search: the stations that contain the text (matchesSearch) and pass the
+// filter, which the search leaves unchanged.
+struct SearchResult {
+    std::vector<StationRow> rows;
+    int matchCount = 0;  // stations that contain the text, whether the filter passed them or not;
+                         // 0 means "Search results list is empty", not merely an empty list
+};
+
+// `text` is the text as the user typed it: with `matchCase` false it is folded here, once.
+SearchResult buildSearchResult(const ORVImpl& base, const StationFilter& filter,
+                               std::u16string_view text, bool matchCase, std::time_t utc,
+                               int localOffsetSeconds);
+SearchResult buildSearchResult(const ORVImpl& base, const StationFilter& filter,
+                               std::u16string_view text, bool matchCase);
+
+// "%d items in base, %d displayed".
+std::u16string statusText(int itemsInBase, int displayed);
+
+// The row of `record`, station `index` of its base, as a list shows it: its name, its summary
+// with hours in local time or GMT (`localTime`), and the on-air flag from the filter test.
+StationRow makeRow(const ORVImpl::FreqInfo& record, int index, bool onAir, bool localTime,
+                   int localOffsetSeconds);
+StationRow makeRow(const ORVImpl::FreqInfo& record, int index, bool onAir, bool localTime);

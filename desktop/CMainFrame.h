@@ -1,0 +1,66 @@
+#pragma once
+
+#include "DesktopDialogLayout.h"
+#include "SettingsProfile.h"
+
+#include <QMainWindow>
+
+#include <filesystem>
+#include <map>
+
+class COrvaleView;
+class ORVImpl;
+class QAction;
+class QLabel;
+class QMenu;
+class QSettings;
+class QToolBar;
+struct ViewCommand;
+
+// The desktop main window: menu bar, toolbar and status bar around the station list view; asks
+// to save a modified list on close and keeps its placement in the profile.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // `profile` holds the window placement ("MainFrame"/"WP") and the bands; `stationFile` is the
+    // station file the view loads at once and saves on request.
+    CMainFrame(ORVImpl& base, QSettings& profile, std::filesystem::path stationFile,
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    COrvaleView& view() const { return *m_view; }
+
+    // The menu or toolbar action of a command id (nullptr for an unknown id).
+    QAction* action(int id) const;
+
+    // The text of the status bar's message pane.
+    QString statusBarText() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    QAction* commandAction(int id);
+    void addCommands(QMenu* menu, std::initializer_list<int> ids);
+    void updateCommandStates();
+    void setStatusBarText(const QString& text);
+    void showAbout();
+    void applyStoredPlacement();
+    void storePlacement();
+
+    ORVImpl& m_base;
+    QSettings& m_profile;
+    SettingsProfile m_bandsProfile;
+    DesktopDialogLayout m_dialogLayout;
+    COrvaleView* m_view;
+    QToolBar* m_toolBar = nullptr;
+    QMenu* m_viewMenu = nullptr;
+    QLabel* m_message = nullptr;
+    std::map<int, QAction*> m_actions;
+    bool m_firstShow = true;
+    bool m_closeAfterLoad = false;
+};

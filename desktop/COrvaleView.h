@@ -1,0 +1,85 @@
+#pragma once
+
+#include "CKavrinView.h"
+#include "StationFileJob.h"
+#include "StationFilter.h"
+#include "ViewCommand.h"
+
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+class DialogLayout;
+class ORVImpl;
+class Profile;
+
+// The desktop station list and its commands. Owns the list's filter and sort settings and the
+// "modified" flag; loads the station file in the background as soon as it exists.
+class COrvaleView : public CKavrinView {
+    Q_OBJECT
+public:
+    // `profile` keeps the bands of the range dialog; `layout` arranges the station dialogs.
+    COrvaleView(ORVImpl& base, std::filesystem::path stationFile, Profile& profile,
+                const DialogLayout& layout, QWidget* parent = nullptr);
+    ~COrvaleView() override;
+
+    const QString& statusText() const { return m_statusText; }
+    bool isModified() const { return m_modified; }
+    bool isLoading() const { return m_loadThread.running(); }
+    const StationFilter& filter() const { return m_filter; }
+    const std::filesystem::path& stationFilePath() const { return m_stationFile; }
+
+    // The command table.
+    const std::vector<ViewCommand>& commands() const { return m_commands; }
+    const ViewCommand* command(int id) const;
+
+    // The command rules. While the station file loads, every command of the list is disabled:
+    // the loading thread has the station base to itself.
+    bool isEnabled(int id) const;
+    bool isChecked(int id) const;
+
+    // Runs command `id` if it exists and is enabled.
+    void runCommand(int id);
+
+    // Starts loading the station file on the loading thread; the list is refilled when it ends.
+    void startLoading();
+
+    // Saves the base to the station file under the wait cursor, first keeping a backup of a file
+    // that could not be read. Tells the user and returns false when the save failed; the file
+    // is then as it was.
+    bool saveStations();
+
+signals:
+    void statusTextChanged(const QString& text);
+    void commandStatesChanged();
+    void loadFinished();
+
+private:
+    void buildCommands();
+    void addCommand(ViewCommand command);
+    void onNotice(int command);
+    void onLoadDone();
+    void refill();
+    void changeFilter(const std::function<void(StationFilter&)>& change);
+    void sortBy(SortKey key);
+    void sortKeepingSelection();
+    void newStation();
+    void editStation();
+    void deleteStation();
+    void startSearch();
+    void chooseUserRange();
+    int usedStationCount() const;
+    void setStatusText(const QString& text);
+
+    ORVImpl& m_base;
+    std::filesystem::path m_stationFile;
+    Profile& m_profile;
+    const DialogLayout& m_layout;
+    QString m_statusText;
+    StationFileJob m_loadThread;
+    bool m_modified = false;
+    StationFilter m_filter;
+    std::vector<ViewCommand> m_commands;
+    // The station file exists but could not be read: keep it before a save replaces it.
+    bool m_keepUnreadableFile = false;
+};

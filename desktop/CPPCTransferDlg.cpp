@@ -1,0 +1,107 @@
+#include "CPPCTransferDlg.h"
+
+#include "Prompts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+CPPCTransferDlg::CPPCTransferDlg(Direction direction, std::filesystem::path stationFile,
+                                 QSettings& profile, DeviceLink& link, QWidget* parent)
+    : QDialog(parent), m_direction(direction), m_stationFile(std::move(stationFile)),
+      m_profile(profile), m_link(link),
+      m_notices(this, [this](int command) { onNotice(command); })
+{
+    setWindowTitle(direction == Load ? tr("Load stations list from Pocket PC")
+                                     : tr("Save stations list on Pocket PC"));
+
+    auto* instruction = new QLabel(tr("Establish ActiveSync connection with PocketPC and press "
+                                      "\"Start transfer\" to begin."),
+                                   this);
+    instruction->setWordWrap(true);
+
+    m_start = new QPushButton(tr("Start transfer"), this);
+    connect(m_start, &QPushButton::clicked, this, &CPPCTransferDlg::startTransfer);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(m_start);
+    buttonRow->addStretch();
+
+    m_status = new QLabel(tr("Status: ready"), this);
+    m_status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_status->setWordWrap(true);
+    // Room for two lines, so a long error does not make the dialog jump.
+    m_status->setMinimumHeight(2 * fontMetrics().lineSpacing() + 2 * m_status->frameWidth() + 4);
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(instruction);
+    layout->addLayout(buttonRow);
+    layout->addWidget(m_status);
+    setMinimumWidth(fontMetrics().horizontalAdvance(
+                        tr("Error: Cannot open file 'Stations.xml' on PocketPC")) +
+                    4 * layout->contentsMargins().left());
+}
+
+CPPCTransferDlg::~CPPCTransferDlg()
+{
+    m_notices.shutDown();
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+QString CPPCTransferDlg::statusText() const { return m_status->text(); }
+
+void CPPCTransferDlg::startTransfer()
+{
+    if (isBusy())
+        return;
+    m_start->setEnabled(false);
+    const QString basePath = m_profile.value(QStringLiteral("PocketPC/BasePath")).toString();
+    m_worker = std::thread([this, basePath] {
+        TransferWorker worker(m_link, m_stationFile, basePath,
+                              [this](const QString& status) { report(Info, status); });
+        m_result = m_direction == Load ? worker.load() : worker.save();
+        report(Ready, m_result.status);
+    });
+}
+
+void CPPCTransferDlg::done(int result)
+{
+    if (isBusy()) {
+        if (result == QDialog::Rejected)
+            prompts().beep();
+        return;
+    }
+    QDialog::done(result);
+}
+
+void CPPCTransferDlg::report(Notice notice, const QString& text)
+{
+    {
+        std::lock_guard lock(m_pendingMutex);
+        m_pending.push_back(text);
+    }
+    m_notices.post(notice);
+}
+
+void CPPCTransferDlg::onNotice(int command)
+{
+    QString text;
+    {
+        std::lock_guard lock(m_pendingMutex);
+        text = m_pending.front();
+        m_pending.pop_front();
+    }
+    m_status->setText(text);
+    emit statusShown(text);
+    if (command != Ready)
+        return;
+    m_worker.join();
+    if (m_result.received)
+        m_received = true;
+    m_start->setEnabled(true);
+    emit transferEnded();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+
+// One open file on the handheld device.
+class DeviceFile {
+public:
+    // Closes the file if close() was not called. A file created for writing that is dropped
+    // without close() is abandoned: a link that replaces files atomically keeps the old file,
+    // any other leaves what was written so far.
+    virtual ~DeviceFile() = default;
+
+    // Reads up to buffer.size() bytes. The count read, 0 at the end of the file, std::nullopt
+    // when the link or the file failed.
+    virtual std::optional<std::size_t> read(std::span<char> buffer) = 0;
+
+    // Writes all of `bytes`; false when the link or the file failed.
+    virtual bool write(std::span<const char> bytes) = 0;
+
+    // Closes the file. For a file created for writing, true only when everything written is in
+    // place on the device (a link that replaces atomically replaces the old file now).
+    virtual bool close() = 0;
+};
+
+// The desktop–device link: the few calls the station file transfer makes to the handheld. One
+// link serves one transfer at a time, called from the transfer's worker thread only.
+class DeviceLink {
+public:
+    virtual ~DeviceLink() = default;
+
+    // Starts connecting to the device; waitForConnection() tells when the link is up.
+    virtual void beginConnect() = 0;
+
+    // Waits at most `timeout` for the connection begun by beginConnect(); true once it is up.
+    virtual bool waitForConnection(std::chrono::milliseconds timeout) = 0;
+
+    // Ends a connection that came up.
+    virtual void disconnect() = 0;
+
+    // The string value `name` of the device registry key `key` under the current user (a path
+    // such as "Software\Tavrel\TavrelPPC\Main"), whole, whatever its length. std::nullopt when
+    // the key or the value does not exist.
+    virtual std::optional<QString> readRegistryString(const QString& key, const QString& name) = 0;
+
+    // Opens an existing device file for reading (others may read it meanwhile); nullptr when
+    // it is missing or locked.
+    virtual std::unique_ptr<DeviceFile> openFile(const QString& devicePath) = 0;
+
+    // Creates a device file for writing, replacing any old one; nullptr when it cannot.
+    virtual std::unique_ptr<DeviceFile> createFile(const QString& devicePath) = 0;
+
+    // The file on this computer that `devicePath` names, when the device's files are reachable
+    // here; std::nullopt otherwise.
+    virtual std::optional<std::filesystem::path> localPath(const QString& devicePath) const = 0;
+};

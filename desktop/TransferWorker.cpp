@@ -1,0 +1,148 @@
+#include "TransferWorker.h"
+
+#include "AtomicFile.h"
+#include "DeviceLink.h"
+
+#include <fstream>
+#include <string_view>
+#include <vector>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kTavrelKey = QStringLiteral("Software\\Tavrel\\TavrelPPC\\Main");
+
+// The link connection of one routine: ended on every way out, if it came up.
+class LinkConnection {
+public:
+    explicit LinkConnection(DeviceLink& link) : m_link(link) {}
+    ~LinkConnection()
+    {
+        if (m_initialised)
+            m_link.disconnect();
+    }
+    LinkConnection(const LinkConnection&) = delete;
+    LinkConnection& operator=(const LinkConnection&) = delete;
+
+    // Gives the link about two seconds to come up.
+    bool connect()
+    {
+        if (m_initialised)
+            return true;
+        m_link.beginConnect();
+        for (int wait = 0; wait < 10 && !m_initialised; ++wait)
+            m_initialised = m_link.waitForConnection(200ms);
+        return m_initialised;
+    }
+
+private:
+    DeviceLink& m_link;
+    bool m_initialised = false;
+};
+
+}  // namespace
+
+TransferWorker::TransferWorker(DeviceLink& link, std::filesystem::path desktopFile,
+                               QString basePath, Info info)
+    : m_link(link), m_desktopFile(std::move(desktopFile)), m_basePath(std::move(basePath)),
+      m_info(std::move(info))
+{
+}
+
+TransferResult TransferWorker::load()
+{
+    m_info(tr("Connecting..."));
+    LinkConnection connection(m_link);
+    if (!connection.connect())
+        return {tr("Cannot connect to PocketPC")};
+    const std::optional<QString> path = devicePath();
+    if (!path)
+        return {tr("Error: PocketPC version is not installed")};
+    if (isDesktopFile(*path))
+        return {tr("Error: 'Stations.xml' on PocketPC is the desktop file itself")};
+    const std::unique_ptr<DeviceFile> deviceFile = m_link.openFile(*path);
+    if (!deviceFile)
+        return {tr("Error: Cannot open file 'Stations.xml' on PocketPC")};
+
+    // The station file is replaced only once the whole device file arrived.
+    AtomicFileWriter desktopFile(m_desktopFile);
+    const QString cannotWrite = tr("Error: Cannot write file 'Stations.xml' on desktop");
+    if (!desktopFile.open())
+        return {cannotWrite};
+    std::vector<char> piece(kPieceSize);
+    qint64 total = 0;
+    for (;;) {
+        const std::optional<std::size_t> count = deviceFile->read(piece);
+        if (!count)
+            return {tr("Error: Transfer interrupted")};
+        if (*count == 0)
+            break;
+        total += static_cast<qint64>(*count);
+        m_info(tr("Read data from PocketPC: %1 bytes").arg(total));
+        if (!desktopFile.write(std::string_view(piece.data(), *count)))
+            return {cannotWrite};
+    }
+    deviceFile->close();
+    if (!desktopFile.commit())
+        return {cannotWrite};
+    return {tr("Transfer finished, list will be updated now"), true};
+}
+
+TransferResult TransferWorker::save()
+{
+    m_info(tr("Connecting..."));
+    LinkConnection connection(m_link);
+    if (!connection.connect())
+        return {tr("Cannot connect to PocketPC")};
+    m_info(tr("Save stations list on PocketPC"));
+    std::ifstream desktopFile(m_desktopFile, std::ios::binary);
+    if (!desktopFile)
+        return {tr("Error: Cannot open file 'Stations.xml' on desktop")};
+    const std::optional<QString> path = devicePath();
+    if (!path)
+        return {tr("Error: PocketPC version is not installed")};
+    if (isDesktopFile(*path))
+        return {tr("Error: 'Stations.xml' on PocketPC is the desktop file itself")};
+    const std::unique_ptr<DeviceFile> deviceFile = m_link.createFile(*path);
+    if (!deviceFile)
+        return {tr("Error: Cannot create file 'Stations.xml' on PocketPC")};
+
+    const QString interrupted = tr("Error: Transfer interrupted");
+    std::vector<char> piece(kPieceSize);
+    qint64 total = 0;
+    while (desktopFile) {
+        desktopFile.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+        const auto count = static_cast<std::size_t>(desktopFile.gcount());
+        if (desktopFile.bad())
+            return {interrupted};
+        if (count == 0)
+            break;
+        total += static_cast<qint64>(count);
+        m_info(tr("Save data on PocketPC: %1 bytes saved").arg(total));
+        if (!deviceFile->write(std::span<const char>(piece.data(), count)))
+            return {interrupted};
+    }
+    if (!deviceFile->close())
+        return {interrupted};
+    return {tr("Transfer finished")};
+}
+
+std::optional<QString> TransferWorker::devicePath()
+{
+    std::optional<QString> folder =
+        m_link.readRegistryString(kTavrelKey, QStringLiteral("ExePath"));
+    if (!folder || folder->isEmpty())
+        folder = m_basePath;
+    if (folder->isEmpty())
+        return std::nullopt;
+    // No separator is added: "ExePath" ends in one.
+    return *folder + QStringLiteral("Stations.xml");
+}
+
+bool TransferWorker::isDesktopFile(const QString& devicePath) const
+{
+    const std::optional<std::filesystem::path> local = m_link.localPath(devicePath);
+    std::error_code missing;
+    return local && std::filesystem::equivalent(*local, m_desktopFile, missing);
+}

@@ -1,0 +1,41 @@
+#include "WindowPlacement.h"
+
+#include <QtEndian>
+
+#include <array>
+
+namespace {
+
+using Fields = std::array<qint32, WindowPlacement::kRecordSize / 4>;
+
+}  // namespace
+
+QByteArray WindowPlacement::toRecord() const
+{
+    // The rectangle's right and bottom are exclusive edges, as the record has always stored them.
+    const Fields fields = {kRecordSize,     flags,           showCommand,
+                           minPosition.x(), minPosition.y(), maxPosition.x(),
+                           maxPosition.y(), normal.left(),   normal.top(),
+                           normal.left() + normal.width(), normal.top() + normal.height()};
+    QByteArray record(kRecordSize, '\0');
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        qToLittleEndian<qint32>(fields[i], record.data() + 4 * i);
+    return record;
+}
+
+bool WindowPlacement::fromRecord(const QByteArray& record, WindowPlacement& placement)
+{
+    if (record.size() != kRecordSize)
+        return false;
+    Fields fields;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = qFromLittleEndian<qint32>(record.constData() + 4 * i);
+    if (fields[0] != kRecordSize)
+        return false;
+    placement.flags = fields[1];
+    placement.showCommand = fields[2];
+    placement.minPosition = QPoint(fields[3], fields[4]);
+    placement.maxPosition = QPoint(fields[5], fields[6]);
+    placement.normal = QRect(QPoint(fields[7], fields[8]), QPoint(fields[9] - 1, fields[10] - 1));
+    return true;
+}

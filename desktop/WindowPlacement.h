@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRect>
+
+// The stored placement of the main window: the 44-byte record of eleven little-endian 32-bit
+// fields (length, flags, show command, minimised position x/y, maximised position x/y, normal
+// rectangle left/top/right/bottom) kept under "MainFrame"/"WP" in the profile.
+struct WindowPlacement {
+    enum ShowCommand : int { ShowNormal = 1, ShowMinimized = 2, ShowMaximized = 3 };
+
+    int flags = 0;
+    int showCommand = ShowNormal;
+    QPoint minPosition{-1, -1};
+    QPoint maxPosition{-1, -1};
+    QRect normal;  // the window's frame rectangle when neither minimised nor maximised
+
+    static constexpr int kRecordSize = 44;
+
+    QByteArray toRecord() const;
+
+    // False for a value that is not a placement record (wrong size or length field): it is then
+    // ignored rather than applied.
+    static bool fromRecord(const QByteArray& record, WindowPlacement& placement);
+};

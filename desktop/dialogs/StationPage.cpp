@@ -1,0 +1,12 @@
+#include "StationPage.h"
+
+#include <QKeyEvent>
+
+void StationPage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,245 @@
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+// Tuesday 2026-12-08 21:30 UTC: the beacon (22:00–06:30) is off the air, the rest works 24 hours.
+const std::string kEvening = "--at=2026-12-08T21:30:00Z";
+
+const std::string kStations = R"(<?xml version="1.0"?>
+<FREQS_LIST>
+  <Freq-0 StName="Radio A" StLoc="London TOWER" StFreqRX="5.95; 9.58" StModulation="0" UsePattern="0"/>
+  <Freq-1 StName="Beacon" StFreqTX="3.5" StModulation="4" UsePattern="1" ShowPropGMT="1" WorkHours="22-00--06-30" Days="127"/>
+  <Freq-2 StName="Репитер" StLoc="Москва" StFreqRX="145.6" StFreqTX="145" StModulation="6" UsePattern="0"/>
+  <Freq-3 StName="Mystery" StFreqRX="7.1" StComment="first line&#10;second&#9;tab" StModulation="1024" UsePattern="0"/>
+  <Freq-4 StLoc="an unused record"/>
+</FREQS_LIST>
+)";
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& text)
+{
+    std::string q = "'";
+    for (char c : text)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override { writeBytes(m_folder.file("Stations.xml"), kStations); }
+
+    // Runs the tool in the temporary folder with the time zone `tz`.
+    ToolRun run(const std::vector<std::string>& args, const std::string& tz = "UTC0")
+    {
+        std::string command = "cd " + quoted(m_folder.path().string()) + " && TZ=" + tz + " " +
+                              quoted(KAVRIN_TOOL);
+        for (const std::string& arg : args)
+            command += " " + quoted(arg);
+        command += " >out.txt 2>err.txt";
+        const int raw = std::system(command.c_str());
+        ToolRun r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = readBytes(m_folder.file("out.txt"));
+        r.err = readBytes(m_folder.file("err.txt"));
+        return r;
+    }
+
+    std::filesystem::path file(const std::string& name) const { return m_folder.file(name); }
+
+private:
+    TempFolder m_folder;
+};
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+// The first column of every row, and the status line last.
+std::vector<std::string> namesAndStatus(const std::string& output)
+{
+    std::vector<std::string> out;
+    for (const std::string& line : lines(output))
+        out.push_back(line.substr(0, line.find('\t')));
+    return out;
+}
+
+}  // namespace
+
+TEST_F(Cli, ListPrintsTheDisplayedSetInFrequencyOrder)
+{
+    const ToolRun r = run({"list", "--gmt", kEvening});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "Beacon\tTX: 3.5 MHz, CW; 22:00-06:30 GMT;\toff\n"
+                     "Radio A\t5.95, 9.58 MHz, AM; 24h; London TOWER;\ton\n"
+                     "Mystery\t7.1 MHz, 24h; first line second tab;\ton\n"
+                     "Репитер\tRX: 145.6 MHz; TX: 145 MHz NFM; 24h; Москва;\ton\n"
+                     "4 items in base, 4 displayed\n");
+}
+
+TEST_F(Cli, FiltersAndSortKeys)
+{
+    struct Case {
+        std::vector<std::string> options;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {{"--modulation", "cw"}, {"Beacon", "4 items in base, 1 displayed"}},
+        {{"--modulation=AM,nfm,AM"}, {"Radio A", "Репитер", "4 items in base, 2 displayed"}},
+        {{"--modulation", "all"}, {"Beacon", "Radio A", "Mystery", "Репитер",
+                                   "4 items in base, 4 displayed"}},
+        {{"--range", "sw"}, {"Beacon", "Radio A", "Mystery", "4 items in base, 3 displayed"}},
+        {{"--range=VHF"}, {"Репитер", "4 items in base, 1 displayed"}},
+        {{"--range", "145-145.6"}, {"Репитер", "4 items in base, 1 displayed"}},
+        {{"--range", "3.6-5.9"}, {"4 items in base, 0 displayed"}},
+        {{"--active", kEvening}, {"Radio A", "Mystery", "Репитер", "4 items in base, 3 displayed"}},
+        {{"--active", "--at", "2026-12-08T23:00:00Z"},
+         {"Beacon", "Radio A", "Mystery", "Репитер", "4 items in base, 4 displayed"}},
+        {{"--sort", "name"}, {"Beacon", "Mystery", "Radio A", "Репитер",
+                              "4 items in base, 4 displayed"}},
+        {{"--sort", "location"}, {"Beacon", "Mystery", "Radio A", "Репитер",
+                                  "4 items in base, 4 displayed"}},
+        {{"--sort", "modulation"}, {"Radio A", "Beacon", "Репитер", "Mystery",
+                                    "4 items in base, 4 displayed"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"list", "Stations.xml"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const ToolRun r = run(args);
+        EXPECT_EQ(r.status, 0) << c.options[0];
+        EXPECT_EQ(namesAndStatus(r.out), c.expected) << c.options[0] << " " << r.err;
+    }
+}
+
+TEST_F(Cli, HoursAreLocalUnlessGmtIsAsked)
+{
+    const ToolRun local = run({"list", "--modulation", "CW"}, "XXX-2");
+    EXPECT_EQ(lines(local.out).at(0).substr(0, 37), "Beacon\tTX: 3.5 MHz, CW; 00:00-08:30;\t");
+    const ToolRun gmt = run({"list", "--modulation", "CW", "--gmt"}, "XXX-2");
+    EXPECT_EQ(lines(gmt.out).at(0).substr(0, 41), "Beacon\tTX: 3.5 MHz, CW; 22:00-06:30 GMT;\t");
+}
+
+TEST_F(Cli, SearchResults)
+{
+    struct Case {
+        std::vector<std::string> options;
+        std::vector<std::string> expected;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"--search", "tower"}, {"Radio A", "Search results"}, ""},
+        {{"--search", "TOWER", "--match-case"}, {"Radio A", "Search results"}, ""},
+        {{"--search", "tower", "--match-case"}, {"Search results"},
+         "Search results list is empty\n"},
+        {{"--search", "москва"}, {"Репитер", "Search results"}, ""},
+        {{"--search", "second"}, {"Mystery", "Search results"}, ""},
+        {{"--search", "tower", "--modulation", "fm"}, {"Search results"}, ""},
+        {{"--search", "", "--range", "sw"}, {"Beacon", "Radio A", "Mystery", "Search results"},
+         ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"list"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const ToolRun r = run(args);
+        EXPECT_EQ(r.status, 0) << c.options[1];
+        EXPECT_EQ(namesAndStatus(r.out), c.expected) << c.options[1];
+        EXPECT_EQ(r.err, c.err) << c.options[1];
+    }
+}
+
+TEST_F(Cli, CheckCountsStationsOrSaysWhyNot)
+{
+    const ToolRun good = run({"check", "Stations.xml"});
+    EXPECT_EQ(good.status, 0);
+    EXPECT_EQ(good.out, "4\n");
+
+    writeBytes(file("broken.xml"), "<?xml version=\"1.0\"?>\n<FREQS_LIST>\n<Freq-0 StName=\"A\">\n");
+    std::filesystem::create_directory(file("folder.xml"));
+    struct Case {
+        std::vector<std::string> args;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {{"check", "broken.xml"}, "broken.xml"},
+        {{"check", "missing.xml"}, "no such file"},
+        {{"check", "folder.xml"}, "not a file"},
+        {{"list", "missing.xml"}, "no such file"},
+        {{"list", "broken.xml", "--search", "x"}, "broken.xml"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun r = run(c.args);
+        EXPECT_EQ(r.status, 1) << c.args[1];
+        EXPECT_EQ(r.out, "") << c.args[1];
+        EXPECT_NE(r.err.find("kavrin: cannot read"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(Cli, WrongCommandLinesGiveTheUsageAndStatusTwo)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"show"},
+        {"list", "--colour"},
+        {"list", "-x"},
+        {"list", "--range"},
+        {"list", "--range", "7-"},
+        {"list", "--range", "8-7"},
+        {"list", "--range", "-1-7"},
+        {"list", "--range", "7-200000"},
+        {"list", "--range", "inf-inf"},
+        {"list", "--modulation", "AM,XYZ"},
+        {"list", "--modulation", "Unknown"},
+        {"list", "--modulation", "AM,"},
+        {"list", "--sort", "size"},
+        {"list", "--at", "2026-12-08 21:30:00"},
+        {"list", "--at", "2026-02-29T00:00:00Z"},
+        {"list", "--at", "2026-12-08T24:00:00Z"},
+        {"list", "--active=yes"},
+        {"list", "--match-case"},
+        {"list", "a.xml", "b.xml"},
+        {"check"},
+        {"check", "Stations.xml", "--gmt"},
+    };
+    for (const auto& args : cases) {
+        const ToolRun r = run(args);
+        const std::string what = args.empty() ? "(none)" : args.back();
+        EXPECT_EQ(r.status, 2) << what;
+        EXPECT_EQ(r.out, "") << what;
+        EXPECT_EQ(r.err.rfind("kavrin: ", 0), 0u) << what;
+        EXPECT_NE(r.err.find("usage: kavrin"), std::string::npos) << what;
+    }
+}
+
+TEST_F(Cli, HelpDocumentsEveryOption)
+{
+    const ToolRun r = run({"list", "--gmt", "--help"});
+    EXPECT_EQ(r.status, 0);
+    for (const char* option : {"list", "check", "--modulation", "--range", "--active", "--sort",
+                               "--gmt", "--search", "--match-case", "--at", "--help"})
+        EXPECT_NE(r.out.find(option), std::string::npos) << option;
+}
+
+TEST_F(Cli, ListUsesTheStationFileOfTheCurrentFolderAndTheClock)
+{
+    const ToolRun r = run({"list"});
+    EXPECT_EQ(r.status, 0);
+    ASSERT_EQ(lines(r.out).size(), 5u);
+    EXPECT_EQ(lines(r.out).back(), "4 items in base, 4 displayed");
+}

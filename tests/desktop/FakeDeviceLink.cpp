@@ -1,0 +1,92 @@
+#include "FakeDeviceLink.h"
+
+#include <algorithm>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+class FakeFile final : public DeviceFile {
+public:
+    FakeFile(FakeDeviceLink& link, QByteArray& contents) : m_link(link), m_contents(contents) {}
+
+    std::optional<std::size_t> read(std::span<char> buffer) override
+    {
+        m_link.readSizes.push_back(buffer.size());
+        const std::size_t left = static_cast<std::size_t>(m_contents.size()) - m_position;
+        const std::size_t count = std::min({buffer.size(), left, m_link.largestPiece});
+        if (count > 0 && m_position + count > m_link.breakAfter)
+            return std::nullopt;
+        std::memcpy(buffer.data(), m_contents.constData() + m_position, count);
+        m_position += count;
+        return count;
+    }
+
+    bool write(std::span<const char> bytes) override
+    {
+        const std::size_t room = m_link.breakAfter - std::min(m_link.breakAfter, m_position);
+        const std::size_t count = std::min(bytes.size(), room);
+        m_contents.append(bytes.data(), static_cast<qsizetype>(count));
+        m_position += count;
+        return count == bytes.size();
+    }
+
+    bool close() override { return true; }
+
+private:
+    FakeDeviceLink& m_link;
+    QByteArray& m_contents;
+    std::size_t m_position = 0;
+};
+
+}  // namespace
+
+void FakeDeviceLink::setExePath(const QString& folder)
+{
+    registry[{QStringLiteral("Software\\Tavrel\\TavrelPPC\\Main"), QStringLiteral("ExePath")}] =
+        folder;
+}
+
+void FakeDeviceLink::beginConnect() { m_connecting = true; }
+
+bool FakeDeviceLink::waitForConnection(std::chrono::milliseconds timeout)
+{
+    if (!m_connecting || refuseConnection) {
+        std::this_thread::sleep_for(timeout);
+        return false;
+    }
+    connected = true;
+    return true;
+}
+
+void FakeDeviceLink::disconnect()
+{
+    connected = false;
+    m_connecting = false;
+    ++disconnects;
+}
+
+std::optional<QString> FakeDeviceLink::readRegistryString(const QString& key, const QString& name)
+{
+    const auto value = registry.find({key, name});
+    if (!connected || value == registry.end())
+        return std::nullopt;
+    return value->second;
+}
+
+std::unique_ptr<DeviceFile> FakeDeviceLink::openFile(const QString& devicePath)
+{
+    const auto file = files.find(devicePath);
+    if (!connected || file == files.end() || lockedFiles.contains(devicePath))
+        return nullptr;
+    return std::make_unique<FakeFile>(*this, file->second);
+}
+
+std::unique_ptr<DeviceFile> FakeDeviceLink::createFile(const QString& devicePath)
+{
+    if (!connected || lockedFiles.contains(devicePath))
+        return nullptr;
+    QByteArray& contents = files[devicePath];
+    contents.clear();
+    return std::make_unique<FakeFile>(*this, contents);
+}

@@ -1,0 +1,190 @@
+#include "CommandIds.h"
+#include "Modulation.h"
+#include "OrvaleHarness.h"
+#include "WindowPlacement.h"
+
+#include <QAction>
+#include <QTest>
+
+class OrvaleFrameTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<OrvaleHarness> m_orvale;
+
+    bool startWithStations()
+    {
+        m_orvale->writeStations({{u"Alpha", 0.2, MOD_AM}, {u"Bravo", 7.0, MOD_USB}});
+        m_orvale->start();
+        return QTest::qWaitFor([&] { return !m_orvale->view().isLoading(); }, 10000);
+    }
+
+    void deleteFirstStation()
+    {
+        m_orvale->view().selectRow(0, false);
+        m_orvale->prompts.answers.push_back(QMessageBox::Yes);
+        m_orvale->view().runCommand(ID_STATION_DELETE);
+    }
+
+private slots:
+    void init() { m_orvale = std::make_unique<OrvaleHarness>(); }
+    void cleanup() { m_orvale.reset(); }
+
+    void closingUnchangedAsksNothing()
+    {
+        QVERIFY(startWithStations());
+        const std::string before = readBytes(m_orvale->stationFile);
+        QVERIFY(m_orvale->frame().close());
+        QVERIFY(m_orvale->prompts.messages.isEmpty());
+        QCOMPARE(readBytes(m_orvale->stationFile), before);
+    }
+
+    void closingChangedAndAnsweringNoKeepsTheFile()
+    {
+        QVERIFY(startWithStations());
+        const std::string before = readBytes(m_orvale->stationFile);
+        deleteFirstStation();
+        m_orvale->prompts.answers.push_back(QMessageBox::No);
+        QVERIFY(m_orvale->frame().close());
+        QCOMPARE(m_orvale->prompts.messages.last(), QStringLiteral("Stations list was modified, save it?"));
+        QCOMPARE(m_orvale->prompts.captions.last(), QStringLiteral("Warning"));
+        QCOMPARE(readBytes(m_orvale->stationFile), before);
+    }
+
+    void closingChangedAndAnsweringYesSaves()
+    {
+        QVERIFY(startWithStations());
+        deleteFirstStation();
+        m_orvale->prompts.answers.push_back(QMessageBox::Yes);
+        QVERIFY(m_orvale->frame().close());
+        QCOMPARE(m_orvale->frame().statusBarText(), QStringLiteral("Wait, saving..."));
+        ORVImpl saved;
+        QVERIFY(saved.Load(m_orvale->stationFile));
+        QCOMPARE(saved.GetCount(), 1);
+        QVERIFY(saved[0].stName == u"Bravo");
+    }
+
+    void aFailedSaveIsReportedAndTheWindowStays()
+    {
+        QVERIFY(startWithStations());
+        deleteFirstStation();
+        const std::string before = readBytes(m_orvale->stationFile);
+        std::filesystem::permissions(m_orvale->stationFile, std::filesystem::perms::owner_read);
+        m_orvale->prompts.answers.push_back(QMessageBox::Yes);
+        QVERIFY(!m_orvale->frame().close());
+        QVERIFY(m_orvale->frame().isVisible());
+        QVERIFY(m_orvale->prompts.messages.last().startsWith("Cannot save stations list"));
+        QVERIFY(m_orvale->prompts.messages.last().contains(
+            QString::fromStdString(m_orvale->stationFile.string())));
+        QCOMPARE(readBytes(m_orvale->stationFile), before);
+
+        // Closing again and declining the save ends the program.
+        m_orvale->prompts.answers.push_back(QMessageBox::No);
+        QVERIFY(m_orvale->frame().close());
+    }
+
+    void anUnreadableFileIsReportedAndKeptBeforeASave()
+    {
+        const std::string broken = "<?xml version=\"1.0\"?><FREQS_LIST><F StName=\"A\">";
+        writeBytes(m_orvale->stationFile, broken);
+        m_orvale->start();
+        QTRY_COMPARE(m_orvale->prompts.messages.size(), 1);
+        QVERIFY(m_orvale->prompts.messages[0].startsWith("Cannot read stations list"));
+        QVERIFY(m_orvale->prompts.messages[0].contains("line"));
+        QCOMPARE(m_orvale->view().statusText(), QStringLiteral("0 items in base, 0 displayed"));
+
+        QVERIFY(m_orvale->view().saveStations());
+        const auto backup = m_orvale->folder.file("Stations.xml.bak");
+        QCOMPARE(readBytes(backup), broken);
+        ORVImpl saved;
+        QVERIFY(saved.Load(m_orvale->stationFile));
+
+        // Only the first save keeps a backup: the file it replaces next is the program's own.
+        QVERIFY(m_orvale->view().saveStations());
+        QVERIFY(!std::filesystem::exists(m_orvale->folder.file("Stations.xml.bak1")));
+    }
+
+    void closingDuringALoadWaitsForIt()
+    {
+        std::vector<TestStation> many;
+        for (int i = 0; i < 150000; ++i)
+            many.push_back({u"Station with a longer name", 1.0 + i * 0.001, MOD_AM});
+        m_orvale->writeStations(many);
+        m_orvale->start();
+        QVERIFY(m_orvale->view().isLoading());
+        QVERIFY(!m_orvale->view().isEnabled(ID_TIME_REFRESH));
+        QVERIFY(!m_orvale->frame().close());
+        QVERIFY(m_orvale->frame().isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_orvale->frame().isVisible(), 30000);
+        QCOMPARE(m_orvale->view().rows().rowCount(), 150000);
+    }
+
+    void destroyingTheWindowDuringALoadDoesNotHang()
+    {
+        std::vector<TestStation> many(100000, {u"Station", 7.0, MOD_AM});
+        m_orvale->writeStations(many);
+        m_orvale->start();
+        QVERIFY(m_orvale->view().isLoading());
+        m_orvale->endFrame();
+    }
+
+    void placementSurvivesARun()
+    {
+        QVERIFY(startWithStations());
+        m_orvale->frame().setGeometry(120, 140, 520, 410);
+        const QRect placed = m_orvale->frame().geometry();
+        QVERIFY(m_orvale->frame().close());
+        const QByteArray record = m_orvale->profile.value("MainFrame/WP").toByteArray();
+        QCOMPARE(record.size(), 44);
+        WindowPlacement stored;
+        QVERIFY(WindowPlacement::fromRecord(record, stored));
+        QCOMPARE(stored.normal, placed);
+        QCOMPARE(stored.showCommand, int(WindowPlacement::ShowNormal));
+
+        m_orvale->start();
+        QCOMPARE(m_orvale->frame().geometry(), placed);
+
+        // Quitting while minimised leaves the stored placement as it was.
+        m_orvale->frame().setGeometry(10, 10, 300, 200);
+        m_orvale->frame().showMinimized();
+        QTRY_VERIFY(m_orvale->frame().isMinimized());
+        QTRY_VERIFY(!m_orvale->view().isLoading());
+        QVERIFY(m_orvale->frame().close());
+        QCOMPARE(m_orvale->profile.value("MainFrame/WP").toByteArray(), record);
+    }
+
+    void placementRecordLayout()
+    {
+        WindowPlacement placement;
+        placement.showCommand = WindowPlacement::ShowMaximized;
+        placement.normal = QRect(QPoint(-5, 20), QSize(300, 200));
+        const QByteArray record = placement.toRecord();
+        QCOMPARE(record.size(), 44);
+        QCOMPARE(record.left(4), QByteArray("\x2c\0\0\0", 4));
+        QCOMPARE(record.mid(8, 4), QByteArray("\x03\0\0\0", 4));
+        QCOMPARE(record.mid(28, 4), QByteArray("\xfb\xff\xff\xff", 4));  // left -5
+        QCOMPARE(record.mid(36, 4), QByteArray("\x27\x01\0\0", 4));      // right 295
+        WindowPlacement back;
+        QVERIFY(WindowPlacement::fromRecord(record, back));
+        QCOMPARE(back.normal, placement.normal);
+        QVERIFY(!WindowPlacement::fromRecord(record.left(40), back));
+        QByteArray wrongLength = record;
+        wrongLength[0] = 40;
+        QVERIFY(!WindowPlacement::fromRecord(wrongLength, back));
+    }
+
+    void menusFollowTheCommandTable()
+    {
+        QVERIFY(startWithStations());
+        QAction* lf = m_orvale->frame().action(ID_FREQ_LF);
+        QCOMPARE(lf->text(), QStringLiteral("Low Frequency (less than 300 kHz)"));
+        QCOMPARE(lf->statusTip(), lf->text());
+        QCOMPARE(m_orvale->frame().action(ID_FREQ_ALL)->toolTip(), QStringLiteral("Show all freqiencies"));
+        QCOMPARE(m_orvale->frame().action(ID_TIME_TOGGLE_ACTIVE)->toolTip(),
+                 QStringLiteral("Show all/active stations"));
+        QVERIFY(m_orvale->frame().action(ID_VIEW_TOOLBAR)->isChecked());
+    }
+};
+
+QTEST_MAIN(OrvaleFrameTest)
+#include "OrvaleFrameTest.moc"

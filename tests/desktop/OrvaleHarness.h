@@ -1,0 +1,51 @@
+#pragma once
+
+#include "CMainFrame.h"
+#include "COrvaleView.h"
+#include "ORVImpl.h"
+#include "ScriptedPrompts.h"
+#include "TestFiles.h"
+
+#include <QSettings>
+#include <QStringList>
+
+#include <memory>
+
+// One station for a test file: name, receive frequency, modulation, and optional working hours.
+struct TestStation {
+    std::u16string name;
+    double mhz;
+    int modulation;
+    int fromHour = -1;  // -1: on the air around the clock
+    int toHour = -1;
+};
+
+// Orvale over a temporary folder: its station file, its profile, scripted prompts, and the clock
+// fixed at Tuesday 2026-12-08 12:00 UTC with the local time three hours ahead.
+class OrvaleHarness {
+public:
+    OrvaleHarness();
+    ~OrvaleHarness();
+
+    void writeStations(const std::vector<TestStation>& stations);
+
+    // Creates and shows the frame; the load starts at once.
+    void start();
+
+    CMainFrame& frame() { return *m_frame; }
+    COrvaleView& view() { return m_frame->view(); }
+    void endFrame() { m_frame.reset(); }
+
+    // The names in the list, top to bottom.
+    QStringList listedNames();
+    int rowOf(const QString& name);
+
+    TempFolder folder;
+    std::filesystem::path stationFile = folder.file("Stations.xml");
+    ORVImpl base;
+    QSettings profile;
+    ScriptedPrompts prompts;
+
+private:
+    std::unique_ptr<CMainFrame> m_frame;
+};

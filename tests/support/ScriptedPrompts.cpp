@@ -1,0 +1,48 @@
+#include "ScriptedPrompts.h"
+
+#include <QDialog>
+
+ScriptedPrompts::ScriptedPrompts() { installPrompts(this); }
+
+ScriptedPrompts::~ScriptedPrompts() { installPrompts(nullptr); }
+
+QMessageBox::StandardButton ScriptedPrompts::message(QWidget*, const QString& text,
+                                                     const QString& caption, QMessageBox::Icon,
+                                                     QMessageBox::StandardButtons buttons)
+{
+    messages << text;
+    captions << caption;
+    if (!answers.empty()) {
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    for (auto escape : {QMessageBox::No, QMessageBox::Cancel, QMessageBox::Ok}) {
+        if (buttons.testFlag(escape))
+            return escape;
+    }
+    return QMessageBox::NoButton;
+}
+
+void ScriptedPrompts::beep() { ++beeps; }
+
+QString ScriptedPrompts::openFileName(QWidget*, const QString&, const QString&)
+{
+    if (files.empty())
+        return {};
+    const QString file = files.front();
+    files.pop_front();
+    return file;
+}
+
+int ScriptedPrompts::run(QDialog& dialog)
+{
+    if (dialogs.empty())
+        return QDialog::Rejected;
+    const auto handler = std::move(dialogs.front());
+    dialogs.pop_front();
+    dialog.show();
+    const int result = handler(dialog);
+    dialog.hide();
+    return result;
+}

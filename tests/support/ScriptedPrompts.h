@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Prompts.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// Answers the program's prompts from a script for as long as it lives, and records what was
+// asked. A message box without a scripted answer gets its escape answer (No, Cancel or OK), a
+// file chooser without one is cancelled, and a dialog without one is rejected.
+class ScriptedPrompts : public Prompts {
+public:
+    ScriptedPrompts();
+    ~ScriptedPrompts() override;
+
+    std::deque<QMessageBox::StandardButton> answers;
+    std::deque<QString> files;
+    // Each handler gets the dialog after it was set up (shown offscreen) and returns the result.
+    std::deque<std::function<int(QDialog&)>> dialogs;
+
+    QStringList messages;  // texts of the message boxes shown, in order
+    QStringList captions;
+    int beeps = 0;
+
+    QMessageBox::StandardButton message(QWidget* parent, const QString& text,
+                                        const QString& caption, QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons) override;
+    void beep() override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+    int run(QDialog& dialog) override;
+};
