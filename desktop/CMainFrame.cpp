@@ -3,6 +3,7 @@
 #include "CAboutDlg.h"
 #include "COrvaleView.h"
 #include "CommandIds.h"
+#include "FolderDeviceLink.h"
 #include "Prompts.h"
 #include "ToolbarIcons.h"
 #include "ViewCommand.h"
@@ -24,12 +25,17 @@ const QString kPlacementKey = QStringLiteral("MainFrame/WP");
 }  // namespace
 
 CMainFrame::CMainFrame(ORVImpl& base, QSettings& profile, std::filesystem::path stationFile,
-                       QWidget* parent)
+                       DeviceLink* link, QWidget* parent)
     : QMainWindow(parent), m_base(base), m_profile(profile), m_bandsProfile(profile)
 {
     setWindowTitle(QStringLiteral("Kavrin"));
     buildStatusBar();
-    m_view = new COrvaleView(base, std::move(stationFile), m_bandsProfile, m_dialogLayout, this);
+    if (link == nullptr) {
+        m_ownLink = std::make_unique<FolderDeviceLink>(profile);
+        link = m_ownLink.get();
+    }
+    m_view = new COrvaleView(base, std::move(stationFile),
+                             {profile, m_bandsProfile, m_dialogLayout, *link}, this);
     setCentralWidget(m_view);
     buildMenus();
     buildToolBar();

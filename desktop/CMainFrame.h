@@ -1,12 +1,14 @@
 #pragma once
 
 #include "DesktopDialogLayout.h"
+#include "DeviceLink.h"
 #include "SettingsProfile.h"
 
 #include <QMainWindow>
 
 #include <filesystem>
 #include <map>
+#include <memory>
 
 class COrvaleView;
 class ORVImpl;
@@ -23,9 +25,10 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     // `profile` holds the window placement ("MainFrame"/"WP") and the bands; `stationFile` is the
-    // station file the view loads at once and saves on request.
+    // station file the view loads at once and saves on request. The transfers use `link`, or when
+    // it is null the handheld found through the profile (FolderDeviceLink).
     CMainFrame(ORVImpl& base, QSettings& profile, std::filesystem::path stationFile,
-               QWidget* parent = nullptr);
+               DeviceLink* link = nullptr, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     COrvaleView& view() const { return *m_view; }
@@ -56,6 +59,7 @@ private:
     QSettings& m_profile;
     SettingsProfile m_bandsProfile;
     DesktopDialogLayout m_dialogLayout;
+    std::unique_ptr<DeviceLink> m_ownLink;
     COrvaleView* m_view;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_viewMenu = nullptr;

@@ -1,6 +1,8 @@
 #include "COrvaleView.h"
 
+#include "CImportBiDlg.h"
 #include "CInputFreqRangeDlg.h"
+#include "CPPCTransferDlg.h"
 #include "CSearchParamsDlg.h"
 #include "CStationPropDlg.h"
 #include "Clock.h"
@@ -10,6 +12,7 @@
 #include "ORVImpl.h"
 #include "OnAir.h"
 #include "PassesFilter.h"
+#include "ScheduleImport.h"
 #include "Prompts.h"
 #include "StationList.h"
 #include "StationOrder.h"
@@ -28,13 +31,12 @@ QString toQString(const std::string& text) { return QString::fromStdString(text)
 
 }  // namespace
 
-COrvaleView::COrvaleView(ORVImpl& base, std::filesystem::path stationFile, Profile& profile,
-                         const DialogLayout& layout, QWidget* parent)
+COrvaleView::COrvaleView(ORVImpl& base, std::filesystem::path stationFile,
+                         const ViewSupport& support, QWidget* parent)
     : CKavrinView(parent),
       m_base(base),
       m_stationFile(std::move(stationFile)),
-      m_profile(profile),
-      m_layout(layout),
+      m_support(support),
       m_statusText(tr("Loading...")),
       m_loadThread(this, [this](int command) { onNotice(command); })
 {
@@ -59,6 +61,8 @@ void COrvaleView::buildCommands()
                 kStationTint, [this] { editStation(); }, {}, selected});
     addCommand({ID_STATION_DELETE, tr("Delete station..."), {}, {}, {},
                 [this] { deleteStation(); }, {}, selected});
+    addCommand({ID_IMPORT_SCHEDULE, tr("Bi shortwave schedule text file..."), {}, {}, {},
+                [this] { importSchedule(); }, {}, {}});
 
     struct Sort { int id; const char* text; SortKey key; };
     for (const Sort& s : {Sort{ID_SORT_FREQUENCY, "Sort by frequency", SortKey::Frequency},
@@ -126,6 +130,10 @@ void COrvaleView::buildCommands()
                 [this] { return m_filter.gmtTimeChecked(); }, {}});
     addCommand({ID_TIME_REFRESH, tr("Refresh list"), tr("Refresh list"), {}, {},
                 [this] { refill(); }, {}, {}});
+    addCommand({ID_PPC_SAVE, tr("Save data to PPC..."), tr("Save data to PocketPC"), {}, {},
+                [this] { uploadToHandheld(); }, {}, {}});
+    addCommand({ID_PPC_LOAD, tr("Load data from PPC..."), tr("Load data from PocketPC"), {}, {},
+                [this] { downloadFromHandheld(); }, {}, {}});
     addCommand({ID_TIME_TOGGLE_ACTIVE, {}, tr("Show all/active stations"), tr("On"), kTimeTint,
                 [this] { changeFilter([](StationFilter& f) { f.toggleActive(); }); },
                 [this] { return m_filter.activeStationsChecked(); }, {}});
@@ -176,10 +184,11 @@ void COrvaleView::onNotice(int command)
 
 void COrvaleView::onLoadDone()
 {
-    m_loadThread.finish();
+    // An import ends here too, with no load to finish.
+    const bool loaded = m_loadThread.finish();
     refill();
     emit commandStatesChanged();
-    if (!m_loadThread.succeeded()) {
+    if (loaded && !m_loadThread.succeeded()) {
         m_keepUnreadableFile = true;
         prompts().message(this,
                           tr("Cannot read stations list\n%1\n%2\n\nThe list starts empty. The "
@@ -253,7 +262,7 @@ int COrvaleView::usedStationCount() const
 
 void COrvaleView::newStation()
 {
-    CStationPropDlg dialog(ORVImpl::FreqInfo{}, m_layout, this);
+    CStationPropDlg dialog(ORVImpl::FreqInfo{}, m_support.layout, this);
     if (prompts().run(dialog) != QDialog::Accepted)
         return;
     const int station = m_base.Add(dialog.record());
@@ -275,7 +284,7 @@ void COrvaleView::editStation()
     if (row < 0)
         return;
     const int station = rows().row(row).index;
-    CStationPropDlg dialog(m_base[station], m_layout, this);
+    CStationPropDlg dialog(m_base[station], m_support.layout, this);
     if (prompts().run(dialog) != QDialog::Accepted)
         return;
     m_base[station] = dialog.record();
@@ -290,7 +299,7 @@ void COrvaleView::editStation()
 
 void COrvaleView::startSearch()
 {
-    CSearchParamsDlg dialog(m_layout, this);
+    CSearchParamsDlg dialog(m_support.layout, this);
     if (prompts().run(dialog) != QDialog::Accepted)
         return;
     WaitCursor wait;
@@ -308,7 +317,8 @@ void COrvaleView::startSearch()
 void COrvaleView::chooseUserRange()
 {
     update();
-    CInputFreqRangeDlg dialog(m_filter.rangeLow, m_filter.rangeHigh, m_profile, m_layout, this);
+    CInputFreqRangeDlg dialog(m_filter.rangeLow, m_filter.rangeHigh, m_support.bands, m_support.layout,
+                              this);
     if (prompts().run(dialog) != QDialog::Accepted)
         return;
     const float low = dialog.low();
@@ -332,6 +342,80 @@ void COrvaleView::deleteStation()
     m_modified = true;
     if (rows().rowCount() > 0)
         selectRow(std::min(row, rows().rowCount() - 1), false);
+}
+
+void COrvaleView::importSchedule()
+{
+    CImportBiDlg explanation(this);
+    if (prompts().run(explanation) != QDialog::Accepted)
+        return;
+    const QString file = prompts().openFileName(this, tr("Choose text file"), tr("HTML (*.txt)"));
+    if (file.isEmpty())
+        return;
+
+    WaitCursor wait;
+    // Thousands of bad lines must not mean thousands of boxes: after ten, offer to stop.
+    constexpr int kMessagesBeforeOffer = 10;
+    int shown = 0;
+    const auto tell = [this, &shown](const ScheduleLineMessage& message) {
+        prompts().message(this, QString::fromStdU16String(message.text),
+                          QString::fromStdU16String(message.title), QMessageBox::Warning,
+                          QMessageBox::Ok);
+        if (++shown != kMessagesBeforeOffer)
+            return ScheduleMessageReply::Continue;
+        const auto answer = prompts().message(
+            this, tr("%1 lines of this file could not be read so far. Skip the messages about "
+                     "the remaining ones?").arg(shown),
+            tr("Warning"), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+        return answer == QMessageBox::Yes ? ScheduleMessageReply::SkipRemaining
+                                          : ScheduleMessageReply::Continue;
+    };
+    const ScheduleImportResult result =
+        ::importSchedule(std::filesystem::path(file.toStdU16String()), m_base, tell);
+    switch (result.status) {
+    case ScheduleImportStatus::CannotOpen:
+        prompts().message(this, tr("Cannot open file\n%1").arg(file), tr("Warning"),
+                          QMessageBox::Warning, QMessageBox::Ok);
+        return;
+    case ScheduleImportStatus::UnknownFormat:
+        prompts().message(this, tr("Cannot import data - unknown format"), tr("Warning"),
+                          QMessageBox::Warning, QMessageBox::Ok);
+        return;
+    case ScheduleImportStatus::Imported:
+        m_modified = true;
+        QMetaObject::invokeMethod(this, [this] { onNotice(ID_LOAD_DONE); }, Qt::QueuedConnection);
+        return;
+    }
+}
+
+void COrvaleView::uploadToHandheld()
+{
+    // The flag is cleared only once the list is safely on disk: a failed save sends nothing.
+    if (m_modified) {
+        if (!saveStations())
+            return;
+        m_modified = false;
+    }
+    std::error_code ignored;
+    if (!std::filesystem::exists(m_stationFile, ignored)) {
+        prompts().message(this, tr("Stations list is empty, nothing to send"), tr("Information"),
+                          QMessageBox::Information, QMessageBox::Ok);
+        return;
+    }
+    CPPCTransferDlg dialog(CPPCTransferDlg::Save, m_stationFile, m_support.settings,
+                           m_support.link, this);
+    prompts().run(dialog);
+}
+
+void COrvaleView::downloadFromHandheld()
+{
+    CPPCTransferDlg dialog(CPPCTransferDlg::Load, m_stationFile, m_support.settings,
+                           m_support.link, this);
+    prompts().run(dialog);
+    if (dialog.received()) {
+        m_keepUnreadableFile = false;  // the file is the handheld's now
+        startLoading();
+    }
 }
 
 void COrvaleView::setStatusText(const QString& text)

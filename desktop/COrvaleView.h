@@ -9,18 +9,27 @@
 #include <functional>
 #include <vector>
 
+class DeviceLink;
 class DialogLayout;
 class ORVImpl;
 class Profile;
+class QSettings;
+
+// What the view works with besides the station base, all owned by its frame.
+struct ViewSupport {
+    QSettings& settings;         // the program's profile
+    Profile& bands;              // the same profile, for the range dialog's bands
+    const DialogLayout& layout;  // how the station dialogs are arranged
+    DeviceLink& link;            // the desktop–handheld link of the transfers
+};
 
 // The desktop station list and its commands. Owns the list's filter and sort settings and the
 // "modified" flag; loads the station file in the background as soon as it exists.
 class COrvaleView : public CKavrinView {
     Q_OBJECT
 public:
-    // `profile` keeps the bands of the range dialog; `layout` arranges the station dialogs.
-    COrvaleView(ORVImpl& base, std::filesystem::path stationFile, Profile& profile,
-                const DialogLayout& layout, QWidget* parent = nullptr);
+    COrvaleView(ORVImpl& base, std::filesystem::path stationFile, const ViewSupport& support,
+                QWidget* parent = nullptr);
     ~COrvaleView() override;
 
     const QString& statusText() const { return m_statusText; }
@@ -68,13 +77,15 @@ private:
     void deleteStation();
     void startSearch();
     void chooseUserRange();
+    void importSchedule();
+    void uploadToHandheld();
+    void downloadFromHandheld();
     int usedStationCount() const;
     void setStatusText(const QString& text);
 
     ORVImpl& m_base;
     std::filesystem::path m_stationFile;
-    Profile& m_profile;
-    const DialogLayout& m_layout;
+    ViewSupport m_support;
     QString m_statusText;
     StationFileJob m_loadThread;
     bool m_modified = false;

@@ -37,8 +37,10 @@ bool StationFileJob::start(Kind kind, ORVImpl& base, std::filesystem::path path,
     return true;
 }
 
-void StationFileJob::finish()
+bool StationFileJob::finish()
 {
-    if (m_thread.joinable())
-        m_thread.join();
+    if (!m_thread.joinable())
+        return false;
+    m_thread.join();
+    return true;
 }

@@ -27,8 +27,8 @@ public:
 
     bool running() const { return m_thread.joinable(); }
 
-    // Joins the finished worker. Call on the done notice.
-    void finish();
+    // Joins the finished worker. Call on the done notice. False when there was no job to finish.
+    bool finish();
 
     // The outcome of the last job, valid after finish().
     bool succeeded() const { return m_succeeded; }

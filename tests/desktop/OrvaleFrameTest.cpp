@@ -1,3 +1,4 @@
+#include "CPPCTransferDlg.h"
 #include "CommandIds.h"
 #include "Modulation.h"
 #include "OrvaleHarness.h"
@@ -17,6 +18,19 @@ private:
         m_orvale->writeStations({{u"Alpha", 0.2, MOD_AM}, {u"Bravo", 7.0, MOD_USB}});
         m_orvale->start();
         return QTest::qWaitFor([&] { return !m_orvale->view().isLoading(); }, 10000);
+    }
+
+    // A scripted transfer dialog: starts the transfer, waits for its end, closes with OK.
+    static std::function<int(QDialog&)> runTransfer()
+    {
+        return [](QDialog& d) {
+            auto& dialog = static_cast<CPPCTransferDlg&>(d);
+            dialog.startTransfer();
+            if (!QTest::qWaitFor([&] { return !dialog.isBusy(); }, 15000))
+                return int(QDialog::Rejected);
+            dialog.accept();
+            return dialog.result();
+        };
     }
 
     void deleteFirstStation()
@@ -126,6 +140,63 @@ private slots:
         m_orvale->start();
         QVERIFY(m_orvale->view().isLoading());
         m_orvale->endFrame();
+    }
+
+    void uploadSavesAChangedListFirst()
+    {
+        QVERIFY(startWithStations());
+        deleteFirstStation();
+        m_orvale->handheld.setExePath("/device/Tavrel/");
+        m_orvale->prompts.dialogs.push_back(runTransfer());
+        m_orvale->frame().action(ID_PPC_SAVE)->trigger();
+        QVERIFY(!m_orvale->view().isModified());
+        const std::string saved = readBytes(m_orvale->stationFile);
+        QVERIFY(saved.find("Alpha") == std::string::npos);
+        QCOMPARE(m_orvale->handheld.files["/device/Tavrel/Stations.xml"].toStdString(), saved);
+        QVERIFY(m_orvale->frame().close());
+        QVERIFY(m_orvale->prompts.messages.size() == 1);  // the delete question only
+    }
+
+    void uploadWithoutAFileSaysSo()
+    {
+        m_orvale->start();
+        QTRY_VERIFY(!m_orvale->view().isLoading());
+        m_orvale->view().runCommand(ID_PPC_SAVE);
+        QCOMPARE(m_orvale->prompts.messages, QStringList({"Stations list is empty, nothing to send"}));
+        QCOMPARE(m_orvale->prompts.captions, QStringList({"Information"}));
+        QVERIFY(m_orvale->prompts.dialogs.empty());
+    }
+
+    void uploadAfterAFailedSaveSendsNothing()
+    {
+        QVERIFY(startWithStations());
+        deleteFirstStation();
+        std::filesystem::permissions(m_orvale->stationFile, std::filesystem::perms::owner_read);
+        m_orvale->handheld.setExePath("/device/");
+        m_orvale->view().runCommand(ID_PPC_SAVE);
+        QVERIFY(m_orvale->prompts.messages.last().startsWith("Cannot save stations list"));
+        QVERIFY(m_orvale->view().isModified());
+        QVERIFY(m_orvale->handheld.files.count("/device/Stations.xml") == 0);
+    }
+
+    void downloadReloadsTheListAndKeepsTheModifiedFlag()
+    {
+        QVERIFY(startWithStations());
+        deleteFirstStation();
+        ORVImpl device;
+        ORVImpl::FreqInfo r;
+        r.stName = u"From the handheld";
+        r.freqRX[0] = 9.5;
+        device.Add(r);
+        const auto deviceFile = m_orvale->folder.file("device.xml");
+        device.Save(deviceFile);
+        m_orvale->handheld.setExePath("/device/");
+        m_orvale->handheld.files["/device/Stations.xml"] = QByteArray::fromStdString(readBytes(deviceFile));
+        m_orvale->prompts.dialogs.push_back(runTransfer());
+        m_orvale->view().runCommand(ID_PPC_LOAD);
+        QTRY_COMPARE(m_orvale->view().statusText(), QStringLiteral("1 items in base, 1 displayed"));
+        QCOMPARE(m_orvale->view().rows().rowCount(), 1);
+        QVERIFY(m_orvale->view().isModified());
     }
 
     void placementSurvivesARun()

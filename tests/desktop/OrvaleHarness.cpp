@@ -44,7 +44,7 @@ void OrvaleHarness::writeStations(const std::vector<TestStation>& stations)
 
 void OrvaleHarness::start()
 {
-    m_frame = std::make_unique<CMainFrame>(base, profile, stationFile);
+    m_frame = std::make_unique<CMainFrame>(base, profile, stationFile, &handheld);
     m_frame->show();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CMainFrame.h"
+#include "FakeDeviceLink.h"
 #include "COrvaleView.h"
 #include "ORVImpl.h"
 #include "ScriptedPrompts.h"
@@ -45,6 +46,7 @@ public:
     ORVImpl base;
     QSettings profile;
     ScriptedPrompts prompts;
+    FakeDeviceLink handheld;
 
 private:
     std::unique_ptr<CMainFrame> m_frame;

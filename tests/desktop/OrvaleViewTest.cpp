@@ -1,3 +1,4 @@
+#include "CImportBiDlg.h"
 #include "CInputFreqRangeDlg.h"
 #include "CSearchParamsDlg.h"
 #include "CStationPPg1.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -338,6 +340,83 @@ private slots:
         });
         view.runCommand(ID_FREQ_USER);
         QCOMPARE(view.filter().rangeKind, RangeKind::SW);
+    }
+
+    void importReplacesTheListAndMarksItModified()
+    {
+        QVERIFY(startWith(kStations));
+        m_orvale->prompts.dialogs.push_back([](QDialog& d) {
+            const bool explains = d.windowTitle() == "Import text data" &&
+                                  static_cast<CImportBiDlg&>(d).m_import->text() == "Import...";
+            d.accept();
+            return explains ? d.result() : int(QDialog::Rejected);
+        });
+        m_orvale->prompts.files.push_back(KAVRIN_TEST_DATA_DIR "/schedule-sample.txt");
+        m_orvale->frame().action(ID_IMPORT_SCHEDULE)->trigger();
+        QTRY_COMPARE(m_orvale->view().statusText(), QStringLiteral("37 items in base, 37 displayed"));
+        QVERIFY(m_orvale->view().isModified());
+        QCOMPARE(m_orvale->prompts.captions, QStringList({"Cannot parse string: 22"}));
+        QVERIFY(m_orvale->prompts.messages[0].contains("Radio Kestrel"));
+    }
+
+    void importOfAFileItCannotUseKeepsTheList_data()
+    {
+        QTest::addColumn<QString>("content");  // empty: no such file
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing file") << QString() << "Cannot open file";
+        QTest::newRow("not a schedule") << "Shopping list\nmilk\neggs\n"
+                                        << "Cannot import data - unknown format";
+    }
+
+    void importOfAFileItCannotUseKeepsTheList()
+    {
+        QFETCH(QString, content);
+        QFETCH(QString, message);
+        QVERIFY(startWith(kStations));
+        const auto file = m_orvale->folder.file("schedule.txt");
+        if (!content.isEmpty())
+            writeBytes(file, content.toStdString());
+        m_orvale->prompts.dialogs.push_back([](QDialog& d) { d.accept(); return d.result(); });
+        m_orvale->prompts.files.push_back(QString::fromStdString(file.string()));
+        m_orvale->view().runCommand(ID_IMPORT_SCHEDULE);
+        QVERIFY(m_orvale->prompts.messages.value(0).startsWith(message));
+        QCOMPARE(m_orvale->base.GetCount(), 6);
+        QCOMPARE(m_orvale->listedNames().size(), 6);
+        QVERIFY(!m_orvale->view().isModified());
+    }
+
+    void cancellingTheImportChangesNothing()
+    {
+        QVERIFY(startWith(kStations));
+        m_orvale->view().runCommand(ID_IMPORT_SCHEDULE);  // explanation cancelled
+        m_orvale->prompts.dialogs.push_back([](QDialog& d) { d.accept(); return d.result(); });
+        m_orvale->view().runCommand(ID_IMPORT_SCHEDULE);  // no file chosen
+        QCOMPARE(m_orvale->base.GetCount(), 6);
+        QVERIFY(!m_orvale->view().isModified());
+        QVERIFY(m_orvale->prompts.messages.isEmpty());
+    }
+
+    void manyBadLinesOfferToStopTheMessages()
+    {
+        QVERIFY(startWith(kStations));
+        std::string schedule = "Schedule\n"
+                               "kHz   STATION                 UTC       Su-W    Language    Pow "
+                               "Location            ADM Azi Remarks\n";
+        for (int i = 0; i < 30; ++i)
+            schedule += " 7325 Radio Kestrel           2530-0030 1234567 French      500 "
+                        "Issoudun            F   170\n";
+        const auto file = m_orvale->folder.file("bad.txt");
+        writeBytes(file, schedule);
+        m_orvale->prompts.dialogs.push_back([](QDialog& d) { d.accept(); return d.result(); });
+        m_orvale->prompts.files.push_back(QString::fromStdString(file.string()));
+        m_orvale->prompts.answers = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok,
+                                     QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok,
+                                     QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok,
+                                     QMessageBox::Ok, QMessageBox::Yes};
+        m_orvale->view().runCommand(ID_IMPORT_SCHEDULE);
+        QCOMPARE(m_orvale->prompts.messages.size(), 11);
+        QVERIFY(m_orvale->prompts.messages.last().contains("Skip the messages"));
+        QTRY_COMPARE(m_orvale->view().statusText(), QStringLiteral("0 items in base, 0 displayed"));
     }
 };
 

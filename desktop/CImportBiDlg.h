@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+// "Import text data": explains the schedule import before the file is chosen. "Import..."
+// accepts, "Cancel" ends the command.
+class CImportBiDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum ControlId { IDC_INFO = 1004 };
+
+    explicit CImportBiDlg(QWidget* parent = nullptr);
+
+    QPlainTextEdit* m_info;
+    QPushButton* m_import;
+    QPushButton* m_cancel;
+};
