@@ -1,5 +1,7 @@
 #include "ElementCount.h"
 
+#include <cstring>
+
 namespace {
 
 bool isNameStart(char32_t c)
@@ -31,8 +33,7 @@ void ElementCounter::feed(std::string_view bytes)
             take('<');
     }
     if (m_width == Width::Bytes) {
-        for (; i < bytes.size(); ++i)
-            take(static_cast<unsigned char>(bytes[i]));
+        feedNarrow(bytes.substr(i));
         return;
     }
     for (; i < bytes.size(); ++i) {
@@ -46,6 +47,32 @@ void ElementCounter::feed(std::string_view bytes)
                                   : static_cast<char32_t>((m_pendingByte << 8) | byte);
         m_pendingByte = -1;
         take(unit);
+    }
+}
+
+// Only a '<' and the byte after it count, so memchr can skip everything else: this scan runs over
+// the whole file before every load.
+void ElementCounter::feedNarrow(std::string_view bytes)
+{
+    const char* at = bytes.data();
+    const char* const end = at + bytes.size();
+    if (at == end)
+        return;
+    if (m_afterLess) {  // the previous piece ended in '<'
+        m_afterLess = false;
+        if (isNameStart(static_cast<unsigned char>(*at)))
+            ++m_starts;
+    }
+    for (;;) {
+        at = static_cast<const char*>(std::memchr(at, '<', static_cast<std::size_t>(end - at)));
+        if (at == nullptr)
+            return;
+        if (++at == end) {
+            m_afterLess = true;
+            return;
+        }
+        if (isNameStart(static_cast<unsigned char>(*at)))
+            ++m_starts;
     }
 }
 

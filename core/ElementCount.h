@@ -15,6 +15,7 @@ public:
     std::size_t childElements() const { return m_starts > 0 ? m_starts - 1 : 0; }
 
 private:
+    void feedNarrow(std::string_view bytes);
     void take(char32_t unit);
 
     enum class Width { Unknown, Bytes, Utf16LE, Utf16BE };

@@ -1,7 +1,6 @@
+#include "FreqListText.h"
 #include "Modulation.h"
-#include "NumberText.h"
 #include "ORVImpl.h"
-#include "Tokenizer.h"
 
 #include <algorithm>
 
@@ -10,35 +9,6 @@ namespace {
 int countUsable(const double (&slots)[10])
 {
     return static_cast<int>(std::count_if(std::begin(slots), std::end(slots), isUsableFreq));
-}
-
-std::u16string formatList(const double (&slots)[10])
-{
-    std::string text;
-    for (double v : slots) {
-        if (v != 0) {
-            text += formatG9(v);
-            text += "; ";
-        }
-    }
-    while (!text.empty() && (text.back() == ';' || text.back() == ' '))
-        text.pop_back();
-    return widenAscii(text);
-}
-
-// Parses one list into its slots and returns how many values it stored.
-int parseList(const std::u16string& text, double (&slots)[10])
-{
-    CTokenizer tokens(text, u" ;");
-    int stored = 0;
-    for (std::u16string token = tokens.NextToken(); !token.empty() && stored < 10;
-         token = tokens.NextToken()) {
-        const double value = parseDoublePrefix(token);
-        if (value >= 0 && value <= kFreqLimit)
-            slots[stored++] = value;
-    }
-    std::sort(slots, slots + stored);
-    return stored;
 }
 
 }  // namespace
@@ -75,12 +45,12 @@ double ORVImpl::FreqInfo::LowestFreq() const
 
 void ORVImpl::FreqInfo::FormatFreqLists(std::u16string& rxText, std::u16string& txText) const
 {
-    rxText = formatList(freqRX);
-    txText = formatList(freqTX);
+    rxText = formatFreqList(freqRX);
+    txText = formatFreqList(freqTX);
 }
 
 int ORVImpl::FreqInfo::ParseFreqLists(const std::u16string& rxText, const std::u16string& txText)
 {
-    parseList(rxText, freqRX);
-    return parseList(txText, freqTX);
+    parseFreqList(rxText, freqRX);
+    return parseFreqList(txText, freqTX);
 }

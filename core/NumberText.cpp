@@ -1,32 +1,41 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <type_traits>
 
 namespace {
 
 bool isCSpace(char32_t c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The longest ASCII prefix of `text` after leading white space, narrowed; the conversions below
-// only ever look at ASCII characters.
+// No number needs more characters; the cap keeps hostile input cheap.
+constexpr std::size_t kMaxRun = 513;
+
+// The longest ASCII prefix of `text` after leading white space, at most kMaxRun characters: the
+// conversions below only ever look at ASCII characters. Bytes are looked at where they are; wider
+// characters are narrowed into `buffer`. Called once per number the loader reads, so it must not
+// allocate.
 template <typename Char>
-std::string asciiRunAfterSpace(std::basic_string_view<Char> text)
+std::string_view asciiRunAfterSpace(std::basic_string_view<Char> text, char (&buffer)[kMaxRun])
 {
-    std::size_t i = 0;
-    while (i < text.size() && isCSpace(static_cast<char32_t>(text[i])))
-        ++i;
-    std::string run;
-    for (; i < text.size(); ++i) {
-        const auto c = static_cast<char32_t>(text[i]);
+    std::size_t start = 0;
+    while (start < text.size() && isCSpace(static_cast<char32_t>(text[start])))
+        ++start;
+    std::size_t end = start;
+    for (const std::size_t limit = std::min(text.size(), start + kMaxRun); end < limit; ++end) {
+        const auto c = static_cast<std::make_unsigned_t<Char>>(text[end]);
         if (c == 0 || c >= 0x80)
             break;
-        run.push_back(static_cast<char>(c));
-        if (run.size() > 512)  // no number needs more; keeps hostile input cheap
-            break;
     }
-    return run;
+    if constexpr (std::is_same_v<Char, char>) {
+        return text.substr(start, end - start);
+    } else {
+        std::copy(text.begin() + start, text.begin() + end, buffer);
+        return std::string_view(buffer, end - start);
+    }
 }
 
 // For a number text out of the double range: whether it is too small rather than too large.
@@ -41,7 +50,8 @@ bool underflows(std::string_view number)
 template <typename Char>
 double parseDouble(std::basic_string_view<Char> text)
 {
-    const std::string run = asciiRunAfterSpace(text);
+    char buffer[kMaxRun];
+    const std::string_view run = asciiRunAfterSpace(text, buffer);
     const char* first = run.data();
     const char* last = run.data() + run.size();
     bool negative = false;
@@ -66,7 +76,8 @@ double parseDouble(std::basic_string_view<Char> text)
 template <typename Char>
 int parseInt(std::basic_string_view<Char> text)
 {
-    const std::string run = asciiRunAfterSpace(text);
+    char buffer[kMaxRun];
+    const std::string_view run = asciiRunAfterSpace(text, buffer);
     std::size_t i = 0;
     bool negative = false;
     if (i < run.size() && (run[i] == '+' || run[i] == '-')) {

@@ -2,9 +2,11 @@
 // elements arrive, so a large file never exists as a document tree in memory.
 
 #include "ElementCount.h"
+#include "FreqListText.h"
 #include "LoadProgress.h"
 #include "NumberText.h"
 #include "ORVImpl.h"
+#include "PendingTexts.h"
 #include "TextCodec.h"
 
 #include <libxml/parser.h>
@@ -50,13 +52,11 @@ struct StationAttributes {
     }
 };
 
-std::u16string text(std::string_view utf8) { return utf8ToUtf16(utf8); }
-
 // "HH-MM--HH-MM": only a value of exactly 12 characters is read, two characters at positions
 // 0, 3, 7 and 10, without range checks.
-void readWorkHours(ORVImpl::FreqInfo& record, std::string_view utf8)
+template <typename Char>
+void readHourGroups(ORVImpl::FreqInfo& record, std::basic_string_view<Char> value)
 {
-    const std::u16string value = text(utf8);
     if (value.size() != 12) {
         record.fromHour = 0;
         record.fromMin = 0;
@@ -64,37 +64,41 @@ void readWorkHours(ORVImpl::FreqInfo& record, std::string_view utf8)
         record.toMin = 59;
         return;
     }
-    const auto group = [&](std::size_t at) {
-        return parseIntPrefix(std::u16string_view(value).substr(at, 2));
-    };
+    const auto group = [&](std::size_t at) { return parseIntPrefix(value.substr(at, 2)); };
     record.fromHour = group(0);
     record.fromMin = group(3);
     record.toHour = group(7);
     record.toMin = group(10);
 }
 
-ORVImpl::FreqInfo makeRecord(const StationAttributes& a)
+bool isAscii(std::string_view s)
 {
-    ORVImpl::FreqInfo record;
-    if (a.name)
-        record.stName = a.name->empty() ? u"Unknown" : text(*a.name);
-    if (a.loc)
-        record.stLoc = text(*a.loc);
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+void readWorkHours(ORVImpl::FreqInfo& record, std::string_view utf8)
+{
+    // Characters are counted in UTF-16 units; only an ASCII value has as many of them as bytes.
+    if (isAscii(utf8))
+        readHourGroups(record, utf8);
+    else
+        readHourGroups(record, std::u16string_view(utf8ToUtf16(utf8)));
+}
+
+// Every attribute but the four texts, which PendingTexts keeps until the parse is over.
+void readNumbers(ORVImpl::FreqInfo& record, const StationAttributes& a)
+{
     if (a.freq) {
         // The earlier one-frequency form wins over the lists, rounded through single precision.
         record.freqRX[0] = static_cast<float>(parseDoublePrefix(*a.freq));
     } else {
-        record.ParseFreqLists(a.freqRX ? text(*a.freqRX) : std::u16string{},
-                              a.freqTX ? text(*a.freqTX) : std::u16string{});
+        parseFreqListUtf8(a.freqRX.value_or(""), record.freqRX);
+        parseFreqListUtf8(a.freqTX.value_or(""), record.freqTX);
     }
     if (a.modulation)
         record.modulation = parseIntPrefix(*a.modulation);
     if (a.usePattern)
         record.usePattern = parseIntPrefix(*a.usePattern) != 0 ? 1 : 0;
-    if (a.comment)
-        record.stComment = text(*a.comment);
-    if (a.soundsFld)
-        record.soundsFld = text(*a.soundsFld);
     if (a.showPropGMT)
         record.showPropGMT = parseIntPrefix(*a.showPropGMT) != 0 ? 1 : 0;
     if (record.usePattern == 1) {
@@ -106,7 +110,13 @@ ORVImpl::FreqInfo makeRecord(const StationAttributes& a)
                 record.days[i] = (mask >> i) & 1;
         }
     }
-    return record;
+}
+
+void keepTexts(PendingTexts& texts, const StationAttributes& a)
+{
+    // A station without a name stays an unused record; one with an empty name is a station still.
+    const std::string_view name = !a.name ? "" : (a.name->empty() ? "Unknown" : *a.name);
+    texts.add(name, a.loc.value_or(""), a.comment.value_or(""), a.soundsFld.value_or(""));
 }
 
 bool isBlank(std::string_view s)
@@ -120,8 +130,8 @@ std::string_view view(const xmlChar* s) { return reinterpret_cast<const char*>(s
 // Everything the SAX callbacks share during one load.
 class LoadPass {
 public:
-    LoadPass(std::vector<ORVImpl::FreqInfo>& records, ProgressStepper& progress)
-        : m_records(records), m_progress(progress)
+    LoadPass(std::vector<ORVImpl::FreqInfo>& records, PendingTexts& texts, ProgressStepper& progress)
+        : m_records(records), m_texts(texts), m_progress(progress)
     {
     }
 
@@ -175,7 +185,8 @@ private:
                 *slot = std::string_view(reinterpret_cast<const char*>(a[3]),
                                          static_cast<std::size_t>(a[4] - a[3]));
         }
-        pass.m_records.push_back(makeRecord(found));
+        readNumbers(pass.m_records.emplace_back(), found);
+        keepTexts(pass.m_texts, found);
     }
 
     static void onEnd(void* user, const xmlChar*, const xmlChar*, const xmlChar*)
@@ -233,6 +244,7 @@ private:
     }
 
     std::vector<ORVImpl::FreqInfo>& m_records;
+    PendingTexts& m_texts;
     ProgressStepper& m_progress;
     xmlParserCtxtPtr m_context = nullptr;
     int m_depth = 0;
@@ -283,10 +295,15 @@ bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& noti
     std::error_code sizeError;
     const auto fileSize = std::filesystem::file_size(path, sizeError);
     // An element takes at least a few bytes, so the file size bounds what is worth reserving.
-    m_records.reserve(sizeError ? 0 : std::min<std::size_t>(expected, fileSize / 4));
+    const std::size_t stations = sizeError ? 0 : std::min<std::size_t>(expected, fileSize / 4);
+    m_records.reserve(stations);
+    PendingTexts texts;
+    // Nearly always enough: decoded texts take no more bytes than the file spends on them, unless
+    // an 8-bit encoding other than ASCII widens them.
+    texts.reserve(stations, sizeError ? 0 : fileSize);
 
     ProgressStepper progress(expected, notify, notifyCommand);
-    LoadPass pass(m_records, progress);
+    LoadPass pass(m_records, texts, progress);
     xmlSAXHandler sax = LoadPass::handler();
 
     std::string chunk(kChunkSize, '\0');
@@ -319,6 +336,8 @@ bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& noti
                            : (wellFormed ? "the file holds no FREQS_LIST element" : "malformed XML");
         return failWith(whyNot, why);
     }
+    context.reset();  // before the strings are made, for the reason PendingTexts gives
+    texts.moveInto(m_records);
     progress.finish();
     return true;
 }

@@ -7,8 +7,11 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <optional>
 #include <string_view>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -87,17 +90,18 @@ int compareFolded(std::u16string_view a, std::u16string_view b)
     return sign(a.size(), b.size());
 }
 
+constexpr std::size_t kHeadChars = 16;
+
 // A field of one row reduced, once per sort, to a key that orders like compareByField and mostly
-// decides with two integer comparisons, so that sorting a large list seldom leaves the key array.
+// decides with integer comparisons, so that sorting a large list seldom leaves the key array.
 // A number is mapped to an integer of the same order. A text is folded into the sort's arena and
-// its first eight characters are packed into `head`; only rows whose heads agree read the rest.
+// its first kHeadChars characters are packed into `head`; only rows whose heads agree read the
+// rest (station names often share a first word, so a shorter head would send many there).
 struct FieldKey {
-    std::uint64_t head[2] = {0, 0};
+    std::uint64_t head[kHeadChars / 4] = {};
     std::uint32_t offset = 0;  // text: position in the arena
     std::uint32_t length = 0;  // text: number of characters; 0 for a number
 };
-
-constexpr std::size_t kHeadChars = 8;
 
 std::uint64_t orderedBits(double v)
 {
@@ -121,22 +125,23 @@ FieldKey textFieldKey(std::u16string_view text, std::u16string& arena)
     FieldKey k;
     k.offset = static_cast<std::uint32_t>(arena.size());
     k.length = static_cast<std::uint32_t>(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = foldChar(text[i]);
-        arena.push_back(c);
-        if (i < kHeadChars)
-            k.head[i / 4] |= std::uint64_t{c} << (16 * (3 - i % 4));
-    }
+    arena.resize(arena.size() + text.size());
+    char16_t* folded = arena.data() + k.offset;
+    std::transform(text.begin(), text.end(), folded, foldChar);
+    for (std::size_t i = 0; i < std::min(text.size(), kHeadChars); ++i)
+        k.head[i / 4] |= std::uint64_t{folded[i]} << (16 * (3 - i % 4));
     return k;
 }
 
-// Heads agree, so the first eight characters agree as far as both texts reach (a missing
-// character counts as 0); what follows decides, then the length.
+// Heads agree, so the first kHeadChars characters agree as far as both texts reach (a missing
+// character counts as 0); what follows decides, then the length. When one text ends within its
+// head, it is a prefix of the other or equal to it, and the length alone decides.
 int compareTails(const FieldKey& a, const FieldKey& b, const std::u16string& arena)
 {
+    if (a.length <= kHeadChars || b.length <= kHeadChars)
+        return sign(a.length, b.length);
     const auto tail = [&](const FieldKey& k) {
-        const std::size_t skip = std::min<std::size_t>(k.length, kHeadChars);
-        return std::u16string_view(arena).substr(k.offset + skip, k.length - skip);
+        return std::u16string_view(arena).substr(k.offset + kHeadChars, k.length - kHeadChars);
     };
     if (const int c = sign(tail(a).compare(tail(b)), 0))
         return c;
@@ -155,14 +160,55 @@ bool entryBefore(const SortEntry& a, const SortEntry& b, const std::u16string& a
     for (std::size_t p = 0; p < a.keys.size(); ++p) {
         const FieldKey& x = a.keys[p];
         const FieldKey& y = b.keys[p];
-        if (x.head[0] != y.head[0])
-            return x.head[0] < y.head[0];
-        if (x.head[1] != y.head[1])
-            return x.head[1] < y.head[1];
+        for (std::size_t h = 0; h < std::size(x.head); ++h) {
+            if (x.head[h] != y.head[h])
+                return x.head[h] < y.head[h];
+        }
         if (const int c = compareTails(x, y, arena))
             return c < 0;
     }
     return a.index < b.index;
+}
+
+// A row by its station index and its position in the rows.
+struct RowRef {
+    int index;
+    std::uint32_t row;
+};
+
+// The rows in base order (a counting sort: indices lie in the base). Reading the rows once in
+// their own order and the base once in its order keeps both passes sequential.
+std::vector<RowRef> rowsInBaseOrder(const std::vector<StationRow>& rows, int baseCount)
+{
+    std::vector<std::uint32_t> start(static_cast<std::size_t>(baseCount) + 1, 0);
+    for (const StationRow& row : rows)  // at() keeps an index outside the base from writing anywhere
+        ++start.at(std::size_t{static_cast<std::uint32_t>(row.index)} + 1);
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<RowRef> order(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        order[start[static_cast<std::size_t>(rows[i].index)]++] = {rows[i].index,
+                                                                   static_cast<std::uint32_t>(i)};
+    return order;
+}
+
+// Sorts the two halves on two threads and merges them; small lists, or a system that cannot
+// start a thread, are sorted on the calling thread alone.
+template <typename Less>
+void sortInTwoHalves(std::vector<SortEntry>& entries, Less less)
+{
+    constexpr std::size_t kWorthAThread = 16384;
+    const auto middle = entries.begin() + static_cast<std::ptrdiff_t>(entries.size() / 2);
+    if (entries.size() >= kWorthAThread && std::thread::hardware_concurrency() > 1) {
+        try {
+            std::thread firstHalf([&] { std::sort(entries.begin(), middle, less); });
+            std::sort(middle, entries.end(), less);
+            firstHalf.join();
+            std::inplace_merge(entries.begin(), middle, entries.end(), less);
+            return;
+        } catch (const std::system_error&) {
+        }
+    }
+    std::sort(entries.begin(), entries.end(), less);
 }
 
 }  // namespace
@@ -195,10 +241,15 @@ void sortRows(std::vector<StationRow>& rows, const ORVImpl& base, SortKey sortKe
     const Fields* known = fieldsFor(sortKey);
     const Fields& fields = known ? *known : kNoFields;
 
+    // Keys are made in base order whatever order the rows are in: a re-sort would otherwise visit
+    // the base at random, and on a large base that costs more than the sort itself.
+    const std::vector<RowRef> inBaseOrder = rowsInBaseOrder(rows, base.GetCount());
+
     std::u16string arena;
+    arena.reserve(rows.size() * 24);
     std::vector<SortEntry> entries(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const ORVImpl::FreqInfo& r = base[rows[i].index];
+        const ORVImpl::FreqInfo& r = base[inBaseOrder[i].index];
         SortEntry& e = entries[i];
         for (std::size_t p = 0; p < fields.size(); ++p) {
             if (auto member = textMember(fields[p]))
@@ -206,11 +257,11 @@ void sortRows(std::vector<StationRow>& rows, const ORVImpl& base, SortKey sortKe
             else
                 e.keys[p] = numberFieldKey(numberKey(r, fields[p]).value_or(0));
         }
-        e.index = rows[i].index;
-        e.row = static_cast<std::uint32_t>(i);
+        e.index = inBaseOrder[i].index;
+        e.row = inBaseOrder[i].row;
     }
 
-    std::sort(entries.begin(), entries.end(), [&arena](const SortEntry& a, const SortEntry& b) {
+    sortInTwoHalves(entries, [&arena](const SortEntry& a, const SortEntry& b) {
         return entryBefore(a, b, arena);
     });
 

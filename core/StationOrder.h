@@ -25,7 +25,9 @@ int compareByField(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, SortK
 // Folds the texts afresh on every call; to order many rows use sortRows.
 int compareStations(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, SortKey sortKey);
 
-// Sorts `rows` (whose indices must lie in `base`) into the order of compareStations under
+// Sorts `rows` into the order of compareStations under
 // `sortKey`, folding each station's texts once per sort instead of once per comparison. Rows that
 // compareStations finds equal are ordered by station index, so the result is the same every time.
+// A large list is sorted on two threads. A row index outside `base` is a programming error that
+// throws std::out_of_range.
 void sortRows(std::vector<StationRow>& rows, const ORVImpl& base, SortKey sortKey);

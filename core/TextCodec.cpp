@@ -49,25 +49,28 @@ bool decodeUtf8(std::string_view s, std::size_t& i, char32_t& cp)
 
 std::u16string utf8ToUtf16(std::string_view text)
 {
-    std::u16string out;
-    out.reserve(text.size());
+    // No UTF-8 text takes more UTF-16 units than it has bytes, so the string is sized once and
+    // written through a pointer: the loader converts every text of a station file here.
+    std::u16string out(text.size(), u'\0');
+    char16_t* next = out.data();
     std::size_t i = 0;
     while (i < text.size()) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x80) {  // the common case, kept out of the decoder
-            out.push_back(c);
+            *next++ = c;
             ++i;
             continue;
         }
         char32_t cp = 0;
         decodeUtf8(text, i, cp);
         if (cp >= 0x10000) {
-            out.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+            *next++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            *next++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
         } else {
-            out.push_back(static_cast<char16_t>(cp));
+            *next++ = static_cast<char16_t>(cp);
         }
     }
+    out.resize(static_cast<std::size_t>(next - out.data()));
     return out;
 }
 

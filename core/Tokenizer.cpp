@@ -2,12 +2,9 @@
 
 CTokenizer::CTokenizer(const std::u16string& text, const std::u16string& separators)
 {
-    std::size_t start = text.find_first_not_of(separators);
-    while (start != std::u16string::npos) {
-        const std::size_t end = text.find_first_of(separators, start);
-        m_tokens.push_back(text.substr(start, end - start));
-        start = end == std::u16string::npos ? end : text.find_first_not_of(separators, end);
-    }
+    TokenScanner<char16_t> scanner(text, separators);
+    for (auto token = scanner.NextToken(); !token.empty(); token = scanner.NextToken())
+        m_tokens.emplace_back(token);
 }
 
 std::u16string CTokenizer::NextToken()

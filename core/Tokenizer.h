@@ -1,10 +1,40 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// Splits a text once, at construction, into the maximal runs of characters that are not
-// separators, and hands them out in order. Runs of separators produce no empty tokens.
+// Hands out the tokens of a text in order, as views into it: the maximal runs of characters that
+// are not separators. Runs of separators produce no empty tokens. Allocates nothing; the text and
+// the separators must outlive the scanner. Both tokenizers below split by this one rule.
+template <typename Char>
+class TokenScanner {
+public:
+    using View = std::basic_string_view<Char>;
+
+    TokenScanner(View text, View separators) : m_text(text), m_separators(separators) {}
+
+    // The next token; an empty view once every token was handed out.
+    View NextToken()
+    {
+        const std::size_t start = m_text.find_first_not_of(m_separators, m_at);
+        if (start == View::npos) {
+            m_at = m_text.size();
+            return {};
+        }
+        m_at = std::min(m_text.find_first_of(m_separators, start), m_text.size());
+        return m_text.substr(start, m_at - start);
+    }
+
+private:
+    View m_text;
+    View m_separators;
+    std::size_t m_at = 0;
+};
+
+// Splits a text once, at construction, into the tokens TokenScanner finds, and hands them out in
+// order as texts of their own.
 class CTokenizer {
 public:
     CTokenizer(const std::u16string& text, const std::u16string& separators);

@@ -43,8 +43,10 @@ struct Line {
     }
 };
 
-Days daysOf(const FreqInfo& r) { return {r.days[0], r.days[1], r.days[2], r.days[3], r.days[4],
-                                          r.days[5], r.days[6]}; }
+Days daysOf(const FreqInfo& r)
+{
+    return {r.days[0], r.days[1], r.days[2], r.days[3], r.days[4], r.days[5], r.days[6]};
+}
 
 FreqInfo station(const std::u16string& name)
 {
@@ -105,7 +107,8 @@ TEST_F(ScheduleImport, UnrecognisedHeadersLeaveTheBaseUntouched)
     std::vector<std::string> files = {"", "Broadcast schedule\n", kHeader + "\n",
                                       "Broadcast schedule\n" + std::string("kHz   station") +
                                           kHeader.substr(13) + "\n"};
-    for (const std::string title : {"STATION", "UTC", "Language", "Pow", "Location", "ADM", "Azi"}) {
+    for (const std::string title :
+         {"STATION", "UTC", "Language", "Pow", "Location", "ADM", "Azi"}) {
         std::string header = kHeader;
         header.replace(header.find(title), title.size(), title.size(), '-');
         files.push_back("Broadcast schedule\n" + header + "\n" + Line{}.text() + "\n");
@@ -239,8 +242,9 @@ TEST_F(ScheduleImport, DaysDigitsOneToSevenAreSundayToSaturday)
         std::string days;
         Days expected;
     };
-    for (const Case& c : {Case{"1     7", {1, 0, 0, 0, 0, 0, 1}}, Case{"1234567", {1, 1, 1, 1, 1, 1, 1}},
-                          Case{"23456", {0, 1, 1, 1, 1, 1, 0}}, Case{"0 8 9", {}}, Case{"", {}}}) {
+    for (const Case& c :
+         {Case{"1     7", {1, 0, 0, 0, 0, 0, 1}}, Case{"1234567", {1, 1, 1, 1, 1, 1, 1}},
+          Case{"23456", {0, 1, 1, 1, 1, 1, 0}}, Case{"0 8 9", {}}, Case{"", {}}}) {
         SCOPED_TRACE(c.days);
         EXPECT_EQ(daysOf(importOne({.days = c.days})), c.expected);
     }
@@ -289,10 +293,9 @@ TEST_F(ScheduleImport, TheMessageCallbackCanDeclineFurtherMessages)
         return m_messages.size() == 2 ? ScheduleMessageReply::SkipRemaining
                                       : ScheduleMessageReply::Continue;
     };
-    const std::vector<std::string> lines(5, Line{.time = "9900-0100"}.text());
-    std::vector<std::string> withGood = lines;
-    withGood.push_back(Line{}.text());
-    const ScheduleImportResult result = importLines(withGood);
+    std::vector<std::string> lines(5, Line{.time = "9900-0100"}.text());
+    lines.push_back(Line{}.text());
+    const ScheduleImportResult result = importLines(lines);
     EXPECT_EQ(m_messages.size(), 2u);
     EXPECT_EQ(result.linesRefused, 5);
     EXPECT_EQ(result.stationsImported, 1);

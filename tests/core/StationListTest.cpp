@@ -264,17 +264,17 @@ TEST(StationOrder, NotANumberSortsAfterEveryFrequency)
 TEST(StationOrder, FastSortAgreesWithCompareStations)
 {
     std::mt19937 random(20240107);
-    const auto pick = [&](std::initializer_list<std::u16string> from) {
-        return *(from.begin() + random() % from.size());
-    };
-    // Case-only differences, Cyrillic, texts that agree on their first eight characters or
-    // end in U+0000, and frequencies that are negative, signed zeros or not a number.
-    const auto text = [&] {
-        return pick({u"alpha", u"Alpha", u"ALPHA", u"al", u"\u0451\u043B\u043A\u0430",
-                     u"\u0401\u041B\u041A\u0410", u"zeta", u"", u"\u00C9cole", u"\u00E9cole",
-                     u"radio", u"radix", u"radio moscow", u"Radio Moscow 2", u"RADIO MOSCOW", u"radio mo",
-                     std::u16string(u"radio mo\0", 9), std::u16string(u"ab\0", 3), u"ab"});
-    };
+    // Case-only differences, Cyrillic, texts that agree on a first word or on their first 16
+    // characters, texts that end in U+0000, and frequencies that are negative, signed zeros or
+    // not a number.
+    const std::u16string texts[] = {
+        u"alpha", u"Alpha", u"ALPHA", u"al", u"\u0451\u043B\u043A\u0430",
+        u"\u0401\u041B\u041A\u0410", u"zeta", u"", u"\u00C9cole", u"\u00E9cole", u"radio",
+        u"radix", u"radio mo", std::u16string(u"radio mo\0", 9), u"radio mosca", u"radio moscow",
+        u"Radio Moscow 2", u"radio moscow in", u"RADIO MOSCOW INTERNATIONAL",
+        u"radio moscow international", u"Radio Moscow International 2", u"radio moscow internatio",
+        std::u16string(u"radio moscow int\0", 17), std::u16string(u"ab\0", 3), u"ab"};
+    const auto text = [&] { return texts[random() % std::size(texts)]; };
     const double frequencies[] = {0, 1.5, 7.1, 7.1, 145.0, -1.5, -0.0, std::nan("")};
     const auto frequency = [&] { return frequencies[random() % std::size(frequencies)]; };
 
