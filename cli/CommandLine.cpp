@@ -42,9 +42,9 @@ std::string setModulation(CliOptions& o, std::string_view value)
     // Collected first so that naming a modulation twice cannot switch it off again.
     std::set<int> codes;
     for (std::string_view name : splitAtCommas(value)) {
-        const auto* code = std::find_if(
-            kMenuModulationOrder.begin(), kMenuModulationOrder.end(),
-            [&](int c) { return equalsIgnoringCase(name, modulationName(c)); });
+        const auto* code =
+            std::find_if(kMenuModulationOrder.begin(), kMenuModulationOrder.end(),
+                         [&](int c) { return equalsIgnoringCase(name, modulationName(c)); });
         if (code == kMenuModulationOrder.end())
             return "unknown modulation '" + std::string(name) + "'";
         codes.insert(*code);
@@ -68,8 +68,8 @@ std::optional<float> readMegahertz(std::string_view& text)
 std::string setRange(CliOptions& o, std::string_view value)
 {
     static constexpr std::pair<std::string_view, RangeKind> kNamed[] = {
-        {"all", RangeKind::All}, {"lf", RangeKind::LF},           {"mw", RangeKind::MW},
-        {"sw", RangeKind::SW},   {"vhf", RangeKind::VHF},         {"fm", RangeKind::FMBroadcast},
+        {"all", RangeKind::All}, {"lf", RangeKind::LF},   {"mw", RangeKind::MW},
+        {"sw", RangeKind::SW},   {"vhf", RangeKind::VHF}, {"fm", RangeKind::FMBroadcast},
         {"uhf", RangeKind::UHF},
     };
     for (const auto& [name, kind] : kNamed) {
@@ -94,7 +94,7 @@ std::string setRange(CliOptions& o, std::string_view value)
 std::string setSort(CliOptions& o, std::string_view value)
 {
     static constexpr std::pair<std::string_view, SortKey> kKeys[] = {
-        {"frequency", SortKey::Frequency}, {"name", SortKey::Name},
+        {"frequency", SortKey::Frequency},   {"name", SortKey::Name},
         {"modulation", SortKey::Modulation}, {"location", SortKey::Location},
         {"comment", SortKey::Comment},
     };
@@ -145,13 +145,20 @@ struct OptionSpec {
 
 // The options of "list"; "check" takes none.
 constexpr OptionSpec kListOptions[] = {
-    {"--modulation", true, setModulation}, {"--range", true, setRange},
-    {"--active", false, setActive},        {"--sort", true, setSort},
-    {"--gmt", false, setGmt},              {"--search", true, setSearch},
-    {"--match-case", false, setMatchCase}, {"--at", true, setAt},
+    {"--modulation", true, setModulation},
+    {"--range", true, setRange},
+    {"--active", false, setActive},
+    {"--sort", true, setSort},
+    {"--gmt", false, setGmt},
+    {"--search", true, setSearch},
+    {"--match-case", false, setMatchCase},
+    {"--at", true, setAt},
 };
 
-bool looksLikeOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
+bool looksLikeOption(const std::string& arg)
+{
+    return arg.size() > 1 && arg[0] == '-';
+}
 
 // Applies the option at args[i], advancing i past a separate value; returns the error or "".
 std::string applyOption(CliOptions& o, const std::vector<std::string>& args, std::size_t& i)
@@ -177,7 +184,7 @@ std::string applyOption(CliOptions& o, const std::vector<std::string>& args, std
     return spec->apply(o, args[++i]);
 }
 
-}  // namespace
+} // namespace
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
 {

@@ -13,11 +13,11 @@ struct CliOptions {
     enum class Command { List, Check, Help };
 
     Command command = Command::Help;
-    std::filesystem::path file = "Stations.xml";  // list: the default is in the current folder
-    StationFilter filter;                          // list: filter, sort and time display
-    std::optional<std::u16string> search;          // list: search for this text instead
+    std::filesystem::path file = "Stations.xml"; // list: the default is in the current folder
+    StationFilter filter;                        // list: filter, sort and time display
+    std::optional<std::u16string> search;        // list: search for this text instead
     bool matchCase = false;
-    std::optional<std::time_t> at;  // list: judge "on the air" at this UTC moment, not now
+    std::optional<std::time_t> at; // list: judge "on the air" at this UTC moment, not now
 };
 
 // The parsed command line, or, when `error` is not empty, why it is wrong.

@@ -26,7 +26,7 @@ void printRows(const std::vector<StationRow>& rows, std::ostream& out)
             << '\n';
 }
 
-}  // namespace
+} // namespace
 
 int runList(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
@@ -43,9 +43,9 @@ int runList(const CliOptions& options, std::ostream& out, std::ostream& err)
         moment.utc = *options.at;
 
     if (options.search) {
-        const SearchResult result = buildSearchResult(base, options.filter, *options.search,
-                                                      options.matchCase, moment.utc,
-                                                      moment.localOffsetSeconds);
+        const SearchResult result =
+            buildSearchResult(base, options.filter, *options.search, options.matchCase, moment.utc,
+                              moment.localOffsetSeconds);
         printRows(result.rows, out);
         out << "Search results\n";
         if (result.matchCount == 0)

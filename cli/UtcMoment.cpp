@@ -16,7 +16,10 @@ int digits(std::string_view text, std::size_t at, std::size_t count)
     return value;
 }
 
-bool isLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool isLeapYear(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int daysInMonth(int y, int m)
 {
@@ -36,7 +39,7 @@ std::int64_t daysFromEpoch(int y, int m, int d)
     return era * 146097 + dayOfEra - 719468;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::time_t> parseUtcMoment(std::string_view text)
 {

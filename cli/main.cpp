@@ -9,7 +9,8 @@
 
 int main(int argc, char** argv)
 {
-    const ParsedCommandLine parsed = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const ParsedCommandLine parsed =
+        parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
         std::cerr << "kavrin: " << parsed.error << '\n' << usageText();
         return 2;

@@ -9,14 +9,14 @@
 // One named frequency band. An empty name marks a deleted entry.
 struct BandInfo {
     std::u16string name;
-    float low = 0.0f;   // MHz
-    float high = 0.0f;  // MHz
+    float low = 0.0f;  // MHz
+    float high = 0.0f; // MHz
 };
 
 // One item of the popular-bands list box: its label and its item data.
 struct BandListItem {
     std::u16string label;
-    int data = 0;  // the band's index in the store, or BandsStore::kNoBand for " None"
+    int data = 0; // the band's index in the store, or BandsStore::kNoBand for " None"
 };
 
 // The texts the two range edits take when a list item is selected.

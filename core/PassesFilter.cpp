@@ -25,7 +25,7 @@ FilterVerdict judge(const ORVImpl::FreqInfo& record, const StationFilter& filter
     return {working || !filter.activeOnly, working};
 }
 
-}  // namespace
+} // namespace
 
 FilterVerdict passesFilter(const ORVImpl::FreqInfo& record, const StationFilter& filter,
                            std::time_t utc)

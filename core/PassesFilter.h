@@ -7,9 +7,9 @@
 
 // The outcome of the filter test for one station.
 struct FilterVerdict {
-    bool passes = false;  // the station belongs in the list
-    bool onAir = false;   // on the air at the moment tested; only computed when the modulation
-                          // and range tests passed (false otherwise)
+    bool passes = false; // the station belongs in the list
+    bool onAir = false;  // on the air at the moment tested; only computed when the modulation
+                         // and range tests passed (false otherwise)
 };
 
 // The filter test, in this order, the first failing step ending it: modulation

@@ -9,8 +9,8 @@ namespace {
 
 // Indexed by modulation code 0–7.
 constexpr std::array<bool StationFilter::*, 8> kModulationFlags = {
-    &StationFilter::modAM,  &StationFilter::modFM,      &StationFilter::modUSB,
-    &StationFilter::modLSB, &StationFilter::modCW,      &StationFilter::modDigital,
+    &StationFilter::modAM,  &StationFilter::modFM,  &StationFilter::modUSB,
+    &StationFilter::modLSB, &StationFilter::modCW,  &StationFilter::modDigital,
     &StationFilter::modNFM, &StationFilter::modDRM,
 };
 
@@ -30,7 +30,7 @@ constexpr std::array<RangeBounds, 7> kRangeBounds = {{
     {300.0f, 99999.9f},
 }};
 
-}  // namespace
+} // namespace
 
 bool StationFilter::*StationFilter::modulationFlag(int code)
 {
@@ -78,17 +78,35 @@ void StationFilter::setUserRange(float low, float high)
     rangeKind = RangeKind::User;
 }
 
-void StationFilter::showAllStations() { activeOnly = 0; }
+void StationFilter::showAllStations()
+{
+    activeOnly = 0;
+}
 
-void StationFilter::showActiveStations() { activeOnly = 1; }
+void StationFilter::showActiveStations()
+{
+    activeOnly = 1;
+}
 
-void StationFilter::toggleActive() { activeOnly = activeOnly ? 0 : 1; }
+void StationFilter::toggleActive()
+{
+    activeOnly = activeOnly ? 0 : 1;
+}
 
-void StationFilter::chooseLocalTime() { useLocalTime = 1; }
+void StationFilter::chooseLocalTime()
+{
+    useLocalTime = 1;
+}
 
-void StationFilter::chooseGmtTime() { useLocalTime = 0; }
+void StationFilter::chooseGmtTime()
+{
+    useLocalTime = 0;
+}
 
-void StationFilter::sortBy(SortKey key) { sortKey = key; }
+void StationFilter::sortBy(SortKey key)
+{
+    sortKey = key;
+}
 
 bool StationFilter::acceptsModulation(int code) const
 {
@@ -102,7 +120,8 @@ bool StationFilter::acceptsModulation(int code) const
 
 bool StationFilter::inRange(double mhz) const
 {
-    return mhz != 0 && static_cast<double>(rangeLow) <= mhz && mhz <= static_cast<double>(rangeHigh);
+    return mhz != 0 && static_cast<double>(rangeLow) <= mhz &&
+           mhz <= static_cast<double>(rangeHigh);
 }
 
 bool StationFilter::modulationChecked(int code) const

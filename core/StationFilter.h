@@ -29,9 +29,9 @@ enum class SortKey : std::int32_t {
 // item's check state from the settings alone, so both programs' menus agree.
 struct StationFilter {
     SortKey sortKey = SortKey::Frequency;
-    std::int32_t useLocalTime = 1;  // summary hours in local time (1) or GMT (0); not a filter
-    std::int32_t activeOnly = 0;    // list only stations on the air
-    bool allModulations = true;     // every modulation; the eight flags are then all false
+    std::int32_t useLocalTime = 1; // summary hours in local time (1) or GMT (0); not a filter
+    std::int32_t activeOnly = 0;   // list only stations on the air
+    bool allModulations = true;    // every modulation; the eight flags are then all false
     bool modAM = false;
     bool modFM = false;
     bool modNFM = false;
@@ -41,8 +41,8 @@ struct StationFilter {
     bool modDRM = false;
     bool modCW = false;
     RangeKind rangeKind = RangeKind::All;
-    float rangeLow = 0.0f;         // MHz, inclusive; not tested while rangeKind is All
-    float rangeHigh = 99999.9f;    // MHz, inclusive
+    float rangeLow = 0.0f;      // MHz, inclusive; not tested while rangeKind is All
+    float rangeHigh = 99999.9f; // MHz, inclusive
 
     // The flag that selects modulation `code` (0–7), or nullptr for any other code. The one place
     // that ties modulation codes to the eight flags.

@@ -3,7 +3,7 @@
 #include "CaseFold.h"
 #include "Clock.h"
 #include "PassesFilter.h"
-#include "StationOrder.h"
+#include "RowSort.h"
 #include "StationSearch.h"
 #include "Summary.h"
 
@@ -21,7 +21,7 @@ void offerRow(std::vector<StationRow>& rows, const ORVImpl::FreqInfo& record, in
             makeRow(record, index, verdict.onAir, filter.useLocalTime != 0, localOffsetSeconds));
 }
 
-}  // namespace
+} // namespace
 
 StationRow makeRow(const ORVImpl::FreqInfo& record, int index, bool onAir, bool localTime,
                    int localOffsetSeconds)
@@ -33,17 +33,8 @@ StationRow makeRow(const ORVImpl::FreqInfo& record, int index, bool onAir, bool 
     return row;
 }
 
-StationRow makeRow(const ORVImpl::FreqInfo& record, int index, bool onAir, bool localTime)
-{
-    StationRow row;
-    row.index = index;
-    row.onAir = onAir;
-    ORVImpl::MakeSummary(record, row.name, row.summary, localTime);
-    return row;
-}
-
-StationListing buildDisplayedSet(const ORVImpl& base, const StationFilter& filter,
-                                 std::time_t utc, int localOffsetSeconds)
+StationListing buildDisplayedSet(const ORVImpl& base, const StationFilter& filter, std::time_t utc,
+                                 int localOffsetSeconds)
 {
     StationListing listing;
     listing.rows.reserve(static_cast<std::size_t>(base.GetCount()));
@@ -90,7 +81,7 @@ SearchResult buildSearchResult(const ORVImpl& base, const StationFilter& filter,
 
 std::u16string statusText(int itemsInBase, int displayed)
 {
-    const std::string text = std::to_string(itemsInBase) + " items in base, " +
-                             std::to_string(displayed) + " displayed";
+    const std::string text =
+        std::to_string(itemsInBase) + " items in base, " + std::to_string(displayed) + " displayed";
     return std::u16string(text.begin(), text.end());
 }

@@ -16,20 +16,20 @@
 
 // The displayed set of a list refill.
 struct StationListing {
-    std::vector<StationRow> rows;  // every used station that passes the filter
-    int itemsInBase = 0;           // every used station
+    std::vector<StationRow> rows; // every used station that passes the filter
+    int itemsInBase = 0;          // every used station
 };
 
-StationListing buildDisplayedSet(const ORVImpl& base, const StationFilter& filter,
-                                 std::time_t utc, int localOffsetSeconds);
+StationListing buildDisplayedSet(const ORVImpl& base, const StationFilter& filter, std::time_t utc,
+                                 int localOffsetSeconds);
 StationListing buildDisplayedSet(const ORVImpl& base, const StationFilter& filter);
 
 // The result of a search: the stations that contain the text (matchesSearch) and pass the
 // filter, which the search leaves unchanged.
 struct SearchResult {
     std::vector<StationRow> rows;
-    int matchCount = 0;  // stations that contain the text, whether the filter passed them or not;
-                         // 0 means "Search results list is empty", not merely an empty list
+    int matchCount = 0; // stations that contain the text, whether the filter passed them or not;
+                        // 0 means "Search results list is empty", not merely an empty list
 };
 
 // `text` is the text as the user typed it: with `matchCase` false it is folded here, once.
@@ -46,4 +46,3 @@ std::u16string statusText(int itemsInBase, int displayed);
 // with hours in local time or GMT (`localTime`), and the on-air flag from the filter test.
 StationRow makeRow(const ORVImpl::FreqInfo& record, int index, bool onAir, bool localTime,
                    int localOffsetSeconds);
-StationRow makeRow(const ORVImpl::FreqInfo& record, int index, bool onAir, bool localTime);

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "ORVImpl.h"
+#include "RowSort.h" // sortRows, the fast form of this order for whole lists
 #include "StationFilter.h"
-#include "StationRow.h"
-
-#include <vector>
 
 // The order of the station lists. All results are −1 (a before b), 0 or +1 (a after b).
 
@@ -22,12 +20,5 @@ int compareByField(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, SortK
 //   Frequency:  Frequency, Name, Modulation      Name:     Name, Frequency, Location
 //   Modulation: Modulation, Frequency, Name      Location: Location, Frequency, Name
 //   Comment:    Comment, Frequency, Name         any other value: 0.
-// Folds the texts afresh on every call; to order many rows use sortRows.
+// Folds the texts afresh on every call; to order many rows use sortRows (RowSort.h).
 int compareStations(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, SortKey sortKey);
-
-// Sorts `rows` into the order of compareStations under
-// `sortKey`, folding each station's texts once per sort instead of once per comparison. Rows that
-// compareStations finds equal are ordered by station index, so the result is the same every time.
-// A large list is sorted on two threads. A row index outside `base` is a programming error that
-// throws std::out_of_range.
-void sortRows(std::vector<StationRow>& rows, const ORVImpl& base, SortKey sortKey);

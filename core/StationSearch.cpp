@@ -18,11 +18,10 @@ bool contains(std::u16string_view field, std::u16string_view text, bool matchCas
 {
     if (text.empty())
         return true;
-    return matchCase ? field.find(text) != std::u16string_view::npos
-                     : containsFolded(field, text);
+    return matchCase ? field.find(text) != std::u16string_view::npos : containsFolded(field, text);
 }
 
-}  // namespace
+} // namespace
 
 bool matchesSearch(const ORVImpl::FreqInfo& record, std::u16string_view text, bool matchCase)
 {

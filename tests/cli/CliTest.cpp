@@ -42,8 +42,8 @@ protected:
     // Runs the tool in the temporary folder with the time zone `tz`.
     ToolRun run(const std::vector<std::string>& args, const std::string& tz = "UTC0")
     {
-        std::string command = "cd " + quoted(m_folder.path().string()) + " && TZ=" + tz + " " +
-                              quoted(KAVRIN_TOOL);
+        std::string command =
+            "cd " + quoted(m_folder.path().string()) + " && TZ=" + tz + " " + quoted(KAVRIN_TOOL);
         for (const std::string& arg : args)
             command += " " + quoted(arg);
         command += " >out.txt 2>err.txt";
@@ -79,7 +79,7 @@ std::vector<std::string> namesAndStatus(const std::string& output)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(Cli, ListPrintsTheDisplayedSetInFrequencyOrder)
 {
@@ -102,8 +102,8 @@ TEST_F(Cli, FiltersAndSortKeys)
     const Case cases[] = {
         {{"--modulation", "cw"}, {"Beacon", "4 items in base, 1 displayed"}},
         {{"--modulation=AM,nfm,AM"}, {"Radio A", "Репитер", "4 items in base, 2 displayed"}},
-        {{"--modulation", "all"}, {"Beacon", "Radio A", "Mystery", "Репитер",
-                                   "4 items in base, 4 displayed"}},
+        {{"--modulation", "all"},
+         {"Beacon", "Radio A", "Mystery", "Репитер", "4 items in base, 4 displayed"}},
         {{"--range", "sw"}, {"Beacon", "Radio A", "Mystery", "4 items in base, 3 displayed"}},
         {{"--range=VHF"}, {"Репитер", "4 items in base, 1 displayed"}},
         {{"--range", "145-145.6"}, {"Репитер", "4 items in base, 1 displayed"}},
@@ -111,12 +111,12 @@ TEST_F(Cli, FiltersAndSortKeys)
         {{"--active", kEvening}, {"Radio A", "Mystery", "Репитер", "4 items in base, 3 displayed"}},
         {{"--active", "--at", "2026-12-08T23:00:00Z"},
          {"Beacon", "Radio A", "Mystery", "Репитер", "4 items in base, 4 displayed"}},
-        {{"--sort", "name"}, {"Beacon", "Mystery", "Radio A", "Репитер",
-                              "4 items in base, 4 displayed"}},
-        {{"--sort", "location"}, {"Beacon", "Mystery", "Radio A", "Репитер",
-                                  "4 items in base, 4 displayed"}},
-        {{"--sort", "modulation"}, {"Radio A", "Beacon", "Репитер", "Mystery",
-                                    "4 items in base, 4 displayed"}},
+        {{"--sort", "name"},
+         {"Beacon", "Mystery", "Radio A", "Репитер", "4 items in base, 4 displayed"}},
+        {{"--sort", "location"},
+         {"Beacon", "Mystery", "Radio A", "Репитер", "4 items in base, 4 displayed"}},
+        {{"--sort", "modulation"},
+         {"Radio A", "Beacon", "Репитер", "Mystery", "4 items in base, 4 displayed"}},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {"list", "Stations.xml"};
@@ -145,13 +145,13 @@ TEST_F(Cli, SearchResults)
     const Case cases[] = {
         {{"--search", "tower"}, {"Radio A", "Search results"}, ""},
         {{"--search", "TOWER", "--match-case"}, {"Radio A", "Search results"}, ""},
-        {{"--search", "tower", "--match-case"}, {"Search results"},
+        {{"--search", "tower", "--match-case"},
+         {"Search results"},
          "Search results list is empty\n"},
         {{"--search", "москва"}, {"Репитер", "Search results"}, ""},
         {{"--search", "second"}, {"Mystery", "Search results"}, ""},
         {{"--search", "tower", "--modulation", "fm"}, {"Search results"}, ""},
-        {{"--search", "", "--range", "sw"}, {"Beacon", "Radio A", "Mystery", "Search results"},
-         ""},
+        {{"--search", "", "--range", "sw"}, {"Beacon", "Radio A", "Mystery", "Search results"}, ""},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {"list"};
@@ -169,7 +169,8 @@ TEST_F(Cli, CheckCountsStationsOrSaysWhyNot)
     EXPECT_EQ(good.status, 0);
     EXPECT_EQ(good.out, "4\n");
 
-    writeBytes(file("broken.xml"), "<?xml version=\"1.0\"?>\n<FREQS_LIST>\n<Freq-0 StName=\"A\">\n");
+    writeBytes(file("broken.xml"),
+               "<?xml version=\"1.0\"?>\n<FREQS_LIST>\n<Freq-0 StName=\"A\">\n");
     std::filesystem::create_directory(file("folder.xml"));
     struct Case {
         std::vector<std::string> args;

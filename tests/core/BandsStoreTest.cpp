@@ -3,11 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace {
 
-BandInfo band(const std::u16string& name, float low, float high) { return {name, low, high}; }
+BandInfo band(const std::u16string& name, float low, float high)
+{
+    return {name, low, high};
+}
 
-int savedInt(const MapProfile& p, const std::string& name) { return p.ints.at({"Bands", name}); }
+int savedInt(const MapProfile& p, const std::string& name)
+{
+    return p.ints.at({"Bands", name});
+}
 
 std::u16string savedName(const MapProfile& p, int n)
 {
@@ -29,7 +37,7 @@ MapProfile profileWith(int count, std::initializer_list<std::tuple<int, int, std
     return p;
 }
 
-}  // namespace
+} // namespace
 
 TEST(BandsStore, NeverSavedProfileGivesTheDefaultsAndSavesThemAll)
 {
@@ -62,6 +70,16 @@ TEST(BandsStore, CountZeroOrBelowGivesAnEmptyList)
         EXPECT_EQ(items[0].label, u" None");
         EXPECT_EQ(items[0].data, BandsStore::kNoBand);
     }
+}
+
+TEST(BandsStore, DamagedCountDoesNotStallTheLoad)
+{
+    BandsStore store;
+    const auto start = std::chrono::steady_clock::now();
+    store.Load(profileWith(2147483647, {{7000, 7300, u"40 m"}}));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    ASSERT_EQ(store.bands().size(), 1u);
+    EXPECT_EQ(store.bands()[0].name, u"40 m");
 }
 
 TEST(BandsStore, LoadSkipsBandsWithoutNameOrEdgeAndReplacesTheList)
@@ -117,7 +135,7 @@ TEST(BandsStore, EdgesKeepWholeKilohertzAcrossASave)
     EXPECT_EQ(savedInt(profile, "FreqMin-1"), 0);
 
     store.Load(profile);
-    ASSERT_EQ(store.bands().size(), 1u);  // "tiny" came back with a 0 edge
+    ASSERT_EQ(store.bands().size(), 1u); // "tiny" came back with a 0 edge
     EXPECT_EQ(store.bands()[0].low, 7.0f);
     EXPECT_EQ(store.bands()[0].high, 7.001f);
 }
@@ -130,7 +148,7 @@ TEST(BandsStore, ListItemsLabelNamedBandsWithTheirIndex)
     EXPECT_EQ(store.append(band(u"49 m", 5.9f, 6.2f)), 16);
 
     const std::vector<BandListItem> items = store.listItems();
-    ASSERT_EQ(items.size(), 17u);  // " None", 15 defaults, the new one
+    ASSERT_EQ(items.size(), 17u); // " None", 15 defaults, the new one
     EXPECT_EQ(items[0].label, u" None");
     EXPECT_EQ(items[0].data, BandsStore::kNoBand);
     EXPECT_EQ(items[1].label, u"80 Meters (3.500-4.000)");
@@ -157,8 +175,8 @@ TEST(BandsStore, EdgesForSelection)
     EXPECT_EQ(forty->low, u"7.000");
     EXPECT_EQ(forty->high, u"7.300");
 
-    EXPECT_FALSE(store.edgesFor(5));   // deleted
-    EXPECT_FALSE(store.edgesFor(16));  // past the end
+    EXPECT_FALSE(store.edgesFor(5));  // deleted
+    EXPECT_FALSE(store.edgesFor(16)); // past the end
     EXPECT_FALSE(store.edgesFor(-1));
 }
 
@@ -171,7 +189,7 @@ TEST(BandsStore, RemoveRefusesNoneAndBandsThatAreNotThere)
     EXPECT_FALSE(store.remove(-1));
     EXPECT_TRUE(store.remove(2));
     EXPECT_FALSE(store.remove(2));
-    EXPECT_EQ(store.bands().size(), 16u);  // positions are kept
+    EXPECT_EQ(store.bands().size(), 16u); // positions are kept
     EXPECT_EQ(store.bands()[3].name, u"40 Meters");
 }
 
@@ -182,7 +200,7 @@ TEST(BandsStore, ResetReplacesEverythingWithTheDefaults)
     store.Load(profileWith(1, {{7000, 7300, u"mine"}}));
     store.append(band(u"more", 1.0f, 2.0f));
     store.reset();
-    store.Save(profile);  // what a Cancel after "Reset list" still writes
+    store.Save(profile); // what a Cancel after "Reset list" still writes
     EXPECT_EQ(savedInt(profile, "Count"), 16);
     EXPECT_EQ(savedName(profile, 0), u"160 Meters");
 }

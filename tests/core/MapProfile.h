@@ -9,7 +9,7 @@
 // A Profile kept in two maps, for tests. The maps are public so tests can seed and inspect them.
 class MapProfile : public Profile {
 public:
-    using Key = std::pair<std::string, std::string>;  // section, value name
+    using Key = std::pair<std::string, std::string>; // section, value name
 
     std::map<Key, int> ints;
     std::map<Key, std::u16string> strings;

@@ -1,6 +1,6 @@
+#include "StationFilter.h"
 #include "Modulation.h"
 #include "PassesFilter.h"
-#include "StationFilter.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ using FreqInfo = ORVImpl::FreqInfo;
 
 namespace {
 
-constexpr std::time_t kNoon = 1704628800;  // 2024-01-07 12:00:00 UTC
+constexpr std::time_t kNoon = 1704628800; // 2024-01-07 12:00:00 UTC
 
 FreqInfo station(double rx, int modulation = MOD_AM)
 {
@@ -29,7 +29,10 @@ std::vector<int> checkedModulations(const StationFilter& f)
     return codes;
 }
 
-bool shown(const FreqInfo& r, const StationFilter& f) { return passesFilter(r, f, kNoon).passes; }
+bool shown(const FreqInfo& r, const StationFilter& f)
+{
+    return passesFilter(r, f, kNoon).passes;
+}
 
 StationFilter withRange(RangeKind kind)
 {
@@ -38,7 +41,7 @@ StationFilter withRange(RangeKind kind)
     return f;
 }
 
-}  // namespace
+} // namespace
 
 TEST(StationFilter, DefaultsShowEverythingInLocalTimeByFrequency)
 {
@@ -71,7 +74,7 @@ TEST(StationFilter, ToggleModulationSequences)
     EXPECT_TRUE(f.allModulationsChecked());
     EXPECT_TRUE(checkedModulations(f).empty());
 
-    f.toggleModulation(MOD_UNKNOWN);  // not a menu item: nothing changes
+    f.toggleModulation(MOD_UNKNOWN); // not a menu item: nothing changes
     f.toggleModulation(9);
     EXPECT_TRUE(f.allModulationsChecked());
 }
@@ -89,9 +92,9 @@ TEST(StationFilter, ModulationTestUnderEachSelection)
         bool underAll, underAmOnly, underNone;
     };
     const Case cases[] = {
-        {MOD_AM, true, true, false},       {MOD_FM, true, false, false},
-        {MOD_DRM, true, false, false},     {MOD_UNKNOWN, true, false, false},
-        {9, true, true, true},             {-1, true, true, true},
+        {MOD_AM, true, true, false},   {MOD_FM, true, false, false},
+        {MOD_DRM, true, false, false}, {MOD_UNKNOWN, true, false, false},
+        {9, true, true, true},         {-1, true, true, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(shown(station(7, c.code), all), c.underAll) << c.code;
@@ -177,7 +180,7 @@ TEST(StationFilter, ChooseRangeSetsTheBoundsAndAllResetsThem)
     EXPECT_EQ(f.rangeLow, 3.0f);
     EXPECT_EQ(f.rangeHigh, 30.0f);
 
-    f.chooseRange(RangeKind::User);  // keeps what the last choice set
+    f.chooseRange(RangeKind::User); // keeps what the last choice set
     EXPECT_TRUE(f.rangeChecked(RangeKind::User));
     EXPECT_EQ(f.rangeHigh, 30.0f);
 
@@ -202,7 +205,7 @@ TEST(StationFilter, ActiveOnlyDropsStationsOffTheAir)
     f.showActiveStations();
     EXPECT_TRUE(f.activeStationsChecked());
     EXPECT_FALSE(passesFilter(night, f, kNoon).passes);
-    v = passesFilter(night, f, kNoon + 11 * 3600);  // 23:00
+    v = passesFilter(night, f, kNoon + 11 * 3600); // 23:00
     EXPECT_TRUE(v.passes);
     EXPECT_TRUE(v.onAir);
 
@@ -218,7 +221,7 @@ TEST(StationFilter, OnAirIsOnlyJudgedForStationsThatPassedTheFirstTests)
 {
     StationFilter f;
     f.toggleModulation(MOD_FM);
-    const FilterVerdict v = passesFilter(station(7.1, MOD_AM), f, kNoon);  // always on the air
+    const FilterVerdict v = passesFilter(station(7.1, MOD_AM), f, kNoon); // always on the air
     EXPECT_FALSE(v.passes);
     EXPECT_FALSE(v.onAir);
     EXPECT_TRUE(passesFilter(station(7.1, MOD_FM), f).onAir);

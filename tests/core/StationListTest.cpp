@@ -1,6 +1,7 @@
+#include "StationList.h"
 #include "CaseFold.h"
 #include "Modulation.h"
-#include "StationList.h"
+#include "RowSort.h"
 #include "StationOrder.h"
 #include "StationSearch.h"
 #include "Summary.h"
@@ -16,7 +17,7 @@ using FreqInfo = ORVImpl::FreqInfo;
 
 namespace {
 
-constexpr std::time_t kNoon = 1704628800;  // 2024-01-07 12:00:00 UTC
+constexpr std::time_t kNoon = 1704628800; // 2024-01-07 12:00:00 UTC
 
 struct Station {
     Station(std::u16string name, double rx = 0, double tx = 0, int modulation = MOD_AM,
@@ -83,7 +84,7 @@ std::vector<std::u16string> searchNames(const ORVImpl& base, std::u16string_view
 
 using Names = std::vector<std::u16string>;
 
-}  // namespace
+} // namespace
 
 TEST(FoldCase, FoldsAsciiAndCyrillicCapitalsOnly)
 {
@@ -92,10 +93,10 @@ TEST(FoldCase, FoldsAsciiAndCyrillicCapitalsOnly)
     };
     const Case cases[] = {
         {u"Radio AZ-09 az", u"radio az-09 az"},
-        {u"\u0410\u042F\u0430\u044F", u"\u0430\u044F\u0430\u044F"},  // А Я а я
-        {u"\u0401\u0451", u"\u0451\u0451"},                            // Ё ё
-        {u"\u0402\u040F\u0400", u"\u0402\u040F\u0400"},                // Ђ Џ Ѐ stay
-        {u"\u00C9\u00E9@[`{", u"\u00C9\u00E9@[`{"},                    // É stays
+        {u"\u0410\u042F\u0430\u044F", u"\u0430\u044F\u0430\u044F"}, // А Я а я
+        {u"\u0401\u0451", u"\u0451\u0451"},                         // Ё ё
+        {u"\u0402\u040F\u0400", u"\u0402\u040F\u0400"},             // Ђ Џ Ѐ stay
+        {u"\u00C9\u00E9@[`{", u"\u00C9\u00E9@[`{"},                 // É stays
         {u"", u""},
     };
     for (const Case& c : cases)
@@ -148,18 +149,19 @@ TEST(StationSearch, CaseFoldingAndMatchCase)
 {
     ORVImpl base;
     fill(base, {{u"Coast", 0.5, 0, MOD_CW, u"TOWER hill"},
-                {u"\u0440\u0430\u0434\u0438\u043E \u0451\u043B\u043A\u0430"},  // радио ёлка
+                {u"\u0440\u0430\u0434\u0438\u043E \u0451\u043B\u043A\u0430"}, // радио ёлка
                 {u"Plain", 1, 0, MOD_AM, u"", u"near the Tower"}});
     base[0].soundsFld = u"tower recordings";
 
     EXPECT_EQ(searchNames(base, u"tower", false), (Names{u"Coast", u"Plain"}));
     EXPECT_EQ(searchNames(base, u"tower", true), Names{});
     EXPECT_EQ(searchNames(base, u"Tower", true), Names{u"Plain"});
-    EXPECT_EQ(searchNames(base, u"\u0420\u0410\u0414\u0418\u041E", false),  // РАДИО
+    EXPECT_EQ(searchNames(base, u"\u0420\u0410\u0414\u0418\u041E", false), // РАДИО
               Names{base[1].stName});
-    EXPECT_EQ(searchNames(base, u"\u0401\u041B", false), Names{base[1].stName});  // ЁЛ
+    EXPECT_EQ(searchNames(base, u"\u0401\u041B", false), Names{base[1].stName}); // ЁЛ
     EXPECT_EQ(searchNames(base, u"\u0420\u0410\u0414\u0418\u041E", true), Names{});
-    EXPECT_EQ(searchNames(base, u"recordings", false), Names{});  // the sounds folder is not searched
+    EXPECT_EQ(searchNames(base, u"recordings", false),
+              Names{}); // the sounds folder is not searched
 }
 
 TEST(StationSearch, MatchesSearchExpectsAFoldedText)
@@ -197,7 +199,7 @@ TEST(StationSearch, HeldBackByFiltersIsNotTheSameAsNoMatch)
 
     const SearchResult none = buildSearchResult(base, StationFilter{}, u"lost", false, kNoon, 0);
     EXPECT_TRUE(none.rows.empty());
-    EXPECT_EQ(none.matchCount, 0);  // the deleted station does not count
+    EXPECT_EQ(none.matchCount, 0); // the deleted station does not count
 }
 
 TEST(StationOrder, FrequencyKeyIsTheLowerOfTheFirstSlots)
@@ -216,7 +218,7 @@ TEST(StationOrder, FieldComparisons)
 {
     const FreqInfo a = make({u"abc", 1, 0, MOD_DRM, u"\u0410", u"x"});
     const FreqInfo b = make({u"ABCD", 1, 0, MOD_UNKNOWN, u"\u0430", u"Y"});
-    EXPECT_EQ(compareByField(a, b, SortKey::Name), -1);  // a prefix comes first
+    EXPECT_EQ(compareByField(a, b, SortKey::Name), -1); // a prefix comes first
     EXPECT_EQ(compareByField(b, a, SortKey::Name), 1);
     EXPECT_EQ(compareByField(a, b, SortKey::Location), 0);
     EXPECT_EQ(compareByField(a, b, SortKey::Comment), -1);
@@ -267,19 +269,39 @@ TEST(StationOrder, FastSortAgreesWithCompareStations)
     // Case-only differences, Cyrillic, texts that agree on a first word or on their first 16
     // characters, texts that end in U+0000, and frequencies that are negative, signed zeros or
     // not a number.
-    const std::u16string texts[] = {
-        u"alpha", u"Alpha", u"ALPHA", u"al", u"\u0451\u043B\u043A\u0430",
-        u"\u0401\u041B\u041A\u0410", u"zeta", u"", u"\u00C9cole", u"\u00E9cole", u"radio",
-        u"radix", u"radio mo", std::u16string(u"radio mo\0", 9), u"radio mosca", u"radio moscow",
-        u"Radio Moscow 2", u"radio moscow in", u"RADIO MOSCOW INTERNATIONAL",
-        u"radio moscow international", u"Radio Moscow International 2", u"radio moscow internatio",
-        std::u16string(u"radio moscow int\0", 17), std::u16string(u"ab\0", 3), u"ab"};
+    const std::u16string texts[] = {u"alpha",
+                                    u"Alpha",
+                                    u"ALPHA",
+                                    u"al",
+                                    u"\u0451\u043B\u043A\u0430",
+                                    u"\u0401\u041B\u041A\u0410",
+                                    u"zeta",
+                                    u"",
+                                    u"\u00C9cole",
+                                    u"\u00E9cole",
+                                    u"radio",
+                                    u"radix",
+                                    u"radio mo",
+                                    std::u16string(u"radio mo\0", 9),
+                                    u"radio mosca",
+                                    u"radio moscow",
+                                    u"Radio Moscow 2",
+                                    u"radio moscow in",
+                                    u"RADIO MOSCOW INTERNATIONAL",
+                                    u"radio moscow international",
+                                    u"Radio Moscow International 2",
+                                    u"radio moscow internatio",
+                                    std::u16string(u"radio moscow int\0", 17),
+                                    u"radio moscow intBa",
+                                    u"radio moscow intaz",
+                                    std::u16string(u"ab\0", 3),
+                                    u"ab"};
     const auto text = [&] { return texts[random() % std::size(texts)]; };
     const double frequencies[] = {0, 1.5, 7.1, 7.1, 145.0, -1.5, -0.0, std::nan("")};
     const auto frequency = [&] { return frequencies[random() % std::size(frequencies)]; };
 
     ORVImpl base;
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 20000; ++i) { // large enough to be sorted on two threads
         FreqInfo r;
         r.stName = text();
         if (r.stName.empty())
