@@ -200,6 +200,15 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
         o.command = CliOptions::Command::List;
     } else if (args[0] == "check") {
         o.command = CliOptions::Command::Check;
+    } else if (args[0] == "import-schedule") {
+        o.command = CliOptions::Command::ImportSchedule;
+        if (args.size() != 3 || looksLikeOption(args[1]) || looksLikeOption(args[2]))
+            parsed.error = "'import-schedule' needs SCHEDULE and OUT, and nothing else";
+        else {
+            o.file = std::filesystem::path(args[1]);
+            o.output = std::filesystem::path(args[2]);
+        }
+        return parsed;
     } else {
         parsed.error = "unknown command '" + args[0] + "'";
         return parsed;
@@ -225,7 +234,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
 
 std::string usageText()
 {
-    return "usage: kavrin list [OPTIONS] [FILE] | kavrin check FILE | kavrin --help\n";
+    return "usage: kavrin list [OPTIONS] [FILE] | kavrin check FILE | "
+           "kavrin import-schedule SCHEDULE OUT | kavrin --help\n";
 }
 
 std::string helpText()
@@ -238,6 +248,10 @@ Commands:
                 "N items in base, M displayed", or "Search results" after --search. Tabs and
                 line breaks inside a name or summary are printed as spaces.
   check FILE    Read FILE and print its number of stations, or why it cannot be read.
+  import-schedule SCHEDULE OUT
+                Read the column-aligned shortwave schedule text file SCHEDULE and write its
+                stations to the station file OUT (replaced only once it is complete). Lines
+                that cannot be read are reported on standard error and skipped.
 
 Options of list:
   --modulation LIST  Only these modulations: comma-separated names out of AM, FM, NFM, USB,
@@ -259,6 +273,7 @@ Options of list:
                      2026-12-08T21:30:00Z, instead of now.
   --help             Print this help.
 
-Output is UTF-8. Exit status: 0 done, 1 the file could not be read, 2 wrong command line.
+Output is UTF-8. Exit status: 0 done, 1 a file could not be read or written, 2 wrong command
+line.
 )";
 }

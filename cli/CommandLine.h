@@ -10,10 +10,11 @@
 
 // What the user asked the kavrin tool to do.
 struct CliOptions {
-    enum class Command { List, Check, Help };
+    enum class Command { List, Check, ImportSchedule, Help };
 
     Command command = Command::Help;
     std::filesystem::path file = "Stations.xml"; // list: the default is in the current folder
+    std::filesystem::path output;                // import-schedule: the station file to write
     StationFilter filter;                        // list: filter, sort and time display
     std::optional<std::u16string> search;        // list: search for this text instead
     bool matchCase = false;

@@ -3,6 +3,7 @@
 
 #include "CheckCommand.h"
 #include "CommandLine.h"
+#include "ImportScheduleCommand.h"
 #include "ListCommand.h"
 
 #include <iostream>
@@ -20,6 +21,8 @@ int main(int argc, char** argv)
         return runList(parsed.options, std::cout, std::cerr);
     case CliOptions::Command::Check:
         return runCheck(parsed.options, std::cout, std::cerr);
+    case CliOptions::Command::ImportSchedule:
+        return runImportSchedule(parsed.options, std::cout, std::cerr);
     case CliOptions::Command::Help:
         break;
     }

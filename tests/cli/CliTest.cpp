@@ -192,6 +192,39 @@ TEST_F(Cli, CheckCountsStationsOrSaysWhyNot)
     }
 }
 
+TEST_F(Cli, ImportScheduleWritesTheStationsAndReportsBadLines)
+{
+    writeBytes(file("schedule.txt"),
+               "Schedule B-24\n"
+               "kHz   STATION                 UTC       Su-W    Language    Pow Location        "
+               "    ADM Azi Remarks\n"
+               " 9580 Radio Example           0600-0800 23456   English     250 Shepparton      "
+               "    AUS 340\n"
+               " 7325 Radio Kestrel           2530-0030 1234567 French      500 Issoudun        "
+               "    F   170\n");
+    const ToolRun good = run({"import-schedule", "schedule.txt", "out.xml"});
+    EXPECT_EQ(good.status, 0) << good.err;
+    EXPECT_EQ(good.out, "1 stations imported\n");
+    EXPECT_NE(good.err.find("Cannot parse string: 4: "), std::string::npos) << good.err;
+    EXPECT_NE(good.err.find("Radio Kestrel"), std::string::npos) << good.err;
+    const ToolRun listed = run({"list", "out.xml", "--gmt"});
+    EXPECT_NE(listed.out.find("Radio Example\t9.58 MHz, AM; 06:00-08:00 GMT; Shepparton; "
+                              "PWR: 250; English;"),
+              std::string::npos)
+        << listed.out;
+
+    writeBytes(file("notes.txt"), "just\nnotes\n");
+    const std::string before = readBytes(file("Stations.xml"));
+    const ToolRun unknown = run({"import-schedule", "notes.txt", "Stations.xml"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("Cannot import data - unknown format"), std::string::npos);
+    EXPECT_EQ(readBytes(file("Stations.xml")), before);
+    const ToolRun missing = run({"import-schedule", "none.txt", "Stations.xml"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Cannot open file"), std::string::npos);
+    EXPECT_EQ(run({"import-schedule", "schedule.txt"}).status, 2);
+}
+
 TEST_F(Cli, WrongCommandLinesGiveTheUsageAndStatusTwo)
 {
     const std::vector<std::vector<std::string>> cases = {

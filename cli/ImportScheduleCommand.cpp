@@ -1,0 +1,31 @@
+#include "ImportScheduleCommand.h"
+
+#include "ScheduleImport.h"
+#include "TextCodec.h"
+
+int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream& err)
+{
+    ORVImpl base;
+    const auto report = [&err](const ScheduleLineMessage& message) {
+        err << utf16ToUtf8(message.title) << ": " << utf16ToUtf8(message.text) << '\n';
+        return ScheduleMessageReply::Continue;
+    };
+    const ScheduleImportResult result = importSchedule(options.file, base, report);
+    switch (result.status) {
+    case ScheduleImportStatus::CannotOpen:
+        err << "kavrin: Cannot open file " << options.file << '\n';
+        return 1;
+    case ScheduleImportStatus::UnknownFormat:
+        err << "kavrin: " << options.file << ": Cannot import data - unknown format\n";
+        return 1;
+    case ScheduleImportStatus::Imported:
+        break;
+    }
+    std::string whyNot;
+    if (!base.Save(options.output, {}, 0, &whyNot)) {
+        err << "kavrin: cannot save " << options.output << ": " << whyNot << '\n';
+        return 1;
+    }
+    out << result.stationsImported << " stations imported\n";
+    return 0;
+}
