@@ -9,7 +9,7 @@
 // memory cannot show up in the peak.
 
 #include "ORVImpl.h"
-#include "ScratchFolder.h"
+#include "TestFiles.h"
 #include "StationGenerator.h"
 
 #include <malloc.h>
@@ -130,7 +130,7 @@ bool inChild(Job job)
 
 int generateAndMeasure(const char* program, int stations)
 {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string file = folder.file("Stations.xml").string();
     const bool saved = inChild([&] {
         ORVImpl base;

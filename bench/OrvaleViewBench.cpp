@@ -4,7 +4,7 @@
 #include "CMainFrame.h"
 #include "COrvaleView.h"
 #include "CommandIds.h"
-#include "ScratchFolder.h"
+#include "TestFiles.h"
 #include "StationGenerator.h"
 
 #include <QApplication>
@@ -41,7 +41,7 @@ public:
     }
 
 private:
-    ScratchFolder m_folder;
+    TempFolder m_folder;
     ORVImpl m_base;
     QSettings m_profile;
     std::unique_ptr<CMainFrame> m_frame;

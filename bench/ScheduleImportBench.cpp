@@ -3,7 +3,7 @@
 
 #include "ORVImpl.h"
 #include "ScheduleImport.h"
-#include "ScratchFolder.h"
+#include "TestFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -162,7 +162,7 @@ struct ScheduleFixture {
         fileSize = static_cast<std::int64_t>(std::filesystem::file_size(file));
     }
 
-    ScratchFolder folder;
+    TempFolder folder;
     std::filesystem::path file = folder.file("schedule.txt");
     ScheduleGenerator::Counts counts;
     std::int64_t fileSize = 0;

@@ -5,7 +5,7 @@
 
 #include "ElementCount.h"
 #include "ORVImpl.h"
-#include "ScratchFolder.h"
+#include "TestFiles.h"
 #include "StationGenerator.h"
 
 #include <benchmark/benchmark.h>
@@ -39,7 +39,7 @@ struct StationFileFixture {
         fileSize = static_cast<std::int64_t>(std::filesystem::file_size(file));
     }
 
-    ScratchFolder folder;
+    TempFolder folder;
     std::filesystem::path file = folder.file("Stations.xml");
     ORVImpl base;
     std::int64_t fileSize = 0;

@@ -1,5 +1,5 @@
 #include "ORVImpl.h"
-#include "ScratchFolder.h"
+#include "TestFiles.h"
 #include "StationGenerator.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ std::string generatedFile(std::uint32_t seed, int count, const std::filesystem::
 
 TEST(StationGenerator, SameSeedGivesTheSameFileAndAnotherSeedAnother)
 {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string first = generatedFile(StationGenerator::kDefaultSeed, 2000, folder.file("a"));
     EXPECT_EQ(generatedFile(StationGenerator::kDefaultSeed, 2000, folder.file("b")), first);
     EXPECT_NE(generatedFile(7, 2000, folder.file("c")), first);
@@ -39,7 +39,7 @@ TEST(StationGenerator, SameSeedGivesTheSameFileAndAnotherSeedAnother)
 
 TEST(StationGenerator, StationsSurviveASaveAndALoadUnchanged)
 {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string saved = generatedFile(StationGenerator::kDefaultSeed, 5000, folder.file("a"));
     ORVImpl loaded;
     ASSERT_TRUE(loaded.Load(folder.file("a")));
@@ -49,7 +49,7 @@ TEST(StationGenerator, StationsSurviveASaveAndALoadUnchanged)
 
 TEST(StationGenerator, SavedSizeIsAbout170BytesAStation)
 {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::size_t size = generatedFile(StationGenerator::kDefaultSeed, 10'000,
                                            folder.file("a")).size();
     EXPECT_GT(size, 1'550'000u);

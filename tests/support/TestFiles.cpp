@@ -1,15 +1,21 @@
 #include "TestFiles.h"
 
+#include <cerrno>
 #include <fstream>
-#include <random>
+#include <stdlib.h>
+#include <system_error>
 #include <sstream>
 #include <stdexcept>
 
 TempFolder::TempFolder()
 {
-    std::random_device random;
-    m_path = std::filesystem::temp_directory_path() / ("kavrin-test-" + std::to_string(random()));
-    std::filesystem::create_directories(m_path);
+    // mkdtemp picks a name nobody else holds, so tests and benchmarks running side by side never
+    // share a folder.
+    std::string pattern = (std::filesystem::temp_directory_path() / "kavrin-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::filesystem::filesystem_error("cannot create a temporary folder", pattern,
+                                                std::error_code(errno, std::generic_category()));
+    m_path = pattern;
 }
 
 TempFolder::~TempFolder()
