@@ -1,6 +1,5 @@
 #include "NumberText.h"
 
-#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -14,27 +13,26 @@ bool isCSpace(char32_t c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 // No number needs more characters; the cap keeps hostile input cheap.
 constexpr std::size_t kMaxRun = 513;
 
-// The longest ASCII prefix of `text` after leading white space, at most kMaxRun characters: the
-// conversions below only ever look at ASCII characters. Bytes are looked at where they are; wider
-// characters are narrowed into `buffer`. Called once per number the loader reads, so it must not
-// allocate.
+// What the conversions below look at: at most kMaxRun characters from the first one after leading
+// white space, as far as they are ASCII. Bytes are used in place, unchecked, since each conversion
+// stops at the first character that cannot be part of a number, and every byte of a non-ASCII
+// character is one. Wider text is narrowed into `buffer`, up to its first non-ASCII character,
+// which narrowing could turn into a digit. Runs for every number a load reads, so it neither
+// allocates nor looks at a character twice.
 template <typename Char>
-std::string_view asciiRunAfterSpace(std::basic_string_view<Char> text, char (&buffer)[kMaxRun])
+std::string_view numberWindow(std::basic_string_view<Char> text, char (&buffer)[kMaxRun])
 {
     std::size_t start = 0;
     while (start < text.size() && isCSpace(static_cast<char32_t>(text[start])))
         ++start;
-    std::size_t end = start;
-    for (const std::size_t limit = std::min(text.size(), start + kMaxRun); end < limit; ++end) {
-        const auto c = static_cast<std::make_unsigned_t<Char>>(text[end]);
-        if (c == 0 || c >= 0x80)
-            break;
-    }
+    const auto window = text.substr(start, kMaxRun);
     if constexpr (std::is_same_v<Char, char>) {
-        return text.substr(start, end - start);
+        return window;
     } else {
-        std::copy(text.begin() + start, text.begin() + end, buffer);
-        return std::string_view(buffer, end - start);
+        std::size_t ascii = 0;
+        for (; ascii < window.size() && window[ascii] < 0x80; ++ascii)
+            buffer[ascii] = static_cast<char>(window[ascii]);
+        return std::string_view(buffer, ascii);
     }
 }
 
@@ -51,7 +49,7 @@ template <typename Char>
 double parseDouble(std::basic_string_view<Char> text)
 {
     char buffer[kMaxRun];
-    const std::string_view run = asciiRunAfterSpace(text, buffer);
+    const std::string_view run = numberWindow(text, buffer);
     const char* first = run.data();
     const char* last = run.data() + run.size();
     bool negative = false;
@@ -77,7 +75,7 @@ template <typename Char>
 int parseInt(std::basic_string_view<Char> text)
 {
     char buffer[kMaxRun];
-    const std::string_view run = asciiRunAfterSpace(text, buffer);
+    const std::string_view run = numberWindow(text, buffer);
     std::size_t i = 0;
     bool negative = false;
     if (i < run.size() && (run[i] == '+' || run[i] == '-')) {

@@ -18,6 +18,11 @@ constexpr std::size_t kDrmAfter = 90;
 // parsing means a read error can never leave the base half replaced.
 std::optional<std::string> readFile(const std::filesystem::path& path)
 {
+    // Only a plain file has an end: a device or a pipe would be read until memory runs out, or
+    // waited on for ever.
+    std::error_code kindUnknown;
+    if (!std::filesystem::is_regular_file(path, kindUnknown))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;

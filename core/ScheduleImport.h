@@ -12,7 +12,8 @@
 // How an import ended. Only Imported changes the station base.
 enum class ScheduleImportStatus {
     Imported,       // the base now holds exactly the stations of the file (possibly none)
-    CannotOpen,     // the file could not be opened or read; the base is untouched
+    CannotOpen,     // the file could not be opened or read, or is no plain file (a device, a
+                    // pipe); the base is untouched
     UnknownFormat,  // line 2 is missing or lacks a required column title; the base is untouched
 };
 

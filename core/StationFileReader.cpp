@@ -1,12 +1,13 @@
-// ORVImpl::Load: a streaming (SAX) pass over the station file that builds records as their
-// elements arrive, so a large file never exists as a document tree in memory.
+// ORVImpl::Load: a streaming (SAX) pass over the station file that copies each station's
+// attributes as its element arrives, then builds the records once the parser is gone, so a large
+// file never exists as a document tree in memory.
 
 #include "ElementCount.h"
 #include "FreqListText.h"
 #include "LoadProgress.h"
 #include "NumberText.h"
 #include "ORVImpl.h"
-#include "PendingTexts.h"
+#include "PendingStations.h"
 #include "TextCodec.h"
 
 #include <libxml/parser.h>
@@ -21,36 +22,6 @@
 namespace {
 
 constexpr std::size_t kChunkSize = 64 * 1024;
-
-// The attributes a station element may carry, by their index in the SAX attribute array.
-struct StationAttributes {
-    std::optional<std::string_view> name, loc, freq, freqRX, freqTX, modulation, usePattern,
-        comment, soundsFld, showPropGMT, workHours, days;
-
-    std::optional<std::string_view>* slotFor(std::string_view attribute)
-    {
-        static constexpr std::pair<std::string_view, std::optional<std::string_view> StationAttributes::*>
-            kNames[] = {
-                {"StName", &StationAttributes::name},
-                {"StLoc", &StationAttributes::loc},
-                {"StFreq", &StationAttributes::freq},
-                {"StFreqRX", &StationAttributes::freqRX},
-                {"StFreqTX", &StationAttributes::freqTX},
-                {"StModulation", &StationAttributes::modulation},
-                {"UsePattern", &StationAttributes::usePattern},
-                {"StComment", &StationAttributes::comment},
-                {"SoundsFld", &StationAttributes::soundsFld},
-                {"ShowPropGMT", &StationAttributes::showPropGMT},
-                {"WorkHours", &StationAttributes::workHours},
-                {"Days", &StationAttributes::days},
-            };
-        for (const auto& [known, member] : kNames) {
-            if (known == attribute)
-                return &(this->*member);
-        }
-        return nullptr;
-    }
-};
 
 // "HH-MM--HH-MM": only a value of exactly 12 characters is read, two characters at positions
 // 0, 3, 7 and 10, without range checks.
@@ -71,11 +42,6 @@ void readHourGroups(ORVImpl::FreqInfo& record, std::basic_string_view<Char> valu
     record.toMin = group(10);
 }
 
-bool isAscii(std::string_view s)
-{
-    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 void readWorkHours(ORVImpl::FreqInfo& record, std::string_view utf8)
 {
     // Characters are counted in UTF-16 units; only an ASCII value has as many of them as bytes.
@@ -85,13 +51,20 @@ void readWorkHours(ORVImpl::FreqInfo& record, std::string_view utf8)
         readHourGroups(record, std::u16string_view(utf8ToUtf16(utf8)));
 }
 
-// Every attribute but the four texts, which PendingTexts keeps until the parse is over.
-void readNumbers(ORVImpl::FreqInfo& record, const StationAttributes& a)
+std::u16string text(std::string_view utf8) { return utf8ToUtf16(utf8); }
+
+// Fills a freshly constructed record from a station's attributes.
+void readStation(ORVImpl::FreqInfo& record, const StationAttributes& a)
 {
+    if (a.name)
+        record.stName = a.name->empty() ? u"Unknown" : text(*a.name);
+    if (a.loc)
+        record.stLoc = text(*a.loc);
     if (a.freq) {
         // The earlier one-frequency form wins over the lists, rounded through single precision.
         record.freqRX[0] = static_cast<float>(parseDoublePrefix(*a.freq));
     } else {
+        // What ParseFreqLists gives for the same texts, without making UTF-16 copies of them.
         parseFreqListUtf8(a.freqRX.value_or(""), record.freqRX);
         parseFreqListUtf8(a.freqTX.value_or(""), record.freqTX);
     }
@@ -99,6 +72,10 @@ void readNumbers(ORVImpl::FreqInfo& record, const StationAttributes& a)
         record.modulation = parseIntPrefix(*a.modulation);
     if (a.usePattern)
         record.usePattern = parseIntPrefix(*a.usePattern) != 0 ? 1 : 0;
+    if (a.comment)
+        record.stComment = text(*a.comment);
+    if (a.soundsFld)
+        record.soundsFld = text(*a.soundsFld);
     if (a.showPropGMT)
         record.showPropGMT = parseIntPrefix(*a.showPropGMT) != 0 ? 1 : 0;
     if (record.usePattern == 1) {
@@ -112,13 +89,6 @@ void readNumbers(ORVImpl::FreqInfo& record, const StationAttributes& a)
     }
 }
 
-void keepTexts(PendingTexts& texts, const StationAttributes& a)
-{
-    // A station without a name stays an unused record; one with an empty name is a station still.
-    const std::string_view name = !a.name ? "" : (a.name->empty() ? "Unknown" : *a.name);
-    texts.add(name, a.loc.value_or(""), a.comment.value_or(""), a.soundsFld.value_or(""));
-}
-
 bool isBlank(std::string_view s)
 {
     return std::all_of(s.begin(), s.end(),
@@ -130,8 +100,8 @@ std::string_view view(const xmlChar* s) { return reinterpret_cast<const char*>(s
 // Everything the SAX callbacks share during one load.
 class LoadPass {
 public:
-    LoadPass(std::vector<ORVImpl::FreqInfo>& records, PendingTexts& texts, ProgressStepper& progress)
-        : m_records(records), m_texts(texts), m_progress(progress)
+    LoadPass(PendingStations& stations, ProgressStepper& progress)
+        : m_stations(stations), m_progress(progress)
     {
     }
 
@@ -176,17 +146,16 @@ private:
         if (pass.m_depth != 2)
             return;
         pass.nextChild();
-        StationAttributes found;
+        pass.m_stations.beginStation();
         for (int i = 0; i < attributeCount; ++i) {
             const xmlChar* const* a = attributes + 5 * i;  // name, prefix, URI, value, end
             if (a[1] != nullptr)
                 continue;
-            if (auto* slot = found.slotFor(view(a[0])))
-                *slot = std::string_view(reinterpret_cast<const char*>(a[3]),
-                                         static_cast<std::size_t>(a[4] - a[3]));
+            const std::size_t known = StationAttributes::indexOf(view(a[0]));
+            if (known < StationAttributes::kCount)
+                pass.m_stations.add(known, std::string_view(reinterpret_cast<const char*>(a[3]),
+                                                            static_cast<std::size_t>(a[4] - a[3])));
         }
-        readNumbers(pass.m_records.emplace_back(), found);
-        keepTexts(pass.m_texts, found);
     }
 
     static void onEnd(void* user, const xmlChar*, const xmlChar*, const xmlChar*)
@@ -243,8 +212,7 @@ private:
         xmlStopParser(m_context);
     }
 
-    std::vector<ORVImpl::FreqInfo>& m_records;
-    PendingTexts& m_texts;
+    PendingStations& m_stations;
     ProgressStepper& m_progress;
     xmlParserCtxtPtr m_context = nullptr;
     int m_depth = 0;
@@ -287,6 +255,15 @@ bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& noti
 {
     Clear();
 
+    // Only a plain file has an end: counting the stations of a device or a pipe nobody writes to
+    // would never finish.
+    std::error_code kindUnknown;
+    const auto kind = std::filesystem::status(path, kindUnknown).type();
+    const bool openingTells = kind == std::filesystem::file_type::regular ||
+                              kind == std::filesystem::file_type::not_found ||
+                              kind == std::filesystem::file_type::none;
+    if (!openingTells)
+        return failWith(whyNot, "not a plain file");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return failWith(whyNot, "cannot open the file");
@@ -294,16 +271,15 @@ bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& noti
     const std::size_t expected = countChildren(path);
     std::error_code sizeError;
     const auto fileSize = std::filesystem::file_size(path, sizeError);
-    // An element takes at least a few bytes, so the file size bounds what is worth reserving.
-    const std::size_t stations = sizeError ? 0 : std::min<std::size_t>(expected, fileSize / 4);
-    m_records.reserve(stations);
-    PendingTexts texts;
-    // Nearly always enough: decoded texts take no more bytes than the file spends on them, unless
-    // an 8-bit encoding other than ASCII widens them.
-    texts.reserve(stations, sizeError ? 0 : fileSize);
+    PendingStations stations;
+    // An element takes at least a few bytes, so the file size bounds what is worth reserving; the
+    // values and their short headers take no more bytes than the file spends on them, unless an
+    // 8-bit encoding other than ASCII widens them (the store then grows).
+    stations.reserve(sizeError ? 0 : std::min<std::size_t>(expected, fileSize / 4),
+                     sizeError ? 0 : fileSize);
 
     ProgressStepper progress(expected, notify, notifyCommand);
-    LoadPass pass(m_records, texts, progress);
+    LoadPass pass(stations, progress);
     xmlSAXHandler sax = LoadPass::handler();
 
     std::string chunk(kChunkSize, '\0');
@@ -336,8 +312,10 @@ bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& noti
                            : (wellFormed ? "the file holds no FREQS_LIST element" : "malformed XML");
         return failWith(whyNot, why);
     }
-    context.reset();  // before the strings are made, for the reason PendingTexts gives
-    texts.moveInto(m_records);
+    context.reset();  // before the records are made, for the reason PendingStations gives
+    m_records.reserve(stations.size());
+    stations.forEach(
+        [&](const StationAttributes& station) { readStation(m_records.emplace_back(), station); });
     progress.finish();
     return true;
 }

@@ -8,6 +8,10 @@
 std::u16string utf8ToUtf16(std::string_view text);
 std::string utf16ToUtf8(std::u16string_view text);
 
+// Whether every byte is below 0x80, so that the text is the same in ASCII, UTF-8 and ISO-8859-1
+// and has as many UTF-16 units as bytes.
+bool isAscii(std::string_view bytes);
+
 // Whether `bytes` is well-formed UTF-8 (no overlong forms, no surrogates, at most U+10FFFF).
 bool isValidUtf8(std::string_view bytes);
 

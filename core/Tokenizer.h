@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,16 +17,25 @@ public:
     // The next token; an empty view once every token was handed out.
     View NextToken()
     {
-        const std::size_t start = m_text.find_first_not_of(m_separators, m_at);
-        if (start == View::npos) {
-            m_at = m_text.size();
-            return {};
-        }
-        m_at = std::min(m_text.find_first_of(m_separators, start), m_text.size());
+        while (m_at < m_text.size() && isSeparator(m_text[m_at]))
+            ++m_at;
+        const std::size_t start = m_at;
+        while (m_at < m_text.size() && !isSeparator(m_text[m_at]))
+            ++m_at;
         return m_text.substr(start, m_at - start);
     }
 
 private:
+    // A plain loop over the few separators: find_first_of would call memchr once per character.
+    bool isSeparator(Char c) const
+    {
+        for (const Char separator : m_separators) {
+            if (c == separator)
+                return true;
+        }
+        return false;
+    }
+
     View m_text;
     View m_separators;
     std::size_t m_at = 0;
