@@ -1,0 +1,120 @@
+#pragma once
+
+#include "HandheldDialogLayout.h"
+#include "SettingsProfile.h"
+#include "StationFileJob.h"
+#include "StationFilter.h"
+#include "ViewCommand.h"
+
+#include <QDialog>
+#include <QPixmap>
+
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+class CKavrinListCtrl;
+class ORVImpl;
+class QAction;
+class QLabel;
+class QMenu;
+class QSettings;
+
+// The handheld main dialog: the station list on the 240 × 320 screen under a painted header strip
+// whose tap zones open the popup menus, and a one-line status text. Loads the station file on a
+// worker as soon as it opens and, when the user exits after changes and agrees, saves it on a
+// worker before it ends. It ends only through Exit (the close box and Esc ask Exit too).
+//
+// While a worker runs it has the station base to itself: the menus do not open, the list's
+// double tap and tap-and-hold do nothing, and every command is refused.
+class CTavrelDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Opens a popup menu at `globalPos` and returns the chosen item, or nullptr. The dialog
+    // builds each menu and runs the chosen item's command itself.
+    using MenuRunner = std::function<QAction*(QMenu& menu, const QPoint& globalPos)>;
+
+    // `stationFile` is loaded at once and saved on Exit; `profile` keeps the user's bands.
+    CTavrelDlg(ORVImpl& base, std::filesystem::path stationFile, QSettings& profile,
+               QWidget* parent = nullptr);
+    ~CTavrelDlg() override;
+
+    // The command table and its rules. A command is enabled when no worker runs and its own rule
+    // (a selected row for Edit and Delete) holds.
+    const std::vector<ViewCommand>& commands() const { return m_commands; }
+    const ViewCommand* command(int id) const;
+    bool isEnabled(int id) const;
+    bool isChecked(int id) const;
+
+    // Carries out command `id` as a menu item, a header anchor (IDC_..._MENU opens its menu) or
+    // the load command would; an unknown or disabled command does nothing.
+    void runCommand(int id);
+
+    // Replaces how popup menus are opened (a real popup by default).
+    void setMenuRunner(MenuRunner runner) { m_menuRunner = std::move(runner); }
+
+    bool isBusy() const { return m_hWorker.running(); }
+    bool isModified() const { return m_bModified; }
+    QString statusText() const;
+    const StationFilter& filter() const { return m_filter; }
+    const std::filesystem::path& stationFilePath() const { return m_stationFile; }
+    CKavrinListCtrl& list() const { return *m_list; }
+
+signals:
+    void statusTextChanged(const QString& text);
+
+    // The worker reported its end and the dialog has dealt with it: the list is filled after a
+    // load; after a save the dialog has ended, or stays open when the save failed.
+    void workerFinished();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void buildCommands();
+    void addCommand(int id, const QString& menuText, std::function<void()> run,
+                    std::function<bool()> checked = {}, std::function<bool()> enabled = {});
+    void postCommand(int id);
+    void showHeaderMenu(int anchor);
+    void showStationMenu(const QPoint& globalPos);
+    void openMenu(int menuId, const QPoint& globalPos);
+    void startLoading();
+    void onNotice(int command);
+    void showProgress();
+    void onWorkerDone();
+    void refreshList();
+    void changeFilter(const std::function<void(StationFilter&)>& change);
+    void sortBy(SortKey key);
+    void newStation();
+    void editStation();
+    void deleteStation();
+    void startSearch();
+    void chooseUserRange();
+    void showAbout();
+    void exitDialog();
+    void reportSaveFailure(const std::string& why);
+    void endDialog();
+    void setStatusText(const QString& text);
+
+    ORVImpl& m_base;
+    std::filesystem::path m_stationFile;
+    SettingsProfile m_bandsProfile;
+    HandheldDialogLayout m_layout;
+    StationFileJob m_hWorker;
+    bool m_bSaving = false;
+    bool m_bModified = false;
+    StationFilter m_filter;
+    QPixmap m_headerBitmap;
+    QFont m_headerFont;
+    CKavrinListCtrl* m_list;
+    QLabel* m_status;
+    std::vector<ViewCommand> m_commands;
+    MenuRunner m_menuRunner;
+    // The station file exists but could not be read: keep it before a save replaces it.
+    bool m_keepUnreadableFile = false;
+    QString m_statusBeforeSave;
+    bool m_ending = false;
+};

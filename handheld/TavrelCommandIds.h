@@ -1,0 +1,60 @@
+#pragma once
+
+// Command ids of the handheld program: the established numbers of its menus, header anchors and
+// worker notices.
+enum TavrelCommandId : int {
+    IDC_LOAD = 1000,      // starts the load worker
+    IDC_SORT_MENU = 1005, // header anchors: each opens its menu
+    IDC_MOD_MENU = 1006,
+    IDC_TIME_MENU = 1007,
+    IDC_FILE_MENU = 1008,
+    IDC_SEARCH_MENU = 1009,
+    IDC_FREQ_MENU = 1010,
+    IDC_WORKER_PROGRESS = 1029, // sent by the worker
+    IDC_WORKER_DONE = 1030,     // posted by the worker
+
+    ID_MOD_AM = 32776,
+    ID_MOD_FM = 32777,
+    ID_MOD_USB = 32778,
+    ID_MOD_LSB = 32779,
+    ID_MOD_CW = 32780,
+    ID_MOD_DIGITAL = 32781,
+    ID_TIME_ALL = 32782,
+    ID_TIME_LOCAL = 32783,
+    ID_TIME_GMT = 32784,
+    ID_STATION_NEW = 32785,
+    ID_STATION_EDIT = 32786,
+    ID_APP_ABOUT = 32787,
+    ID_APP_EXIT = 32788,
+    ID_SORT_FREQUENCY = 32789,
+    ID_SORT_NAME = 32790,
+    ID_SORT_MODULATION = 32791,
+    ID_SORT_LOCATION = 32793,
+    ID_FREQ_ALL = 32794,
+    ID_FREQ_USER = 32796,
+    ID_FREQ_LF = 32797,
+    ID_FREQ_MW = 32798,
+    ID_FREQ_SW = 32799,
+    ID_FREQ_VHF = 32800,
+    ID_FREQ_FM = 32801,
+    ID_MOD_ALL = 32802,
+    ID_TIME_ACTIVE = 32803,
+    ID_FREQ_UHF = 32804,
+    ID_STATION_DELETE = 32805,
+    ID_TIME_REFRESH = 32806,
+    ID_SEARCH_START = 32807,
+    ID_SEARCH_RESET = 32808,
+    ID_MOD_DRM = 32809,
+    ID_MOD_NFM = 32810,
+};
+
+// The popup menus (each one popup of items built from the command table).
+enum TavrelMenuId : int {
+    IDR_MENU_MODULATION = 131,
+    IDR_MENU_TIME = 132,
+    IDR_MENU_FILE = 133,
+    IDR_MENU_SORT = 134,
+    IDR_MENU_FREQUENCY = 135,
+    IDR_MENU_STATION = 136,
+    IDR_MENU_SEARCH = 137,
+};

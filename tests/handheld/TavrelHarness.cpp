@@ -1,0 +1,163 @@
+#include "TavrelHarness.h"
+
+#include "CKavrinListCtrl.h"
+#include "CSearchParamsDlg.h"
+#include "CStationPPg1.h"
+#include "CStationPropDlg.h"
+#include "Clock.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+ClockReading tuesdayNoon()
+{
+    return {1796731200, 3 * 3600}; // 2026-12-08 12:00:00 UTC
+}
+
+OpenedMenu record(const QMenu& menu, const QPoint& at)
+{
+    OpenedMenu opened;
+    opened.menuId = menu.property("menuId").toInt();
+    opened.at = at;
+    opened.size = menu.sizeHint();
+    for (const QAction* item : menu.actions()) {
+        const int id = item->isSeparator() ? 0 : item->data().toInt();
+        opened.items << id;
+        if (item->isChecked())
+            opened.checked << id;
+        if (!item->isEnabled())
+            opened.greyed << id;
+    }
+    return opened;
+}
+
+} // namespace
+
+TavrelHarness::TavrelHarness()
+    : profile(QString::fromStdString(folder.file("Tavrel.ini").string()), QSettings::IniFormat)
+{
+    setClockSource(&tuesdayNoon);
+}
+
+TavrelHarness::~TavrelHarness()
+{
+    m_dialog.reset();
+    setClockSource(nullptr);
+}
+
+void TavrelHarness::writeStations(const std::vector<TestStation>& stations)
+{
+    ORVImpl file;
+    for (const TestStation& s : stations) {
+        ORVImpl::FreqInfo r;
+        r.stName = s.name;
+        r.freqRX[0] = s.mhz;
+        r.modulation = s.modulation;
+        r.stLoc = s.location;
+        if (s.fromHour >= 0) {
+            r.usePattern = 1;
+            r.fromHour = s.fromHour;
+            r.toHour = s.toHour;
+            r.toMin = 0;
+        }
+        file.Add(r);
+    }
+    file.Save(stationFile);
+}
+
+void TavrelHarness::create()
+{
+    m_dialog = std::make_unique<CTavrelDlg>(base, stationFile, profile);
+    m_dialog->setMenuRunner([this](QMenu& menu, const QPoint& at) -> QAction* {
+        menus.push_back(record(menu, at));
+        const int wanted = std::exchange(nextChoice, 0);
+        for (QAction* item : menu.actions()) {
+            if (wanted != 0 && item->data().toInt() == wanted)
+                return item;
+        }
+        return nullptr;
+    });
+}
+
+bool TavrelHarness::start()
+{
+    if (!m_dialog)
+        create();
+    QSignalSpy finished(m_dialog.get(), &CTavrelDlg::workerFinished);
+    m_dialog->show();
+    return finished.wait(10000);
+}
+
+QStringList TavrelHarness::listedNames()
+{
+    QStringList names;
+    for (const StationRow& row : m_dialog->list().rows().rows())
+        names << QString::fromStdU16String(row.name);
+    return names;
+}
+
+int TavrelHarness::rowOf(const QString& name)
+{
+    return listedNames().indexOf(name);
+}
+
+void TavrelHarness::select(const QString& name)
+{
+    m_dialog->list().selectRow(rowOf(name));
+}
+
+void TavrelHarness::tap(const QPoint& point)
+{
+    QTest::mouseClick(m_dialog.get(), Qt::LeftButton, {}, point);
+    QCoreApplication::sendPostedEvents(m_dialog.get());
+}
+
+bool TavrelHarness::choose(int anchor, int item)
+{
+    const std::size_t before = menus.size();
+    nextChoice = item;
+    m_dialog->runCommand(anchor);
+    nextChoice = 0;
+    return menus.size() > before;
+}
+
+std::function<int(QDialog&)> saveStation(const QString& name, const QString& rx, int modulation)
+{
+    return [=](QDialog& d) {
+        auto& dialog = static_cast<CStationPropDlg&>(d);
+        dialog.m_name->setText(name);
+        dialog.m_page1->m_rx->setText(rx);
+        QComboBox* list = dialog.m_page1->m_modulation;
+        list->setCurrentIndex(list->findData(modulation));
+        dialog.save();
+        return dialog.result();
+    };
+}
+
+std::function<int(QDialog&)> search(const QString& text, bool matchCase)
+{
+    return [=](QDialog& d) {
+        auto& dialog = static_cast<CSearchParamsDlg&>(d);
+        dialog.m_findWhat->setText(text);
+        dialog.m_matchCase->setChecked(matchCase);
+        dialog.accept();
+        return dialog.result();
+    };
+}
+
+std::vector<TestStation> manyStations(int count)
+{
+    std::vector<TestStation> many;
+    for (int i = 0; i < count; ++i) {
+        const std::string name = "S" + std::to_string(1000 + i);
+        many.push_back({std::u16string(name.begin(), name.end()), 1000.0 - i, 0});
+    }
+    return many;
+}
