@@ -50,7 +50,7 @@ COrvaleView::COrvaleView(ORVImpl& base, std::filesystem::path stationFile,
 
 COrvaleView::~COrvaleView() = default;
 
-void COrvaleView::addCommand(ViewCommand command) { m_commands.push_back(std::move(command)); }
+void COrvaleView::addCommand(ViewCommand command) { m_commands.add(std::move(command)); }
 
 void COrvaleView::buildCommands()
 {
@@ -137,27 +137,6 @@ void COrvaleView::buildCommands()
     addCommand({ID_TIME_TOGGLE_ACTIVE, {}, tr("Show all/active stations"), tr("On"), kTimeTint,
                 [this] { changeFilter([](StationFilter& f) { f.toggleActive(); }); },
                 [this] { return m_filter.activeStationsChecked(); }, {}});
-}
-
-const ViewCommand* COrvaleView::command(int id) const
-{
-    for (const ViewCommand& c : m_commands) {
-        if (c.id == id)
-            return &c;
-    }
-    return nullptr;
-}
-
-bool COrvaleView::isEnabled(int id) const
-{
-    const ViewCommand* c = command(id);
-    return c != nullptr && !isLoading() && (!c->enabled || c->enabled());
-}
-
-bool COrvaleView::isChecked(int id) const
-{
-    const ViewCommand* c = command(id);
-    return c != nullptr && c->checked && c->checked();
 }
 
 void COrvaleView::runCommand(int id)

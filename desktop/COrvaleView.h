@@ -3,7 +3,7 @@
 #include "CKavrinView.h"
 #include "StationFileJob.h"
 #include "StationFilter.h"
-#include "ViewCommand.h"
+#include "CommandTable.h"
 
 #include <filesystem>
 #include <functional>
@@ -39,13 +39,13 @@ public:
     const std::filesystem::path& stationFilePath() const { return m_stationFile; }
 
     // The command table.
-    const std::vector<ViewCommand>& commands() const { return m_commands; }
-    const ViewCommand* command(int id) const;
+    const std::vector<ViewCommand>& commands() const { return m_commands.all(); }
+    const ViewCommand* command(int id) const { return m_commands.find(id); }
 
     // The command rules. While the station file loads, every command of the list is disabled:
     // the loading thread has the station base to itself.
-    bool isEnabled(int id) const;
-    bool isChecked(int id) const;
+    bool isEnabled(int id) const { return m_commands.isEnabled(id, !isLoading()); }
+    bool isChecked(int id) const { return m_commands.isChecked(id); }
 
     // Runs command `id` if it exists and is enabled.
     void runCommand(int id);
@@ -90,7 +90,7 @@ private:
     StationFileJob m_loadThread;
     bool m_modified = false;
     StationFilter m_filter;
-    std::vector<ViewCommand> m_commands;
+    CommandTable m_commands;
     // The station file exists but could not be read: keep it before a save replaces it.
     bool m_keepUnreadableFile = false;
 };

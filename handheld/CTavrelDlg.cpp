@@ -118,7 +118,7 @@ void CTavrelDlg::addCommand(int id, const QString& menuText, std::function<void(
     command.run = std::move(run);
     command.checked = std::move(checked);
     command.enabled = std::move(enabled);
-    m_commands.push_back(std::move(command));
+    m_commands.add(std::move(command));
 }
 
 void CTavrelDlg::buildCommands()
@@ -204,27 +204,6 @@ void CTavrelDlg::buildCommands()
             s.id, tr(s.text), [this, key] { sortBy(key); },
             [this, key] { return m_filter.sortChecked(key); });
     }
-}
-
-const ViewCommand* CTavrelDlg::command(int id) const
-{
-    for (const ViewCommand& c : m_commands) {
-        if (c.id == id)
-            return &c;
-    }
-    return nullptr;
-}
-
-bool CTavrelDlg::isEnabled(int id) const
-{
-    const ViewCommand* c = command(id);
-    return c != nullptr && !isBusy() && (!c->enabled || c->enabled());
-}
-
-bool CTavrelDlg::isChecked(int id) const
-{
-    const ViewCommand* c = command(id);
-    return c != nullptr && c->checked && c->checked();
 }
 
 void CTavrelDlg::runCommand(int id)

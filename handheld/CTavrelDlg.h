@@ -4,7 +4,7 @@
 #include "SettingsProfile.h"
 #include "StationFileJob.h"
 #include "StationFilter.h"
-#include "ViewCommand.h"
+#include "CommandTable.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -41,10 +41,10 @@ public:
 
     // The command table and its rules. A command is enabled when no worker runs and its own rule
     // (a selected row for Edit and Delete) holds.
-    const std::vector<ViewCommand>& commands() const { return m_commands; }
-    const ViewCommand* command(int id) const;
-    bool isEnabled(int id) const;
-    bool isChecked(int id) const;
+    const std::vector<ViewCommand>& commands() const { return m_commands.all(); }
+    const ViewCommand* command(int id) const { return m_commands.find(id); }
+    bool isEnabled(int id) const { return m_commands.isEnabled(id, !isBusy()); }
+    bool isChecked(int id) const { return m_commands.isChecked(id); }
 
     // Carries out command `id` as a menu item, a header anchor (IDC_..._MENU opens its menu) or
     // the load command would; an unknown or disabled command does nothing.
@@ -111,7 +111,7 @@ private:
     QFont m_headerFont;
     CKavrinListCtrl* m_list;
     QLabel* m_status;
-    std::vector<ViewCommand> m_commands;
+    CommandTable m_commands;
     MenuRunner m_menuRunner;
     // The station file exists but could not be read: keep it before a save replaces it.
     bool m_keepUnreadableFile = false;

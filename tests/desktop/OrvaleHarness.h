@@ -6,20 +6,12 @@
 #include "ORVImpl.h"
 #include "ScriptedPrompts.h"
 #include "TestFiles.h"
+#include "TestStations.h"
 
 #include <QSettings>
 #include <QStringList>
 
 #include <memory>
-
-// One station for a test file: name, receive frequency, modulation, and optional working hours.
-struct TestStation {
-    std::u16string name;
-    double mhz;
-    int modulation;
-    int fromHour = -1;  // -1: on the air around the clock
-    int toHour = -1;
-};
 
 // Orvale over a temporary folder: its station file, its profile, scripted prompts, and the clock
 // fixed at Tuesday 2026-12-08 12:00 UTC with the local time three hours ahead.
@@ -41,6 +33,7 @@ public:
     QStringList listedNames();
     int rowOf(const QString& name);
 
+    TuesdayNoon clock;
     TempFolder folder;
     std::filesystem::path stationFile = folder.file("Stations.xml");
     ORVImpl base;

@@ -26,31 +26,6 @@ const std::vector<TestStation> kStations = {
 
 using Ids = QList<int>;
 
-// A scripted properties dialog: sets name, receive list and modulation, then saves.
-std::function<int(QDialog&)> saveStation(const QString& name, const QString& rx, int modulation)
-{
-    return [=](QDialog& d) {
-        auto& dialog = static_cast<CStationPropDlg&>(d);
-        dialog.m_name->setText(name);
-        dialog.m_page1->m_rx->setText(rx);
-        QComboBox* list = dialog.m_page1->m_modulation;
-        list->setCurrentIndex(list->findData(modulation));
-        dialog.save();
-        return dialog.result();
-    };
-}
-
-std::function<int(QDialog&)> search(const QString& text, bool matchCase)
-{
-    return [=](QDialog& d) {
-        auto& dialog = static_cast<CSearchParamsDlg&>(d);
-        dialog.m_findWhat->setText(text);
-        dialog.m_matchCase->setChecked(matchCase);
-        dialog.accept();
-        return dialog.result();
-    };
-}
-
 }  // namespace
 
 class OrvaleViewTest : public QObject {

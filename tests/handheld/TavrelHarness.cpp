@@ -4,7 +4,6 @@
 #include "CSearchParamsDlg.h"
 #include "CStationPPg1.h"
 #include "CStationPropDlg.h"
-#include "Clock.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,11 +14,6 @@
 #include <QTest>
 
 namespace {
-
-ClockReading tuesdayNoon()
-{
-    return {1796731200, 3 * 3600}; // 2026-12-08 12:00:00 UTC
-}
 
 OpenedMenu record(const QMenu& menu, const QPoint& at)
 {
@@ -43,33 +37,16 @@ OpenedMenu record(const QMenu& menu, const QPoint& at)
 TavrelHarness::TavrelHarness()
     : profile(QString::fromStdString(folder.file("Tavrel.ini").string()), QSettings::IniFormat)
 {
-    setClockSource(&tuesdayNoon);
 }
 
 TavrelHarness::~TavrelHarness()
 {
     m_dialog.reset();
-    setClockSource(nullptr);
 }
 
 void TavrelHarness::writeStations(const std::vector<TestStation>& stations)
 {
-    ORVImpl file;
-    for (const TestStation& s : stations) {
-        ORVImpl::FreqInfo r;
-        r.stName = s.name;
-        r.freqRX[0] = s.mhz;
-        r.modulation = s.modulation;
-        r.stLoc = s.location;
-        if (s.fromHour >= 0) {
-            r.usePattern = 1;
-            r.fromHour = s.fromHour;
-            r.toHour = s.toHour;
-            r.toMin = 0;
-        }
-        file.Add(r);
-    }
-    file.Save(stationFile);
+    writeTestStations(stationFile, stations);
 }
 
 void TavrelHarness::create()
@@ -126,30 +103,6 @@ bool TavrelHarness::choose(int anchor, int item)
     m_dialog->runCommand(anchor);
     nextChoice = 0;
     return menus.size() > before;
-}
-
-std::function<int(QDialog&)> saveStation(const QString& name, const QString& rx, int modulation)
-{
-    return [=](QDialog& d) {
-        auto& dialog = static_cast<CStationPropDlg&>(d);
-        dialog.m_name->setText(name);
-        dialog.m_page1->m_rx->setText(rx);
-        QComboBox* list = dialog.m_page1->m_modulation;
-        list->setCurrentIndex(list->findData(modulation));
-        dialog.save();
-        return dialog.result();
-    };
-}
-
-std::function<int(QDialog&)> search(const QString& text, bool matchCase)
-{
-    return [=](QDialog& d) {
-        auto& dialog = static_cast<CSearchParamsDlg&>(d);
-        dialog.m_findWhat->setText(text);
-        dialog.m_matchCase->setChecked(matchCase);
-        dialog.accept();
-        return dialog.result();
-    };
 }
 
 std::vector<TestStation> manyStations(int count)

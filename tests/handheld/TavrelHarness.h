@@ -4,6 +4,7 @@
 #include "ORVImpl.h"
 #include "ScriptedPrompts.h"
 #include "TestFiles.h"
+#include "TestStations.h"
 
 #include <QList>
 #include <QPoint>
@@ -13,17 +14,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-// One station for a test file: name, receive frequency, modulation, optional working hours (GMT)
-// and location.
-struct TestStation {
-    std::u16string name;
-    double mhz;
-    int modulation;
-    int fromHour = -1; // -1: on the air around the clock
-    int toHour = -1;
-    std::u16string location = {};
-};
 
 // What a popup menu showed when the dialog opened it.
 struct OpenedMenu {
@@ -68,6 +58,7 @@ public:
     int nextChoice = 0;
     std::vector<OpenedMenu> menus;
 
+    TuesdayNoon clock;
     TempFolder folder;
     std::filesystem::path stationFile = folder.file("Stations.xml");
     ORVImpl base;
@@ -77,12 +68,6 @@ public:
 private:
     std::unique_ptr<CTavrelDlg> m_dialog;
 };
-
-// A scripted station dialog: sets name, receive list and modulation, then saves.
-std::function<int(QDialog&)> saveStation(const QString& name, const QString& rx, int modulation);
-
-// A scripted search dialog.
-std::function<int(QDialog&)> search(const QString& text, bool matchCase);
 
 // `count` stations S1000, S1001, … with falling frequencies, so frequency and name order are
 // opposite.

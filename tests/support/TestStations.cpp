@@ -1,0 +1,68 @@
+#include "TestStations.h"
+
+#include "CSearchParamsDlg.h"
+#include "CStationPPg1.h"
+#include "CStationPropDlg.h"
+#include "Clock.h"
+#include "ORVImpl.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+ClockReading tuesdayNoon()
+{
+    return {1796731200, 3 * 3600};  // 2026-12-08 12:00:00 UTC
+}
+
+}  // namespace
+
+void writeTestStations(const std::filesystem::path& file, const std::vector<TestStation>& stations)
+{
+    ORVImpl base;
+    for (const TestStation& s : stations) {
+        ORVImpl::FreqInfo r;
+        r.stName = s.name;
+        r.freqRX[0] = s.mhz;
+        r.modulation = s.modulation;
+        r.stLoc = s.location;
+        if (s.fromHour >= 0) {
+            r.usePattern = 1;
+            r.fromHour = s.fromHour;
+            r.toHour = s.toHour;
+            r.toMin = 0;
+        }
+        base.Add(r);
+    }
+    base.Save(file);
+}
+
+TuesdayNoon::TuesdayNoon() { setClockSource(&tuesdayNoon); }
+
+TuesdayNoon::~TuesdayNoon() { setClockSource(nullptr); }
+
+std::function<int(QDialog&)> saveStation(const QString& name, const QString& rx, int modulation)
+{
+    return [=](QDialog& d) {
+        auto& dialog = static_cast<CStationPropDlg&>(d);
+        dialog.m_name->setText(name);
+        dialog.m_page1->m_rx->setText(rx);
+        QComboBox* list = dialog.m_page1->m_modulation;
+        list->setCurrentIndex(list->findData(modulation));
+        dialog.save();
+        return dialog.result();
+    };
+}
+
+std::function<int(QDialog&)> search(const QString& text, bool matchCase)
+{
+    return [=](QDialog& d) {
+        auto& dialog = static_cast<CSearchParamsDlg&>(d);
+        dialog.m_findWhat->setText(text);
+        dialog.m_matchCase->setChecked(matchCase);
+        dialog.accept();
+        return dialog.result();
+    };
+}
