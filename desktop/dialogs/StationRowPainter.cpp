@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QRect>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kFrameColour(200, 0, 0);
@@ -60,7 +62,10 @@ void paintStationRow(QPainter& painter, const QRect& row, int textWidth, const Q
     text.setTop(text.top() + drawn.height());
     painter.setFont(fonts.summary);
     painter.setPen(Qt::black);
-    painter.setClipRect(row);
+    // Only whole lines: a wrapped line that does not fit would show as a stripe of glyph tops.
+    const int lineSpacing = QFontMetrics(fonts.summary).lineSpacing();
+    text.setHeight(std::max(1, text.height() / lineSpacing) * lineSpacing);
+    painter.setClipRect(text.intersected(row));
     painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, summary);
     painter.restore();
 }

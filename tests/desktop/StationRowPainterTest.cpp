@@ -78,6 +78,23 @@ private slots:
         QVERIFY(count(row, kBlack, QRect(0, 1, 320, 14)) > 0);
     }
 
+    void wrappedSummaryShowsOnlyWholeLines()
+    {
+        // A row a little taller than the list's, so that part of a second summary line would fit.
+        const StationRowFonts fonts = StationRowFonts::forListFont(QApplication::font());
+        const int summaryTop = 1 + QFontMetrics(fonts.name).height();
+        const int spacing = QFontMetrics(fonts.summary).lineSpacing();
+        const int height = summaryTop + spacing + spacing / 2 + 2;
+        QImage row(320, height, QImage::Format_RGB32);
+        QPainter painter(&row);
+        paintStationRow(painter, row.rect(), 300, QStringLiteral("A"),
+                        QStringLiteral("Kingdom ").repeated(30), true, false, fonts);
+        painter.end();
+        QVERIFY(countDark(row, QRect(0, summaryTop, 320, spacing)) > 0);
+        const QRect below(0, summaryTop + spacing, 320, height - summaryTop - spacing);
+        QCOMPARE(count(row, qRgb(255, 255, 255), below), below.width() * below.height());
+    }
+
     void longNamesAreShortenedWithDots()
     {
         const QFont font = StationRowFonts::forListFont(QApplication::font()).name;
