@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr std::size_t kLargestKeptBuffer = 4096;
+
 // Every non-zero slot as "%.9g, ", then every trailing comma and space of the line is stripped,
 // which also takes the blank of an "RX: " prefix whose list is empty.
 void appendSlotList(std::u16string& line, const double (&slots)[10])
@@ -81,9 +83,11 @@ void MakeSummaryAt(const ORVImpl::FreqInfo& record, std::u16string& nameOut,
 {
     nameOut = record.stName;
 
-    std::u16string& line = summaryOut;
+    // The line is put together in a buffer that lives as long as the thread, then copied out at
+    // its exact size: a list keeps 100,000 of these lines, and allocating each one once, no
+    // larger than it is, makes both the refill and the freeing of the previous list cheaper.
+    thread_local std::u16string line;
     line.clear();
-    line.reserve(96 + record.stLoc.size() + record.stComment.size());
     appendFrequencies(line, record);
     line += modulationToken(record.modulation);
     appendHours(line, record, localTime, localOffsetSeconds);
@@ -91,6 +95,9 @@ void MakeSummaryAt(const ORVImpl::FreqInfo& record, std::u16string& nameOut,
     appendPart(line, record.stComment);
     while (!line.empty() && isWhiteSpace(line.back()))
         line.pop_back();
+    summaryOut.assign(line);
+    if (line.capacity() > kLargestKeptBuffer)
+        line = std::u16string();  // a huge comment does not keep its memory for the thread's life
 }
 
 void ORVImpl::MakeSummary(const FreqInfo& record, std::u16string& nameOut,
