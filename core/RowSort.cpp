@@ -2,6 +2,7 @@
 
 #include "CaseFold.h"
 #include "SortFields.h"
+#include "TwoThreads.h"
 
 #include <algorithm>
 #include <array>
@@ -11,8 +12,6 @@
 #include <iterator>
 #include <numeric>
 #include <string_view>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -122,23 +121,17 @@ std::vector<RowRef> rowsInBaseOrder(const std::vector<StationRow>& rows, int bas
     return order;
 }
 
-// Sorts the two halves on two threads and merges them; small lists, or a system that cannot
-// start a thread, are sorted on the calling thread alone.
+// Sorts the two halves of a large list on two threads and merges them.
 template <typename Less> void sortInTwoHalves(std::vector<SortEntry>& entries, Less less)
 {
-    constexpr std::size_t kWorthAThread = 16384;
-    const auto middle = entries.begin() + static_cast<std::ptrdiff_t>(entries.size() / 2);
-    if (entries.size() >= kWorthAThread && std::thread::hardware_concurrency() > 1) {
-        try {
-            std::thread firstHalf([&] { std::sort(entries.begin(), middle, less); });
-            std::sort(middle, entries.end(), less);
-            firstHalf.join();
-            std::inplace_merge(entries.begin(), middle, entries.end(), less);
-            return;
-        } catch (const std::system_error&) {
-        }
+    if (entries.size() < kItemsWorthAThread) {
+        std::sort(entries.begin(), entries.end(), less);
+        return;
     }
-    std::sort(entries.begin(), entries.end(), less);
+    const auto middle = entries.begin() + static_cast<std::ptrdiff_t>(entries.size() / 2);
+    runBoth([&] { std::sort(entries.begin(), middle, less); },
+            [&] { std::sort(middle, entries.end(), less); });
+    std::inplace_merge(entries.begin(), middle, entries.end(), less);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "RowSort.h"
 #include "StationSearch.h"
 #include "Summary.h"
+#include "TwoThreads.h"
 
 #include <string>
 
@@ -19,6 +20,27 @@ void offerRow(std::vector<StationRow>& rows, const ORVImpl::FreqInfo& record, in
     if (verdict.passes)
         rows.push_back(
             makeRow(record, index, verdict.onAir, filter.useLocalTime != 0, localOffsetSeconds));
+}
+
+// For each station of the base, whether it is used and contains `text` (matchesSearch). Looking
+// through a large base is the longest part of a search, so it is done in two halves on two
+// threads; one byte a station (not vector<bool>'s bits), as the threads write side by side.
+std::vector<unsigned char> stationsMatching(const ORVImpl& base, std::u16string_view text,
+                                            bool matchCase)
+{
+    const auto count = static_cast<std::size_t>(base.GetCount());
+    std::vector<unsigned char> found(count, 0);
+    const auto look = [&](std::size_t first, std::size_t last) {
+        for (std::size_t i = first; i < last; ++i) {
+            const ORVImpl::FreqInfo& record = base[static_cast<int>(i)];
+            found[i] = !record.stName.empty() && matchesSearch(record, text, matchCase);
+        }
+    };
+    if (count < kItemsWorthAThread)
+        look(0, count);
+    else
+        runBoth([&] { look(0, count / 2); }, [&] { look(count / 2, count); });
+    return found;
 }
 
 } // namespace
@@ -60,13 +82,13 @@ SearchResult buildSearchResult(const ORVImpl& base, const StationFilter& filter,
                                int localOffsetSeconds)
 {
     const std::u16string wanted = matchCase ? std::u16string(text) : foldCase(text);
+    const std::vector<unsigned char> matches = stationsMatching(base, wanted, matchCase);
     SearchResult result;
     for (int i = 0; i < base.GetCount(); ++i) {
-        const ORVImpl::FreqInfo& record = base[i];
-        if (record.stName.empty() || !matchesSearch(record, wanted, matchCase))
+        if (!matches[static_cast<std::size_t>(i)])
             continue;
         ++result.matchCount;
-        offerRow(result.rows, record, i, filter, utc, localOffsetSeconds);
+        offerRow(result.rows, base[i], i, filter, utc, localOffsetSeconds);
     }
     sortRows(result.rows, base, filter.sortKey);
     return result;
