@@ -296,13 +296,8 @@ void COrvaleView::startSearch()
 void COrvaleView::chooseUserRange()
 {
     update();
-    CInputFreqRangeDlg dialog(m_filter.rangeLow, m_filter.rangeHigh, m_support.bands, m_support.layout,
-                              this);
-    if (prompts().run(dialog) != QDialog::Accepted)
-        return;
-    const float low = dialog.low();
-    const float high = dialog.high();
-    changeFilter([low, high](StationFilter& f) { f.setUserRange(low, high); });
+    if (const auto range = CInputFreqRangeDlg::ask(m_filter, m_support.bands, m_support.layout, this))
+        changeFilter([r = *range](StationFilter& f) { f.setUserRange(r.low, r.high); });
 }
 
 void COrvaleView::deleteStation()

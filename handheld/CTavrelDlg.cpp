@@ -503,13 +503,8 @@ void CTavrelDlg::startSearch()
 
 void CTavrelDlg::chooseUserRange()
 {
-    CInputFreqRangeDlg dialog(m_filter.rangeLow, m_filter.rangeHigh, m_bandsProfile, m_layout,
-                              this);
-    if (prompts().run(dialog) != QDialog::Accepted)
-        return;
-    const float low = dialog.low();
-    const float high = dialog.high();
-    changeFilter([low, high](StationFilter& f) { f.setUserRange(low, high); });
+    if (const auto range = CInputFreqRangeDlg::ask(m_filter, m_bandsProfile, m_layout, this))
+        changeFilter([r = *range](StationFilter& f) { f.setUserRange(r.low, r.high); });
 }
 
 void CTavrelDlg::showAbout()

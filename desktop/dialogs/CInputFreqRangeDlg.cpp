@@ -5,6 +5,7 @@
 #include "DialogLayout.h"
 #include "Prompts.h"
 #include "RangeInput.h"
+#include "StationFilter.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +66,17 @@ CInputFreqRangeDlg::CInputFreqRangeDlg(float low, float high, Profile& profile,
 }
 
 CInputFreqRangeDlg::~CInputFreqRangeDlg() { m_bands.Save(m_profile); }
+
+std::optional<CInputFreqRangeDlg::Range> CInputFreqRangeDlg::ask(const StationFilter& filter,
+                                                                 Profile& profile,
+                                                                 const DialogLayout& layout,
+                                                                 QWidget* parent)
+{
+    CInputFreqRangeDlg dialog(filter.rangeLow, filter.rangeHigh, profile, layout, parent);
+    if (prompts().run(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return Range{dialog.low(), dialog.high()};
+}
 
 void CInputFreqRangeDlg::accept()
 {

@@ -4,12 +4,15 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class DialogLayout;
 class Profile;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class StationFilter;
 
 // "Input frequency range": the user-defined range, typed in or taken from the user's list of
 // popular bands, which Add, Del and Reset list edit. The band list is written to the profile
@@ -32,6 +35,15 @@ public:
     CInputFreqRangeDlg(float low, float high, Profile& profile, const DialogLayout& layout,
                        QWidget* parent = nullptr);
     ~CInputFreqRangeDlg() override;
+
+    struct Range {
+        float low;
+        float high;
+    };
+    // Runs the dialog through the prompts, opening with the filter's range; nothing when the user
+    // cancelled.
+    static std::optional<Range> ask(const StationFilter& filter, Profile& profile,
+                                    const DialogLayout& layout, QWidget* parent);
 
     // The range, valid after OK.
     float low() const { return m_lowEdge; }
