@@ -296,7 +296,8 @@ void COrvaleView::startSearch()
 void COrvaleView::chooseUserRange()
 {
     update();
-    if (const auto range = CInputFreqRangeDlg::ask(m_filter, m_support.bands, m_support.layout, this))
+    const auto range = CInputFreqRangeDlg::ask(m_filter, m_support.bands, m_support.layout, this);
+    if (range)
         changeFilter([r = *range](StationFilter& f) { f.setUserRange(r.low, r.high); });
 }
 
