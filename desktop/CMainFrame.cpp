@@ -224,6 +224,10 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         const auto answer = prompts().message(this, tr("Stations list was modified, save it?"),
                                               tr("Warning"), QMessageBox::Warning,
                                               QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes && answer != QMessageBox::No) {
+            event->ignore();  // closed without an answer: the changes stay, and so does Orvale
+            return;
+        }
         if (answer == QMessageBox::Yes) {
             setStatusBarText(tr("Wait, saving..."));
             if (!m_view->saveStations()) {

@@ -522,10 +522,12 @@ void CTavrelDlg::exitDialog()
     const auto answer =
         prompts().message(this, tr("Stations list was modified, save it?"), tr("Warning"),
                           QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes) {
+    if (answer == QMessageBox::No) {
         endDialog();
         return;
     }
+    if (answer != QMessageBox::Yes)
+        return;  // closed without an answer: the changes stay, and so does the dialog
     if (m_keepUnreadableFile) {
         std::string why;
         std::filesystem::path backup;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QPushButton>
 
 namespace {
 
@@ -13,6 +14,12 @@ public:
                                         QMessageBox::StandardButtons buttons) override
     {
         QMessageBox box(icon, caption, text, buttons, parent);
+        if (buttons.testFlag(QMessageBox::No) && !buttons.testFlag(QMessageBox::Cancel)) {
+            // Left to itself the box takes No as what Esc and the close box mean.
+            QPushButton* noChoice = box.addButton(QMessageBox::Cancel);
+            noChoice->hide();
+            box.setEscapeButton(noChoice);
+        }
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 

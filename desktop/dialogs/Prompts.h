@@ -13,7 +13,9 @@ class Prompts {
 public:
     virtual ~Prompts() = default;
 
-    // A message box; returns the button the user chose.
+    // A message box; returns the button the user chose. A box that offers No but not Cancel
+    // returns Cancel when the user closed it with Esc or the close box without choosing: for a
+    // question such as "save it?", No would throw the changes away.
     virtual QMessageBox::StandardButton message(QWidget* parent, const QString& text,
                                                 const QString& caption, QMessageBox::Icon icon,
                                                 QMessageBox::StandardButtons buttons) = 0;

@@ -65,6 +65,17 @@ private slots:
         QCOMPARE(readBytes(m_orvale->stationFile), before);
     }
 
+    void closingChangedAndDismissingTheQuestionKeepsOrvaleOpen()
+    {
+        QVERIFY(startWithStations());
+        const std::string before = readBytes(m_orvale->stationFile);
+        deleteFirstStation();
+        m_orvale->prompts.answers.push_back(QMessageBox::Cancel);
+        QVERIFY(!m_orvale->frame().close());
+        QVERIFY(m_orvale->view().isModified());
+        QCOMPARE(readBytes(m_orvale->stationFile), before);
+    }
+
     void closingChangedAndAnsweringYesSaves()
     {
         QVERIFY(startWithStations());

@@ -146,6 +146,19 @@ private slots:
         QCOMPARE(readBytes(m_tavrel->stationFile), before);
     }
 
+    void exitQuestionClosedWithoutAnswerKeepsTheChanges()
+    {
+        m_tavrel->writeStations(kStations);
+        const std::string before = readBytes(m_tavrel->stationFile);
+        QVERIFY(m_tavrel->start());
+        changeSomething();
+        m_tavrel->prompts.answers = {QMessageBox::Cancel};
+        m_tavrel->dialog().runCommand(ID_APP_EXIT);
+        QVERIFY(m_tavrel->dialog().isVisible());
+        QVERIFY(m_tavrel->dialog().isModified());
+        QCOMPARE(readBytes(m_tavrel->stationFile), before);
+    }
+
     void exitAnsweredYesSavesOnTheWorker()
     {
         m_tavrel->writeStations(kStations);
