@@ -166,22 +166,22 @@ std::string applyOption(CliOptions& o, const std::vector<std::string>& args, std
     const std::string& arg = args[i];
     const std::size_t equals = arg.find('=');
     const std::string_view name = std::string_view(arg).substr(0, equals);
-    const auto* spec = std::find_if(std::begin(kListOptions), std::end(kListOptions),
+    const auto* option = std::find_if(std::begin(kListOptions), std::end(kListOptions),
                                     [&](const OptionSpec& s) { return s.name == name; });
-    if (spec == std::end(kListOptions))
+    if (option == std::end(kListOptions))
         return "unknown option '" + std::string(name) + "'";
     if (o.command != CliOptions::Command::List)
         return "'" + std::string(name) + "' is an option of 'list'";
-    if (!spec->takesValue) {
+    if (!option->takesValue) {
         if (equals != std::string::npos)
             return "'" + std::string(name) + "' takes no value";
-        return spec->apply(o, {});
+        return option->apply(o, {});
     }
     if (equals != std::string::npos)
-        return spec->apply(o, std::string_view(arg).substr(equals + 1));
+        return option->apply(o, std::string_view(arg).substr(equals + 1));
     if (i + 1 >= args.size())
         return "'" + std::string(name) + "' needs a value";
-    return spec->apply(o, args[++i]);
+    return option->apply(o, args[++i]);
 }
 
 } // namespace
