@@ -12,8 +12,6 @@
 #include <libxml/parser.h>
 #include <libxml/xmlreader.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -30,12 +28,7 @@ struct StationFileFixture {
     StationFileFixture()
     {
         StationGenerator().fill(base, kBenchStationCount);
-        std::string why;
-        if (!base.Save(file, {}, 0, &why)) {
-            std::fprintf(stderr, "cannot save the benchmark file %s: %s\n", file.c_str(),
-                         why.c_str());
-            std::exit(1);
-        }
+        saveBenchFile(base, file);
         fileSize = static_cast<std::int64_t>(std::filesystem::file_size(file));
     }
 

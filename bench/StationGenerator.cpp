@@ -3,6 +3,8 @@
 #include "Modulation.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
 
 namespace {
@@ -299,4 +301,13 @@ void StationGenerator::setWorkingHours(ORVImpl::FreqInfo& r)
         mask = 0b0111110;  // Monday to Friday
     for (int i = 0; i < 7; ++i)
         r.days[i] = (mask >> i) & 1;
+}
+
+void saveBenchFile(const ORVImpl& base, const std::filesystem::path& file)
+{
+    std::string why;
+    if (!base.Save(file, {}, 0, &why)) {
+        std::fprintf(stderr, "cannot save the benchmark file %s: %s\n", file.c_str(), why.c_str());
+        std::exit(1);
+    }
 }

@@ -3,12 +3,17 @@
 #include "ORVImpl.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <string_view>
 
 // The size of the base the station file benchmarks measure; saved, it makes a file of about 17 MB.
 inline constexpr int kBenchStationCount = 100'000;
+
+// Saves `base` to `file` for a benchmark to read; a benchmark without its file cannot run, so a
+// failure ends the program with the reason.
+void saveBenchFile(const ORVImpl& base, const std::filesystem::path& file);
 
 // Makes plausible stations for benchmarks: broadcasters, beacons, coast and air stations and
 // repeaters with names built from words, cities and countries (a few in Cyrillic); one to three

@@ -17,8 +17,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <thread>
 #include <vector>
 
@@ -30,12 +28,7 @@ struct TavrelFixture {
     {
         ORVImpl base;
         StationGenerator().fill(base, kBenchStationCount);
-        std::string why;
-        if (!base.Save(file, {}, 0, &why)) {
-            std::fprintf(stderr, "cannot save the benchmark file %s: %s\n", file.c_str(),
-                         why.c_str());
-            std::exit(1);
-        }
+        saveBenchFile(base, file);
         ORVImpl one;
         StationGenerator().fill(one, 1);
         one.Save(smallFile);
