@@ -14,6 +14,7 @@
 #include "PassesFilter.h"
 #include "ScheduleImport.h"
 #include "Prompts.h"
+#include "StationFileWarnings.h"
 #include "StationList.h"
 #include "StationOrder.h"
 #include "WaitCursor.h"
@@ -26,8 +27,6 @@ const QColor kStationTint(250, 235, 170);
 const QColor kRangeTint(190, 215, 245);
 const QColor kModulationTint(195, 235, 195);
 const QColor kTimeTint(245, 205, 170);
-
-QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -169,12 +168,7 @@ void COrvaleView::onLoadDone()
     emit commandStatesChanged();
     if (loaded && !m_loadThread.succeeded()) {
         m_keepUnreadableFile = true;
-        prompts().message(this,
-                          tr("Cannot read stations list\n%1\n%2\n\nThe list starts empty. The "
-                             "file is kept as a backup before the list is saved over it.")
-                              .arg(QString::fromStdString(m_stationFile.string()),
-                                   toQString(m_loadThread.failure())),
-                          tr("Warning"), QMessageBox::Warning, QMessageBox::Ok);
+        warnUnreadableStationFile(this, m_stationFile, m_loadThread.failure());
     }
     emit loadFinished();
 }
@@ -189,12 +183,8 @@ bool COrvaleView::saveStations()
         m_keepUnreadableFile = false;
         saved = m_base.Save(m_stationFile, {}, 0, &why);
     }
-    if (!saved) {
-        prompts().message(this,
-                          tr("Cannot save stations list\n%1\n%2")
-                              .arg(QString::fromStdString(m_stationFile.string()), toQString(why)),
-                          tr("Warning"), QMessageBox::Warning, QMessageBox::Ok);
-    }
+    if (!saved)
+        warnUnsavedStationFile(this, m_stationFile, why);
     return saved;
 }
 

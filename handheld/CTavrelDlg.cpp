@@ -18,6 +18,7 @@
 #include "OnAir.h"
 #include "PassesFilter.h"
 #include "Prompts.h"
+#include "StationFileWarnings.h"
 #include "RowSort.h"
 #include "StationList.h"
 #include "TavrelCommandIds.h"
@@ -69,11 +70,6 @@ QIcon makeIcon()
     painter.drawArc(QRectF(8, 4, 16, 12), 30 * 16, 120 * 16);
     painter.drawArc(QRectF(4, 0, 24, 20), 40 * 16, 100 * 16);
     return QIcon(picture);
-}
-
-QString toQString(const std::string& text)
-{
-    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -370,12 +366,7 @@ void CTavrelDlg::onWorkerDone()
     refreshList();
     if (!m_hWorker.succeeded()) {
         m_keepUnreadableFile = true;
-        prompts().message(this,
-                          tr("Cannot read stations list\n%1\n%2\n\nThe list starts empty. The "
-                             "file is kept as a backup before the list is saved over it.")
-                              .arg(QString::fromStdString(m_stationFile.string()),
-                                   toQString(m_hWorker.failure())),
-                          tr("Warning"), QMessageBox::Warning, QMessageBox::Ok);
+        warnUnreadableStationFile(this, m_stationFile, m_hWorker.failure());
     } else if (m_base.GetCount() == 0) {
         prompts().message(this, tr("Stations list is empty"), tr("Warning"), QMessageBox::NoIcon,
                           QMessageBox::Ok);
@@ -545,10 +536,7 @@ void CTavrelDlg::exitDialog()
 
 void CTavrelDlg::reportSaveFailure(const std::string& why)
 {
-    prompts().message(this,
-                      tr("Cannot save stations list\n%1\n%2")
-                          .arg(QString::fromStdString(m_stationFile.string()), toQString(why)),
-                      tr("Warning"), QMessageBox::Warning, QMessageBox::Ok);
+    warnUnsavedStationFile(this, m_stationFile, why);
 }
 
 void CTavrelDlg::endDialog()
