@@ -8,9 +8,9 @@
 // The load is measured in a process that never held the generated base, so the generator's
 // memory cannot show up in the peak.
 
-#include "ORVImpl.h"
-#include "TestFiles.h"
-#include "StationGenerator.h"
+#include "core/ORVImpl.h"
+#include "tests/support/TestFiles.h"
+#include "bench/StationGenerator.h"
 
 #include <malloc.h>
 #include <sys/wait.h>
@@ -24,6 +24,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+using namespace kavrin;
 
 namespace {
 

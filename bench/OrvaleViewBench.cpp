@@ -1,16 +1,19 @@
 // Orvale's list on 100,000 stations, offscreen: a refill after the load, a filter change and a
 // sort change, each through the view's commands as the menus run them.
 
-#include "CMainFrame.h"
-#include "COrvaleView.h"
-#include "CommandIds.h"
-#include "TestFiles.h"
-#include "StationGenerator.h"
+#include "desktop/CMainFrame.h"
+#include "desktop/COrvaleView.h"
+#include "desktop/CommandIds.h"
+#include "tests/support/TestFiles.h"
+#include "bench/StationGenerator.h"
 
 #include <QApplication>
 #include <QSettings>
 
 #include <benchmark/benchmark.h>
+
+using namespace kavrin;
+using namespace kavrin::orvale;
 
 namespace {
 
@@ -47,7 +50,7 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
 };
 
-LoadedOrvale& orvale()
+LoadedOrvale& loadedOrvale()
 {
     static LoadedOrvale instance;
     return instance;
@@ -56,8 +59,8 @@ LoadedOrvale& orvale()
 void BM_Refill(benchmark::State& state)
 {
     for (auto _ : state)
-        orvale().run(ID_TIME_REFRESH);
-    state.SetLabel(std::to_string(orvale().view().rows().rowCount()) + " rows");
+        loadedOrvale().run(ID_TIME_REFRESH);
+    state.SetLabel(std::to_string(loadedOrvale().view().rows().rowCount()) + " rows");
 }
 BENCHMARK(BM_Refill)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -65,19 +68,19 @@ void BM_FilterChange(benchmark::State& state)
 {
     bool amOnly = false;
     for (auto _ : state) {
-        orvale().run(amOnly ? ID_MOD_ALL : ID_MOD_AM);
+        loadedOrvale().run(amOnly ? ID_MOD_ALL : ID_MOD_AM);
         amOnly = !amOnly;
     }
-    orvale().run(ID_MOD_ALL);
+    loadedOrvale().run(ID_MOD_ALL);
 }
 BENCHMARK(BM_FilterChange)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_SortChange(benchmark::State& state)
 {
     bool byName = false;
-    orvale().view().selectRow(50000, false);
+    loadedOrvale().view().selectRow(50000, false);
     for (auto _ : state) {
-        orvale().run(byName ? ID_SORT_FREQUENCY : ID_SORT_NAME);
+        loadedOrvale().run(byName ? ID_SORT_FREQUENCY : ID_SORT_NAME);
         byName = !byName;
     }
 }
@@ -85,7 +88,7 @@ BENCHMARK(BM_SortChange)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ScrollPage(benchmark::State& state)
 {
-    COrvaleView& view = orvale().view();
+    COrvaleView& view = loadedOrvale().view();
     int row = 0;
     for (auto _ : state) {
         row = (row + 20) % view.rows().rowCount();
@@ -102,7 +105,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    orvale();  // generating, saving and loading the stations is not what is measured
+    loadedOrvale();  // generating, saving and loading the stations is not what is measured
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

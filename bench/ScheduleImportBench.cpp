@@ -1,9 +1,9 @@
 // Times the schedule text import of a generated 30,000-line schedule, and, apart from it, the
 // save of the station base the import made.
 
-#include "ORVImpl.h"
-#include "ScheduleImport.h"
-#include "TestFiles.h"
+#include "core/ORVImpl.h"
+#include "core/ScheduleImport.h"
+#include "tests/support/TestFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,6 +16,8 @@
 #include <random>
 #include <string>
 #include <string_view>
+
+using namespace kavrin;
 
 namespace {
 

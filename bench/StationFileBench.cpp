@@ -3,10 +3,10 @@
 // reader loop and a push parse with an empty SAX2 handler fed like the loader feeds it) and the
 // raw byte scan that the loader runs first to size its progress.
 
-#include "ElementCount.h"
-#include "ORVImpl.h"
-#include "TestFiles.h"
-#include "StationGenerator.h"
+#include "core/ElementCount.h"
+#include "core/ORVImpl.h"
+#include "tests/support/TestFiles.h"
+#include "bench/StationGenerator.h"
 
 #include <benchmark/benchmark.h>
 #include <libxml/parser.h>
@@ -15,6 +15,8 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+
+using namespace kavrin;
 
 namespace {
 

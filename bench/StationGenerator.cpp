@@ -1,11 +1,13 @@
-#include "StationGenerator.h"
+#include "bench/StationGenerator.h"
 
-#include "Modulation.h"
+#include "core/Modulation.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
+
+namespace kavrin {
 
 namespace {
 
@@ -311,3 +313,5 @@ void saveBenchFile(const ORVImpl& base, const std::filesystem::path& file)
         std::exit(1);
     }
 }
+
+}  // namespace kavrin

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "ORVImpl.h"
+#include "core/ORVImpl.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <string_view>
+
+namespace kavrin {
 
 // The size of the base the station file benchmarks measure; saved, it makes a file of about 17 MB.
 inline constexpr int kBenchStationCount = 100'000;
@@ -68,3 +70,5 @@ private:
 
     std::mt19937 m_random;
 };
+
+}  // namespace kavrin

@@ -1,6 +1,6 @@
-#include "ORVImpl.h"
-#include "TestFiles.h"
-#include "StationGenerator.h"
+#include "core/ORVImpl.h"
+#include "tests/support/TestFiles.h"
+#include "bench/StationGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+
+using namespace kavrin;
 
 namespace {
 

@@ -1,10 +1,12 @@
 // What a list refill costs on 100,000 stations: the displayed set with summaries and on-air flags,
 // sorted by each key, and a search over the whole base.
 
-#include "StationGenerator.h"
-#include "StationList.h"
+#include "bench/StationGenerator.h"
+#include "core/StationList.h"
 
 #include <benchmark/benchmark.h>
+
+using namespace kavrin;
 
 namespace {
 

@@ -3,11 +3,11 @@
 // list; against the same load on a worker thread without notices, followed by the same refresh.
 // The two differ by the notices, which should cost no more than a tenth of the load.
 
-#include "CTavrelDlg.h"
-#include "ORVImpl.h"
-#include "StationGenerator.h"
-#include "TavrelCommandIds.h"
-#include "TestFiles.h"
+#include "handheld/CTavrelDlg.h"
+#include "core/ORVImpl.h"
+#include "bench/StationGenerator.h"
+#include "handheld/TavrelCommandIds.h"
+#include "tests/support/TestFiles.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -19,6 +19,9 @@
 #include <chrono>
 #include <thread>
 #include <vector>
+
+using namespace kavrin;
+using namespace kavrin::tavrel;
 
 namespace {
 

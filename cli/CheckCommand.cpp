@@ -1,6 +1,8 @@
-#include "CheckCommand.h"
+#include "cli/CheckCommand.h"
 
-#include "StationFileInput.h"
+#include "cli/StationFileInput.h"
+
+namespace kavrin::cli {
 
 int runCheck(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
@@ -16,3 +18,5 @@ int runCheck(const CliOptions& options, std::ostream& out, std::ostream& err)
     out << stations << '\n';
     return 0;
 }
+
+}  // namespace kavrin::cli

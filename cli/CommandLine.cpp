@@ -1,14 +1,16 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "Modulation.h"
-#include "TextCodec.h"
-#include "UtcMoment.h"
+#include "core/Modulation.h"
+#include "core/TextCodec.h"
+#include "cli/UtcMoment.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <set>
 #include <string_view>
+
+namespace kavrin::cli {
 
 namespace {
 
@@ -277,3 +279,5 @@ Output is UTF-8. Exit status: 0 done, 1 a file could not be read or written, 2 w
 line.
 )";
 }
+
+}  // namespace kavrin::cli

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "StationFilter.h"
+#include "core/StationFilter.h"
 
 #include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace kavrin::cli {
 
 // What the user asked the kavrin tool to do.
 struct CliOptions {
@@ -37,3 +39,5 @@ std::string usageText();
 
 // The full help: every command and option.
 std::string helpText();
+
+}  // namespace kavrin::cli

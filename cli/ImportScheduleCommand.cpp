@@ -1,7 +1,9 @@
-#include "ImportScheduleCommand.h"
+#include "cli/ImportScheduleCommand.h"
 
-#include "ScheduleImport.h"
-#include "TextCodec.h"
+#include "core/ScheduleImport.h"
+#include "core/TextCodec.h"
+
+namespace kavrin::cli {
 
 int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
@@ -29,3 +31,5 @@ int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream
     out << result.stationsImported << " stations imported\n";
     return 0;
 }
+
+}  // namespace kavrin::cli

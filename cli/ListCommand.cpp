@@ -1,9 +1,11 @@
-#include "ListCommand.h"
+#include "cli/ListCommand.h"
 
-#include "Clock.h"
-#include "StationFileInput.h"
-#include "StationList.h"
-#include "TextCodec.h"
+#include "core/Clock.h"
+#include "cli/StationFileInput.h"
+#include "core/StationList.h"
+#include "core/TextCodec.h"
+
+namespace kavrin::cli {
 
 namespace {
 
@@ -59,3 +61,5 @@ int runList(const CliOptions& options, std::ostream& out, std::ostream& err)
     out << field(statusText(listing.itemsInBase, static_cast<int>(listing.rows.size()))) << '\n';
     return 0;
 }
+
+}  // namespace kavrin::cli

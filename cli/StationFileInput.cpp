@@ -1,6 +1,8 @@
-#include "StationFileInput.h"
+#include "cli/StationFileInput.h"
 
 #include <system_error>
+
+namespace kavrin::cli {
 
 bool loadStationFile(const std::filesystem::path& path, ORVImpl& base, std::string& whyNot)
 {
@@ -17,3 +19,5 @@ bool loadStationFile(const std::filesystem::path& path, ORVImpl& base, std::stri
     }
     return base.Load(path, {}, 0, &whyNot);
 }
+
+}  // namespace kavrin::cli

@@ -1,6 +1,8 @@
-#include "UtcMoment.h"
+#include "cli/UtcMoment.h"
 
 #include <cstdint>
+
+namespace kavrin::cli {
 
 namespace {
 
@@ -59,3 +61,5 @@ std::optional<std::time_t> parseUtcMoment(std::string_view text)
         daysFromEpoch(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
     return static_cast<std::time_t>(seconds);
 }
+
+}  // namespace kavrin::cli

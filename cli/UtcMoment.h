@@ -4,7 +4,11 @@
 #include <optional>
 #include <string_view>
 
+namespace kavrin::cli {
+
 // Reads a UTC moment written exactly as "YYYY-MM-DDTHH:MM:SSZ" (for example
 // "2026-12-08T21:30:00Z"), with a real calendar date (leap years included), hours 00–23 and
 // minutes and seconds 00–59. Anything else gives nothing.
 std::optional<std::time_t> parseUtcMoment(std::string_view text);
+
+}  // namespace kavrin::cli

@@ -1,12 +1,15 @@
 // kavrin: the station core on the command line, for scripts and for checking a station file
 // without a display.
 
-#include "CheckCommand.h"
-#include "CommandLine.h"
-#include "ImportScheduleCommand.h"
-#include "ListCommand.h"
+#include "cli/CheckCommand.h"
+#include "cli/CommandLine.h"
+#include "cli/ImportScheduleCommand.h"
+#include "cli/ListCommand.h"
 
 #include <iostream>
+
+using namespace kavrin;
+using namespace kavrin::cli;
 
 int main(int argc, char** argv)
 {

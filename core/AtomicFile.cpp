@@ -1,4 +1,4 @@
-#include "AtomicFile.h"
+#include "core/AtomicFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -9,6 +9,9 @@
 #else
 #include <fcntl.h>
 #include <unistd.h>
+
+namespace kavrin {
+
 #endif
 
 namespace {
@@ -124,3 +127,5 @@ void AtomicFileWriter::discard()
         m_temporary.clear();
     }
 }
+
+}  // namespace kavrin

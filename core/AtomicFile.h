@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace kavrin {
+
 // Replaces a file safely: everything is written to a temporary file in the target's folder,
 // which is flushed to disk and only then renamed over the target. Until commit() succeeds the
 // target is untouched; a writer destroyed without a successful commit removes its temporary file.
@@ -37,3 +39,5 @@ private:
     std::string m_error;
     bool m_failed = false;
 };
+
+}  // namespace kavrin

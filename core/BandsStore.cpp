@@ -1,9 +1,11 @@
-#include "BandsStore.h"
+#include "core/BandsStore.h"
 
-#include "NumberText.h"
+#include "core/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace kavrin {
 
 namespace {
 
@@ -139,3 +141,5 @@ std::optional<std::size_t> BandsStore::namedIndex(int data) const
         return std::nullopt;
     return static_cast<std::size_t>(data);
 }
+
+}  // namespace kavrin

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "Profile.h"
+#include "core/Profile.h"
 
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace kavrin {
 
 // One named frequency band. An empty name marks a deleted entry.
 struct BandInfo {
@@ -77,3 +79,5 @@ private:
 
     std::vector<BandInfo> m_bands;
 };
+
+}  // namespace kavrin

@@ -1,6 +1,8 @@
-#include "CaseFold.h"
+#include "core/CaseFold.h"
 
 #include <algorithm>
+
+namespace kavrin {
 
 std::u16string foldCase(std::u16string_view text)
 {
@@ -8,3 +10,5 @@ std::u16string foldCase(std::u16string_view text)
     std::transform(text.begin(), text.end(), folded.begin(), foldChar);
     return folded;
 }
+
+}  // namespace kavrin

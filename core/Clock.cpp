@@ -1,6 +1,8 @@
-#include "Clock.h"
+#include "core/Clock.h"
 
 #include <atomic>
+
+namespace kavrin {
 
 namespace {
 
@@ -57,3 +59,5 @@ void setClockSource(ClockSource source)
 {
     g_clockSource.store(source);
 }
+
+}  // namespace kavrin

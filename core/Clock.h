@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+namespace kavrin {
+
 // The one place the station core learns "now", so that tests and tools can fix the moment.
 
 // The current UTC time and the local time offset in force at that same moment (local minus UTC,
@@ -19,3 +21,5 @@ using ClockSource = ClockReading (*)();
 // Installs `source` for every later readClock() in the process; nullptr restores the system
 // clock. Safe to call while other threads read the clock.
 void setClockSource(ClockSource source);
+
+}  // namespace kavrin

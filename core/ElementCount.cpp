@@ -1,6 +1,8 @@
-#include "ElementCount.h"
+#include "core/ElementCount.h"
 
 #include <cstring>
+
+namespace kavrin {
 
 namespace {
 
@@ -82,3 +84,5 @@ void ElementCounter::take(char32_t unit)
         ++m_starts;
     m_afterLess = unit == '<';
 }
+
+}  // namespace kavrin

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace kavrin {
+
 // Estimates how many child elements the document element of an XML text has by counting element
 // start tags in the raw bytes, without parsing: exact for a station file as the programs write it,
 // an estimate for others (comments or nested elements holding '<'). Understands 8-bit encodings
@@ -26,3 +28,5 @@ private:
     bool m_afterLess = false;
     std::size_t m_starts = 0;
 };
+
+}  // namespace kavrin

@@ -1,4 +1,6 @@
-#include "FileBackup.h"
+#include "core/FileBackup.h"
+
+namespace kavrin {
 
 bool backUpFile(const std::filesystem::path& file, std::filesystem::path& backup,
                 std::string* whyNot)
@@ -23,3 +25,5 @@ bool backUpFile(const std::filesystem::path& file, std::filesystem::path& backup
                   (error ? ": " + error.message() : std::string(": no free backup name"));
     return false;
 }
+
+}  // namespace kavrin

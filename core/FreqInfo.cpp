@@ -1,8 +1,10 @@
-#include "FreqListText.h"
-#include "Modulation.h"
-#include "ORVImpl.h"
+#include "core/FreqListText.h"
+#include "core/Modulation.h"
+#include "core/ORVImpl.h"
 
 #include <algorithm>
+
+namespace kavrin {
 
 namespace {
 
@@ -54,3 +56,5 @@ int ORVImpl::FreqInfo::ParseFreqLists(const std::u16string& rxText, const std::u
     parseFreqList(rxText, freqRX);
     return parseFreqList(txText, freqTX);
 }
+
+}  // namespace kavrin

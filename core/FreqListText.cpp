@@ -1,10 +1,12 @@
-#include "FreqListText.h"
+#include "core/FreqListText.h"
 
-#include "NumberText.h"
-#include "ORVImpl.h"
-#include "Tokenizer.h"
+#include "core/NumberText.h"
+#include "core/ORVImpl.h"
+#include "core/Tokenizer.h"
 
 #include <algorithm>
+
+namespace kavrin {
 
 namespace {
 
@@ -54,3 +56,5 @@ int parseFreqListUtf8(std::string_view utf8, double (&slots)[10])
     TokenScanner<char> tokens(utf8, " ;");
     return parseTokens(tokens, slots);
 }
+
+}  // namespace kavrin

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace kavrin {
+
 // The text form of one frequency list, "1; 1.2; 3": what FreqInfo::FormatFreqLists and
 // FreqInfo::ParseFreqLists do for each of their two lists.
 
@@ -17,3 +19,5 @@ int parseFreqList(const std::u16string& text, double (&slots)[10]);
 // parseFreqList for a list given as UTF-8 bytes, without building a UTF-16 text: stores exactly
 // what parseFreqList stores for utf8ToUtf16(utf8), invalid sequences included.
 int parseFreqListUtf8(std::string_view utf8, double (&slots)[10]);
+
+}  // namespace kavrin

@@ -1,11 +1,13 @@
-#include "HourText.h"
+#include "core/HourText.h"
 
-#include "Clock.h"
-#include "TimeOfDay.h"
+#include "core/Clock.h"
+#include "core/TimeOfDay.h"
 
 #include <atomic>
 #include <charconv>
 #include <cstdint>
+
+namespace kavrin {
 
 namespace {
 
@@ -55,3 +57,5 @@ void setHourFormatter(HourFormatter formatter)
 {
     g_hourFormatter.store(formatter);
 }
+
+}  // namespace kavrin

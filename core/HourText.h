@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace kavrin {
+
 // Time-of-day text of the working hours shown in the station lists.
 
 // One time of day as text, shifted to local time when `localTime` is true. The offset is the one
@@ -20,3 +22,5 @@ using HourFormatter = std::u16string (*)(int hour, int minute);
 // Installs the time-of-day format for the whole process (the programs install the user's locale
 // short time format); nullptr restores the default "HH:mm".
 void setHourFormatter(HourFormatter formatter);
+
+}  // namespace kavrin

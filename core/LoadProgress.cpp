@@ -1,6 +1,8 @@
-#include "LoadProgress.h"
+#include "core/LoadProgress.h"
 
 #include <algorithm>
+
+namespace kavrin {
 
 std::atomic<int> g_loadProgress{0};
 
@@ -31,3 +33,5 @@ void ProgressStepper::announce(int percent)
     if (m_notify)
         m_notify(m_command);
 }
+
+}  // namespace kavrin

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "ORVImpl.h"
+#include "core/ORVImpl.h"
 
 #include <atomic>
 #include <cstddef>
+
+namespace kavrin {
 
 // Progress of the running station file load or save, 0–100. Written only by that operation and
 // read by the notified window while it handles a notice.
@@ -28,3 +30,5 @@ private:
     const ProgressNotify& m_notify;
     int m_command;
 };
+
+}  // namespace kavrin

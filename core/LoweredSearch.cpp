@@ -1,10 +1,12 @@
-#include "LoweredSearch.h"
+#include "core/LoweredSearch.h"
 
-#include "Clock.h"
-#include "PassesFilter.h"
-#include "RowSort.h"
+#include "core/Clock.h"
+#include "core/PassesFilter.h"
+#include "core/RowSort.h"
 
 #include <algorithm>
+
+namespace kavrin {
 
 namespace {
 
@@ -63,3 +65,5 @@ SearchResult buildLoweredSearchResult(const ORVImpl& base, const StationFilter& 
     return buildLoweredSearchResult(base, filter, text, matchCase, lower, now.utc,
                                     now.localOffsetSeconds);
 }
+
+}  // namespace kavrin

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "ORVImpl.h"
-#include "StationFilter.h"
-#include "StationList.h"
+#include "core/ORVImpl.h"
+#include "core/StationFilter.h"
+#include "core/StationList.h"
 
 #include <ctime>
 #include <string>
 #include <string_view>
+
+namespace kavrin {
 
 // A search that compares lower-cased texts, each 16-bit character put through a caller-given
 // lower-case mapping (a program passes its platform's wide-character lower-case function). Unlike
@@ -34,3 +36,5 @@ SearchResult buildLoweredSearchResult(const ORVImpl& base, const StationFilter& 
                                       std::time_t utc, int localOffsetSeconds);
 SearchResult buildLoweredSearchResult(const ORVImpl& base, const StationFilter& filter,
                                       std::u16string_view text, bool matchCase, CharLower lower);
+
+}  // namespace kavrin

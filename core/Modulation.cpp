@@ -1,4 +1,6 @@
-#include "Modulation.h"
+#include "core/Modulation.h"
+
+namespace kavrin {
 
 namespace {
 
@@ -26,3 +28,5 @@ std::u16string_view modulationToken(int code)
 {
     return isNamedCode(code) ? kTexts[code].token : std::u16string_view{};
 }
+
+}  // namespace kavrin

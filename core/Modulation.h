@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+namespace kavrin {
+
 // Modulation codes as stored in a record and in the station file. The numbering is not the
 // display order; 1024 marks a modulation that was never chosen, and any code outside 0–7 is
 // treated like it wherever a code becomes text.
@@ -31,3 +33,5 @@ inline constexpr std::array<int, 9> kDialogModulationOrder = {
 // The order of the Modulation menus.
 inline constexpr std::array<int, 8> kMenuModulationOrder = {
     MOD_AM, MOD_FM, MOD_NFM, MOD_USB, MOD_LSB, MOD_CW, MOD_DRM, MOD_DIGITAL};
+
+}  // namespace kavrin

@@ -1,10 +1,12 @@
-#include "NumberText.h"
+#include "core/NumberText.h"
 
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <type_traits>
+
+namespace kavrin {
 
 namespace {
 
@@ -126,3 +128,5 @@ std::u16string widenAscii(std::string_view text)
 {
     return std::u16string(text.begin(), text.end());
 }
+
+}  // namespace kavrin

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace kavrin {
+
 // Number ↔ text conversions of the station data. All of them ignore the C locale, so a program
 // that switched to the user's locale still reads and writes "." as the decimal point.
 
@@ -25,3 +27,5 @@ std::string formatFixed(double value, int decimals);
 
 // Widens an ASCII text to UTF-16.
 std::u16string widenAscii(std::string_view text);
+
+}  // namespace kavrin

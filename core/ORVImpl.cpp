@@ -1,7 +1,9 @@
-#include "ORVImpl.h"
+#include "core/ORVImpl.h"
 
 #include <cstdio>
 #include <cstdlib>
+
+namespace kavrin {
 
 ORVImpl::~ORVImpl() = default;
 
@@ -43,3 +45,5 @@ void ORVImpl::Clear()
     m_records.clear();
     m_records.shrink_to_fit();
 }
+
+}  // namespace kavrin

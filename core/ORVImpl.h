@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace kavrin {
+
 // Delivers a progress notice: `command` is the notice id the caller chose. The station file
 // code sets g_loadProgress first; the function must not return before the user interface has
 // handled the notice (a blocking call into the UI thread when called from a worker).
@@ -101,3 +103,5 @@ private:
 // A slot value is a usable frequency when 0 < v < 99999.9 held in single precision.
 constexpr double kFreqLimit = static_cast<double>(99999.9f);
 constexpr bool isUsableFreq(double v) { return v > 0 && v < kFreqLimit; }
+
+}  // namespace kavrin

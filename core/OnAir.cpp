@@ -1,8 +1,10 @@
-#include "OnAir.h"
+#include "core/OnAir.h"
 
-#include "Clock.h"
+#include "core/Clock.h"
 
 #include <cstdint>
+
+namespace kavrin {
 
 namespace {
 
@@ -53,3 +55,5 @@ bool IsWorkingNow(const ORVImpl::FreqInfo& record)
 {
     return IsWorkingAt(record, readClock().utc);
 }
+
+}  // namespace kavrin

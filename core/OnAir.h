@@ -1,8 +1,10 @@
 #pragma once
 
-#include "ORVImpl.h"
+#include "core/ORVImpl.h"
 
 #include <ctime>
+
+namespace kavrin {
 
 // Whether a station is on the air, judged by its working hours and days in UTC.
 //
@@ -18,3 +20,5 @@ bool IsWorkingNow(const ORVImpl::FreqInfo& record);
 
 // At the moment `utc`.
 bool IsWorkingAt(const ORVImpl::FreqInfo& record, std::time_t utc);
+
+}  // namespace kavrin

@@ -1,6 +1,8 @@
-#include "PassesFilter.h"
+#include "core/PassesFilter.h"
 
-#include "OnAir.h"
+#include "core/OnAir.h"
+
+namespace kavrin {
 
 namespace {
 
@@ -37,3 +39,5 @@ FilterVerdict passesFilter(const ORVImpl::FreqInfo& record, const StationFilter&
 {
     return judge(record, filter, [&] { return IsWorkingNow(record); });
 }
+
+}  // namespace kavrin

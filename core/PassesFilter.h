@@ -1,9 +1,11 @@
 #pragma once
 
-#include "ORVImpl.h"
-#include "StationFilter.h"
+#include "core/ORVImpl.h"
+#include "core/StationFilter.h"
 
 #include <ctime>
+
+namespace kavrin {
 
 // The outcome of the filter test for one station.
 struct FilterVerdict {
@@ -25,3 +27,5 @@ FilterVerdict passesFilter(const ORVImpl::FreqInfo& record, const StationFilter&
 
 // On the air judged now (IsWorkingNow).
 FilterVerdict passesFilter(const ORVImpl::FreqInfo& record, const StationFilter& filter);
+
+}  // namespace kavrin

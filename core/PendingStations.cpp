@@ -1,6 +1,8 @@
-#include "PendingStations.h"
+#include "core/PendingStations.h"
 
 #include <cstring>
+
+namespace kavrin {
 
 void PendingStations::reserve(std::size_t stations, std::size_t bytes)
 {
@@ -26,3 +28,5 @@ void PendingStations::add(std::size_t attribute, std::string_view value)
     m_bytes += value;
     ++m_valueCounts.back();
 }
+
+}  // namespace kavrin

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StationAttributes.h"
+#include "core/StationAttributes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace kavrin {
 
 // The attributes of the station elements a load has met, copied out of the XML parser so that the
 // records can be built once the parser is gone: making 100,000 records and their strings while it
@@ -69,3 +71,5 @@ void PendingStations::forEach(Take take) const
         take(station);
     }
 }
+
+}  // namespace kavrin

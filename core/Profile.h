@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace kavrin {
+
 // A program's settings store, addressed by section and value name (the registry profile of the
 // programs, a map in tests). Section and value names are ASCII identifiers and are passed as
 // std::string; string values are user texts and are passed as UTF-16. Writes report nothing: a
@@ -21,3 +23,5 @@ public:
     virtual void writeString(const std::string& section, const std::string& name,
                              const std::u16string& value) = 0;
 };
+
+}  // namespace kavrin

@@ -1,8 +1,8 @@
-#include "RowSort.h"
+#include "core/RowSort.h"
 
-#include "CaseFold.h"
-#include "SortFields.h"
-#include "TwoThreads.h"
+#include "core/CaseFold.h"
+#include "core/SortFields.h"
+#include "core/TwoThreads.h"
 
 #include <algorithm>
 #include <array>
@@ -12,6 +12,8 @@
 #include <iterator>
 #include <numeric>
 #include <string_view>
+
+namespace kavrin {
 
 namespace {
 
@@ -173,3 +175,5 @@ void sortRows(std::vector<StationRow>& rows, const ORVImpl& base, SortKey sortKe
         sorted.push_back(std::move(rows[e.row]));
     rows = std::move(sorted);
 }
+
+}  // namespace kavrin

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "ORVImpl.h"
-#include "StationFilter.h"
-#include "StationRow.h"
+#include "core/ORVImpl.h"
+#include "core/StationFilter.h"
+#include "core/StationRow.h"
 
 #include <vector>
+
+namespace kavrin {
 
 // Sorts `rows` into the order of compareStations under `sortKey` (StationOrder.h), folding each
 // station's texts once per sort instead of once per comparison. Rows that compareStations finds
@@ -12,3 +14,5 @@
 // sorted on two threads; the base is only read, on the calling thread. A row index outside
 // `base` is a programming error that throws std::out_of_range.
 void sortRows(std::vector<StationRow>& rows, const ORVImpl& base, SortKey sortKey);
+
+}  // namespace kavrin

@@ -1,4 +1,6 @@
-#include "ScheduleColumns.h"
+#include "core/ScheduleColumns.h"
+
+namespace kavrin {
 
 namespace {
 
@@ -65,3 +67,5 @@ ScheduleFields cutScheduleFields(std::string_view line, const ScheduleColumns& c
         fields.days = trimmed(cut(line, *columns.days, 7));
     return fields;
 }
+
+}  // namespace kavrin

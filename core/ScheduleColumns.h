@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+namespace kavrin {
+
 // The column layout of a broadcast schedule text file. The header line names the columns; each
 // field of a station line is cut out at the byte position where its title starts in the header.
 
@@ -42,3 +44,5 @@ struct ScheduleFields {
 // "Su-W". A field that starts past the end of the line is empty, one that runs past it stops
 // there, and a column whose end title comes before its start title gives an empty field.
 ScheduleFields cutScheduleFields(std::string_view line, const ScheduleColumns& columns);
+
+}  // namespace kavrin

@@ -1,14 +1,16 @@
-#include "ScheduleImport.h"
+#include "core/ScheduleImport.h"
 
-#include "Modulation.h"
-#include "NumberText.h"
-#include "ScheduleColumns.h"
-#include "TextCodec.h"
+#include "core/Modulation.h"
+#include "core/NumberText.h"
+#include "core/ScheduleColumns.h"
+#include "core/TextCodec.h"
 
 #include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
+
+namespace kavrin {
 
 namespace {
 
@@ -192,3 +194,5 @@ ScheduleImportResult importSchedule(const std::filesystem::path& path, ORVImpl& 
         parser.parseLine(line, lines.number());
     return parser.result();
 }
+
+}  // namespace kavrin

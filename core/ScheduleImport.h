@@ -1,10 +1,12 @@
 #pragma once
 
-#include "ORVImpl.h"
+#include "core/ORVImpl.h"
 
 #include <filesystem>
 #include <functional>
 #include <string>
+
+namespace kavrin {
 
 // Import of a broadcast schedule text file: one station per schedule line, with one receive
 // frequency, its working hours (GMT), its days and a comment of power and language.
@@ -65,3 +67,5 @@ using ScheduleMessageSink = std::function<ScheduleMessageReply(const ScheduleLin
 // file that cannot be read or is no schedule leaves it exactly as it was.
 ScheduleImportResult importSchedule(const std::filesystem::path& path, ORVImpl& base,
                                     const ScheduleMessageSink& onMessage = {});
+
+}  // namespace kavrin

@@ -1,6 +1,8 @@
-#include "SortFields.h"
+#include "core/SortFields.h"
 
 #include <cstdint>
+
+namespace kavrin {
 
 namespace {
 
@@ -46,3 +48,5 @@ std::optional<double> sortNumber(const ORVImpl::FreqInfo& record, SortKey field)
         return std::nullopt;
     }
 }
+
+}  // namespace kavrin

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "ORVImpl.h"
-#include "StationFilter.h"
+#include "core/ORVImpl.h"
+#include "core/StationFilter.h"
 
 #include <array>
 #include <optional>
 #include <string>
+
+namespace kavrin {
 
 // The fields that make up each station order, shared by the plain comparison and the row sort so
 // that both follow one table.
@@ -25,3 +27,5 @@ std::u16string ORVImpl::FreqInfo::*sortText(SortKey field);
 // The number a field compares (LowestFreq(), or the modulation code, exact as a double); nothing
 // for a text field or an unknown one.
 std::optional<double> sortNumber(const ORVImpl::FreqInfo& record, SortKey field);
+
+}  // namespace kavrin

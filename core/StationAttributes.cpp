@@ -1,7 +1,9 @@
-#include "StationAttributes.h"
+#include "core/StationAttributes.h"
 
 #include <array>
 #include <cstdint>
+
+namespace kavrin {
 
 namespace {
 
@@ -62,3 +64,5 @@ std::optional<std::string_view>& StationAttributes::operator[](std::size_t index
 {
     return this->*kAttributes[index].member;
 }
+
+}  // namespace kavrin

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+namespace kavrin {
+
 // The attributes of one station element that the station file defines, as views of their UTF-8
 // values; an attribute the element does not carry is absent.
 struct StationAttributes {
@@ -19,3 +21,5 @@ struct StationAttributes {
     // The attribute with the given index (below kCount).
     std::optional<std::string_view>& operator[](std::size_t index);
 };
+
+}  // namespace kavrin

@@ -2,13 +2,13 @@
 // attributes as its element arrives, then builds the records once the parser is gone, so a large
 // file never exists as a document tree in memory.
 
-#include "ElementCount.h"
-#include "FreqListText.h"
-#include "LoadProgress.h"
-#include "NumberText.h"
-#include "ORVImpl.h"
-#include "PendingStations.h"
-#include "TextCodec.h"
+#include "core/ElementCount.h"
+#include "core/FreqListText.h"
+#include "core/LoadProgress.h"
+#include "core/NumberText.h"
+#include "core/ORVImpl.h"
+#include "core/PendingStations.h"
+#include "core/TextCodec.h"
 
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
@@ -18,6 +18,8 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+
+namespace kavrin {
 
 namespace {
 
@@ -319,3 +321,5 @@ bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& noti
     progress.finish();
     return true;
 }
+
+}  // namespace kavrin

@@ -2,11 +2,13 @@
 // writer, which turns every non-ASCII character into a character reference and lets control
 // characters through unescaped (a file it could not read back).
 
-#include "AtomicFile.h"
-#include "LoadProgress.h"
-#include "NumberText.h"
-#include "ORVImpl.h"
-#include "TextCodec.h"
+#include "core/AtomicFile.h"
+#include "core/LoadProgress.h"
+#include "core/NumberText.h"
+#include "core/ORVImpl.h"
+#include "core/TextCodec.h"
+
+namespace kavrin {
 
 namespace {
 
@@ -131,3 +133,5 @@ bool ORVImpl::Save(const std::filesystem::path& path, const ProgressNotify& noti
     progress.finish();
     return ok;
 }
+
+}  // namespace kavrin

@@ -1,9 +1,11 @@
-#include "StationFilter.h"
+#include "core/StationFilter.h"
 
-#include "Modulation.h"
+#include "core/Modulation.h"
 
 #include <algorithm>
 #include <array>
+
+namespace kavrin {
 
 namespace {
 
@@ -129,3 +131,5 @@ bool StationFilter::modulationChecked(int code) const
     bool StationFilter::*flag = modulationFlag(code);
     return flag && this->*flag;
 }
+
+}  // namespace kavrin

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace kavrin {
+
 // The fixed frequency ranges of the range filter; User is the range the user typed in.
 enum class RangeKind : std::int32_t {
     All = 0,
@@ -94,3 +96,5 @@ struct StationFilter {
     bool gmtTimeChecked() const { return useLocalTime == 0; }
     bool sortChecked(SortKey key) const { return sortKey == key; }
 };
+
+}  // namespace kavrin

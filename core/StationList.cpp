@@ -1,14 +1,16 @@
-#include "StationList.h"
+#include "core/StationList.h"
 
-#include "CaseFold.h"
-#include "Clock.h"
-#include "PassesFilter.h"
-#include "RowSort.h"
-#include "StationSearch.h"
-#include "Summary.h"
-#include "TwoThreads.h"
+#include "core/CaseFold.h"
+#include "core/Clock.h"
+#include "core/PassesFilter.h"
+#include "core/RowSort.h"
+#include "core/StationSearch.h"
+#include "core/Summary.h"
+#include "core/TwoThreads.h"
 
 #include <string>
+
+namespace kavrin {
 
 namespace {
 
@@ -107,3 +109,5 @@ std::u16string statusText(int itemsInBase, int displayed)
         std::to_string(itemsInBase) + " items in base, " + std::to_string(displayed) + " displayed";
     return std::u16string(text.begin(), text.end());
 }
+
+}  // namespace kavrin

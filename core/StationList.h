@@ -1,13 +1,15 @@
 #pragma once
 
-#include "ORVImpl.h"
-#include "StationFilter.h"
-#include "StationRow.h"
+#include "core/ORVImpl.h"
+#include "core/StationFilter.h"
+#include "core/StationRow.h"
 
 #include <ctime>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace kavrin {
 
 // What a station list shows. Unused records (empty name) are never listed, counted or searched.
 // The forms with an explicit moment judge "on the air" at `utc` and print local hours with
@@ -46,3 +48,5 @@ std::u16string statusText(int itemsInBase, int displayed);
 // with hours in local time or GMT (`localTime`), and the on-air flag from the filter test.
 StationRow makeRow(const ORVImpl::FreqInfo& record, int index, bool onAir, bool localTime,
                    int localOffsetSeconds);
+
+}  // namespace kavrin

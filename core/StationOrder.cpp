@@ -1,11 +1,13 @@
-#include "StationOrder.h"
+#include "core/StationOrder.h"
 
-#include "CaseFold.h"
-#include "SortFields.h"
+#include "core/CaseFold.h"
+#include "core/SortFields.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+
+namespace kavrin {
 
 namespace {
 
@@ -61,3 +63,5 @@ int compareStations(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, Sort
     }
     return 0;
 }
+
+}  // namespace kavrin

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "ORVImpl.h"
-#include "RowSort.h" // sortRows, the fast form of this order for whole lists
-#include "StationFilter.h"
+#include "core/ORVImpl.h"
+#include "core/RowSort.h" // sortRows, the fast form of this order for whole lists
+#include "core/StationFilter.h"
+
+namespace kavrin {
 
 // The order of the station lists. All results are −1 (a before b), 0 or +1 (a after b).
 
@@ -22,3 +24,5 @@ int compareByField(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, SortK
 //   Comment:    Comment, Frequency, Name         any other value: 0.
 // Folds the texts afresh on every call; to order many rows use sortRows (RowSort.h).
 int compareStations(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, SortKey sortKey);
+
+}  // namespace kavrin

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace kavrin {
+
 // One row of a station list. `index` is the station's identity: its index in the station base.
 struct StationRow {
     int index = 0;
@@ -9,3 +11,5 @@ struct StationRow {
     std::u16string summary; // the summary line (MakeSummary) in the list's time display
     bool onAir = false;     // drawn normally when true, greyed when false
 };
+
+}  // namespace kavrin

@@ -1,8 +1,10 @@
-#include "StationSearch.h"
+#include "core/StationSearch.h"
 
-#include "CaseFold.h"
+#include "core/CaseFold.h"
 
 #include <algorithm>
+
+namespace kavrin {
 
 namespace {
 
@@ -28,3 +30,5 @@ bool matchesSearch(const ORVImpl::FreqInfo& record, std::u16string_view text, bo
     return contains(record.stName, text, matchCase) || contains(record.stLoc, text, matchCase) ||
            contains(record.stComment, text, matchCase);
 }
+
+}  // namespace kavrin

@@ -1,9 +1,11 @@
-#include "Summary.h"
+#include "core/Summary.h"
 
-#include "Clock.h"
-#include "HourText.h"
-#include "Modulation.h"
-#include "NumberText.h"
+#include "core/Clock.h"
+#include "core/HourText.h"
+#include "core/Modulation.h"
+#include "core/NumberText.h"
+
+namespace kavrin {
 
 namespace {
 
@@ -108,3 +110,5 @@ void ORVImpl::MakeSummary(const FreqInfo& record, std::u16string& nameOut,
     MakeSummaryAt(record, nameOut, summaryOut, localTime,
                   needsOffset ? readClock().localOffsetSeconds : 0);
 }
+
+}  // namespace kavrin

@@ -1,7 +1,9 @@
-#include "TextCodec.h"
+#include "core/TextCodec.h"
 
 #include <cstdint>
 #include <cstring>
+
+namespace kavrin {
 
 namespace {
 
@@ -148,3 +150,5 @@ std::u16string latin1ToUtf16(std::string_view bytes)
         out[i] = static_cast<unsigned char>(bytes[i]);
     return out;
 }
+
+}  // namespace kavrin

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace kavrin {
+
 // UTF-8 ↔ UTF-16 for station texts. Both directions accept any input: an invalid UTF-8 sequence
 // becomes U+FFFD per bad byte, and an unpaired surrogate becomes U+FFFD.
 std::u16string utf8ToUtf16(std::string_view text);
@@ -17,3 +19,5 @@ bool isValidUtf8(std::string_view bytes);
 
 // One byte one character (ISO-8859-1).
 std::u16string latin1ToUtf16(std::string_view bytes);
+
+}  // namespace kavrin

@@ -1,6 +1,8 @@
-#include "TimeOfDay.h"
+#include "core/TimeOfDay.h"
 
 #include <cstdint>
+
+namespace kavrin {
 
 void shiftTimeOfDay(int& hour, int& minute, int offsetSeconds)
 {
@@ -10,3 +12,5 @@ void shiftTimeOfDay(int& hour, int& minute, int offsetSeconds)
     hour = static_cast<int>(seconds / 3600);
     minute = static_cast<int>(seconds / 60 % 60);
 }
+
+}  // namespace kavrin

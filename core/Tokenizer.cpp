@@ -1,4 +1,6 @@
-#include "Tokenizer.h"
+#include "core/Tokenizer.h"
+
+namespace kavrin {
 
 CTokenizer::CTokenizer(const std::u16string& text, const std::u16string& separators)
 {
@@ -11,3 +13,5 @@ std::u16string CTokenizer::NextToken()
 {
     return m_next < m_tokens.size() ? m_tokens[m_next++] : std::u16string{};
 }
+
+}  // namespace kavrin

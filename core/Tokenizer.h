@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace kavrin {
+
 // Hands out the tokens of a text in order, as views into it: the maximal runs of characters that
 // are not separators. Runs of separators produce no empty tokens. Allocates nothing; the text and
 // the separators must outlive the scanner. Both tokenizers below split by this one rule.
@@ -54,3 +56,5 @@ private:
     std::vector<std::u16string> m_tokens;
     std::size_t m_next = 0;
 };
+
+}  // namespace kavrin

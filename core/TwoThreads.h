@@ -5,6 +5,8 @@
 #include <system_error>
 #include <thread>
 
+namespace kavrin {
+
 // Work on a large list is split in two halves, one on a second thread: below this many items a
 // thread costs more than it saves.
 constexpr std::size_t kItemsWorthAThread = 16384;
@@ -45,3 +47,5 @@ template <typename First, typename Second> void runBoth(First&& first, Second&& 
     if (secondFailed)
         std::rethrow_exception(secondFailed);
 }
+
+}  // namespace kavrin

@@ -1,9 +1,11 @@
-#include "CAboutDlg.h"
+#include "desktop/CAboutDlg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
 #include <QVBoxLayout>
+
+namespace kavrin::orvale {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
@@ -20,3 +22,5 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     layout->addLayout(texts);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
+
+}  // namespace kavrin::orvale

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+namespace kavrin::orvale {
+
 // The About box: program name, version and copyright. It has no buttons; the close box and Esc
 // close it.
 class CAboutDlg : public QDialog {
@@ -9,3 +11,5 @@ class CAboutDlg : public QDialog {
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 };
+
+}  // namespace kavrin::orvale

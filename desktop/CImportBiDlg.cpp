@@ -1,11 +1,13 @@
-#include "CImportBiDlg.h"
+#include "desktop/CImportBiDlg.h"
 
-#include "ControlId.h"
+#include "ui/dialogs/ControlId.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace kavrin::orvale {
 
 CImportBiDlg::CImportBiDlg(QWidget* parent)
     : QDialog(parent),
@@ -36,3 +38,5 @@ CImportBiDlg::CImportBiDlg(QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
+
+}  // namespace kavrin::orvale

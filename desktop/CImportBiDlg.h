@@ -5,6 +5,8 @@
 class QPlainTextEdit;
 class QPushButton;
 
+namespace kavrin::orvale {
+
 // "Import text data": explains the schedule import before the file is chosen. "Import..."
 // accepts, "Cancel" ends the command.
 class CImportBiDlg : public QDialog {
@@ -18,3 +20,5 @@ public:
     QPushButton* m_import;
     QPushButton* m_cancel;
 };
+
+}  // namespace kavrin::orvale

@@ -1,10 +1,12 @@
-#include "CKavrinView.h"
+#include "desktop/CKavrinView.h"
 
-#include "StationRowDelegate.h"
-#include "StationRowPainter.h"
+#include "ui/list/StationRowDelegate.h"
+#include "ui/list/StationRowPainter.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
+
+namespace kavrin::orvale {
 
 CKavrinView::CKavrinView(QWidget* parent)
     : QTreeView(parent), m_delegate(new StationRowDelegate(font(), this))
@@ -53,3 +55,5 @@ void CKavrinView::fitStationColumn()
         width -= verticalScrollBar()->sizeHint().width();
     header()->resizeSection(0, std::max(width, 0));
 }
+
+}  // namespace kavrin::orvale

@@ -1,10 +1,14 @@
 #pragma once
 
-#include "StationRowModel.h"
+#include "ui/list/StationRowModel.h"
 
 #include <QTreeView>
 
+namespace kavrin {
 class StationRowDelegate;
+}  // namespace kavrin
+
+namespace kavrin::orvale {
 
 // The station list of the desktop program: a report list with the header "Station" (the second
 // column, "Data", only carries the summary), two-line rows of 30 pixels, and extended selection
@@ -32,3 +36,5 @@ private:
     StationRowModel m_rows;
     StationRowDelegate* m_delegate;
 };
+
+}  // namespace kavrin::orvale

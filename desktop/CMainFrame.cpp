@@ -1,13 +1,13 @@
-#include "CMainFrame.h"
+#include "desktop/CMainFrame.h"
 
-#include "CAboutDlg.h"
-#include "COrvaleView.h"
-#include "CommandIds.h"
-#include "FolderDeviceLink.h"
-#include "Prompts.h"
-#include "ToolbarIcons.h"
-#include "ViewCommand.h"
-#include "WindowPlacement.h"
+#include "desktop/CAboutDlg.h"
+#include "desktop/COrvaleView.h"
+#include "desktop/CommandIds.h"
+#include "desktop/FolderDeviceLink.h"
+#include "ui/platform/Prompts.h"
+#include "desktop/ToolbarIcons.h"
+#include "ui/commands/ViewCommand.h"
+#include "desktop/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,6 +16,8 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+
+namespace kavrin::orvale {
 
 namespace {
 
@@ -261,3 +263,5 @@ void CMainFrame::storePlacement()
     placement.normal = normalGeometry().isValid() ? normalGeometry() : geometry();
     m_profile.setValue(kPlacementKey, placement.toRecord());
 }
+
+}  // namespace kavrin::orvale

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DesktopDialogLayout.h"
-#include "DeviceLink.h"
-#include "SettingsProfile.h"
+#include "desktop/DesktopDialogLayout.h"
+#include "desktop/DeviceLink.h"
+#include "ui/platform/SettingsProfile.h"
 
 #include <QMainWindow>
 
@@ -10,14 +10,20 @@
 #include <map>
 #include <memory>
 
-class COrvaleView;
-class ORVImpl;
 class QAction;
 class QLabel;
 class QMenu;
 class QSettings;
 class QToolBar;
+
+namespace kavrin {
+class ORVImpl;
 struct ViewCommand;
+}  // namespace kavrin
+
+namespace kavrin::orvale {
+
+class COrvaleView;
 
 // The desktop main window: menu bar, toolbar and status bar around the station list view; asks
 // to save a modified list on close and keeps its placement in the profile.
@@ -68,3 +74,5 @@ private:
     bool m_firstShow = true;
     bool m_closeAfterLoad = false;
 };
+
+}  // namespace kavrin::orvale

@@ -1,12 +1,14 @@
-#include "COrvaleApp.h"
+#include "desktop/COrvaleApp.h"
 
-#include "CMainFrame.h"
-#include "COrvaleView.h"
-#include "LocaleHourText.h"
+#include "desktop/CMainFrame.h"
+#include "desktop/COrvaleView.h"
+#include "ui/platform/LocaleHourText.h"
 
 #include <QApplication>
 #include <QPixmap>
 #include <QTimer>
+
+namespace kavrin::orvale {
 
 COrvaleApp::COrvaleApp() : m_profile(QStringLiteral("Kavrin"), QStringLiteral("Orvale")) {}
 
@@ -36,3 +38,5 @@ std::filesystem::path COrvaleApp::stationFilePath()
     return std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()) /
            "Stations.xml";
 }
+
+}  // namespace kavrin::orvale

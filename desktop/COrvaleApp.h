@@ -1,11 +1,13 @@
 #pragma once
 
-#include "ORVImpl.h"
+#include "core/ORVImpl.h"
 
 #include <QSettings>
 
 #include <filesystem>
 #include <memory>
+
+namespace kavrin::orvale {
 
 class CMainFrame;
 
@@ -31,3 +33,5 @@ private:
     QSettings m_profile;
     std::unique_ptr<CMainFrame> m_frame;
 };
+
+}  // namespace kavrin::orvale

@@ -1,25 +1,27 @@
-#include "COrvaleView.h"
+#include "desktop/COrvaleView.h"
 
-#include "CImportBiDlg.h"
-#include "CInputFreqRangeDlg.h"
-#include "CPPCTransferDlg.h"
-#include "CSearchParamsDlg.h"
-#include "CStationPropDlg.h"
-#include "Clock.h"
-#include "CommandIds.h"
-#include "FileBackup.h"
-#include "Modulation.h"
-#include "ORVImpl.h"
-#include "OnAir.h"
-#include "PassesFilter.h"
-#include "ScheduleImport.h"
-#include "Prompts.h"
-#include "StationFileWarnings.h"
-#include "StationList.h"
-#include "StationOrder.h"
-#include "WaitCursor.h"
+#include "desktop/CImportBiDlg.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "desktop/CPPCTransferDlg.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "core/Clock.h"
+#include "desktop/CommandIds.h"
+#include "core/FileBackup.h"
+#include "core/Modulation.h"
+#include "core/ORVImpl.h"
+#include "core/OnAir.h"
+#include "core/PassesFilter.h"
+#include "core/ScheduleImport.h"
+#include "ui/platform/Prompts.h"
+#include "ui/list/StationFileWarnings.h"
+#include "core/StationList.h"
+#include "core/StationOrder.h"
+#include "ui/platform/WaitCursor.h"
 
 #include <QItemSelectionModel>
+
+namespace kavrin::orvale {
 
 namespace {
 
@@ -196,7 +198,7 @@ void COrvaleView::refill()
     rows().setRows(std::move(listing.rows));
     fitStationColumn();
     setUpdatesEnabled(true);
-    setStatusText(QString::fromStdU16String(::statusText(listing.itemsInBase, rows().rowCount())));
+    setStatusText(QString::fromStdU16String(kavrin::statusText(listing.itemsInBase, rows().rowCount())));
 }
 
 void COrvaleView::changeFilter(const std::function<void(StationFilter&)>& change)
@@ -244,7 +246,7 @@ void COrvaleView::newStation()
     sortKeepingSelection();
     if (const int row = rows().rowOfStation(station); row >= 0)
         selectRow(row, true);
-    setStatusText(QString::fromStdU16String(::statusText(usedStationCount(), rows().rowCount())));
+    setStatusText(QString::fromStdU16String(kavrin::statusText(usedStationCount(), rows().rowCount())));
 }
 
 void COrvaleView::editStation()
@@ -336,7 +338,7 @@ void COrvaleView::importSchedule()
                                           : ScheduleMessageReply::Continue;
     };
     const ScheduleImportResult result =
-        ::importSchedule(std::filesystem::path(file.toStdU16String()), m_base, tell);
+        kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), m_base, tell);
     switch (result.status) {
     case ScheduleImportStatus::CannotOpen:
         prompts().message(this, tr("Cannot open file\n%1").arg(file), tr("Warning"),
@@ -388,3 +390,5 @@ void COrvaleView::setStatusText(const QString& text)
     m_statusText = text;
     emit statusTextChanged(text);
 }
+
+}  // namespace kavrin::orvale

@@ -1,19 +1,25 @@
 #pragma once
 
-#include "CKavrinView.h"
-#include "StationFileJob.h"
-#include "StationFilter.h"
-#include "CommandTable.h"
+#include "desktop/CKavrinView.h"
+#include "ui/jobs/StationFileJob.h"
+#include "core/StationFilter.h"
+#include "ui/commands/CommandTable.h"
 
 #include <filesystem>
 #include <functional>
 #include <vector>
 
-class DeviceLink;
+class QSettings;
+
+namespace kavrin {
 class DialogLayout;
 class ORVImpl;
 class Profile;
-class QSettings;
+}  // namespace kavrin
+
+namespace kavrin::orvale {
+
+class DeviceLink;
 
 // What the view works with besides the station base, all owned by its frame.
 struct ViewSupport {
@@ -94,3 +100,5 @@ private:
     // The station file exists but could not be read: keep it before a save replaces it.
     bool m_keepUnreadableFile = false;
 };
+
+}  // namespace kavrin::orvale

@@ -1,12 +1,14 @@
-#include "CPPCTransferDlg.h"
+#include "desktop/CPPCTransferDlg.h"
 
-#include "Prompts.h"
+#include "ui/platform/Prompts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
+
+namespace kavrin::orvale {
 
 CPPCTransferDlg::CPPCTransferDlg(Direction direction, std::filesystem::path stationFile,
                                  QSettings& profile, DeviceLink& link, QWidget* parent)
@@ -105,3 +107,5 @@ void CPPCTransferDlg::onNotice(int command)
     m_start->setEnabled(true);
     emit transferEnded();
 }
+
+}  // namespace kavrin::orvale

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SentNotice.h"
-#include "TransferWorker.h"
+#include "ui/jobs/SentNotice.h"
+#include "desktop/TransferWorker.h"
 
 #include <QDialog>
 
@@ -10,10 +10,13 @@
 #include <mutex>
 #include <thread>
 
-class DeviceLink;
 class QLabel;
 class QPushButton;
 class QSettings;
+
+namespace kavrin::orvale {
+
+class DeviceLink;
 
 // The transfer of the station file to or from the handheld. "Start transfer" runs one copy on a
 // worker thread; its steps appear in the status line. While it runs Start is disabled, OK is
@@ -69,3 +72,5 @@ private:
     SentNotice m_notices;
     std::thread m_worker;
 };
+
+}  // namespace kavrin::orvale

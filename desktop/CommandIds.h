@@ -1,5 +1,7 @@
 #pragma once
 
+namespace kavrin::orvale {
+
 // Command ids of the desktop program; the established numbers of its menus and toolbar.
 enum CommandId : int {
     ID_LOAD_PROGRESS = 130,  // sent by the loading thread
@@ -53,3 +55,5 @@ enum CommandId : int {
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
 };
+
+}  // namespace kavrin::orvale

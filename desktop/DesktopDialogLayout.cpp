@@ -1,12 +1,12 @@
-#include "DesktopDialogLayout.h"
+#include "desktop/DesktopDialogLayout.h"
 
-#include "CInputFreqRangeDlg.h"
-#include "CRangePropDlg.h"
-#include "CSearchParamsDlg.h"
-#include "CStationPPg1.h"
-#include "CStationPPg2.h"
-#include "CStationPropDlg.h"
-#include "NumberText.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "ui/dialogs/CRangePropDlg.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "ui/dialogs/CStationPPg1.h"
+#include "ui/dialogs/CStationPPg2.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "core/NumberText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+
+namespace kavrin::orvale {
 
 namespace {
 
@@ -144,3 +146,5 @@ QString DesktopDialogLayout::rangeEdgeText(float mhz) const
 {
     return QString::fromStdString(formatG9(mhz));
 }
+
+}  // namespace kavrin::orvale

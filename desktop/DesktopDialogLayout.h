@@ -1,6 +1,8 @@
 #pragma once
 
-#include "DialogLayout.h"
+#include "ui/dialogs/DialogLayout.h"
+
+namespace kavrin::orvale {
 
 // The desktop program's arrangement of the shared dialogs: Qt layouts that follow the font and
 // grow with the texts.
@@ -14,3 +16,5 @@ public:
     void arrange(CRangePropDlg& dialog) const override;
     QString rangeEdgeText(float mhz) const override;
 };
+
+}  // namespace kavrin::orvale

@@ -9,6 +9,8 @@
 #include <optional>
 #include <span>
 
+namespace kavrin::orvale {
+
 // One open file on the handheld device.
 class DeviceFile {
 public:
@@ -60,3 +62,5 @@ public:
     // here; std::nullopt otherwise.
     virtual std::optional<std::filesystem::path> localPath(const QString& devicePath) const = 0;
 };
+
+}  // namespace kavrin::orvale

@@ -1,6 +1,6 @@
-#include "FolderDeviceLink.h"
+#include "desktop/FolderDeviceLink.h"
 
-#include "AtomicFile.h"
+#include "core/AtomicFile.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -8,6 +8,8 @@
 
 #include <fstream>
 #include <thread>
+
+namespace kavrin::orvale {
 
 namespace {
 
@@ -157,3 +159,5 @@ std::filesystem::path FolderDeviceLink::underMount(const std::filesystem::path& 
 {
     return m_mount.empty() ? devicePath : m_mount / devicePath.relative_path();
 }
+
+}  // namespace kavrin::orvale

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "DeviceLink.h"
+#include "desktop/DeviceLink.h"
 
 class QSettings;
+
+namespace kavrin::orvale {
 
 // A device whose file system is reachable as a folder on this computer.
 //
@@ -44,3 +46,5 @@ private:
     std::filesystem::path m_mount;  // empty: the device is this computer
     bool m_connected = false;
 };
+
+}  // namespace kavrin::orvale

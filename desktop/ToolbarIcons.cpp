@@ -1,9 +1,11 @@
-#include "ToolbarIcons.h"
+#include "desktop/ToolbarIcons.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
+
+namespace kavrin::orvale {
 
 namespace {
 
@@ -44,3 +46,5 @@ QIcon toolbarIcon(const QString& label, const QColor& tint)
     icon.addPixmap(drawIcon(label, tint, 2.0));
     return icon;
 }
+
+}  // namespace kavrin::orvale

@@ -1,11 +1,13 @@
-#include "TransferWorker.h"
+#include "desktop/TransferWorker.h"
 
-#include "AtomicFile.h"
-#include "DeviceLink.h"
+#include "core/AtomicFile.h"
+#include "desktop/DeviceLink.h"
 
 #include <fstream>
 #include <string_view>
 #include <vector>
+
+namespace kavrin::orvale {
 
 using namespace std::chrono_literals;
 
@@ -146,3 +148,5 @@ bool TransferWorker::isDesktopFile(const QString& devicePath) const
     std::error_code missing;
     return local && std::filesystem::equivalent(*local, m_desktopFile, missing);
 }
+
+}  // namespace kavrin::orvale

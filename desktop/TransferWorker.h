@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+namespace kavrin::orvale {
+
 class DeviceLink;
 
 // The closing status of one transfer and whether it replaced the desktop station file.
@@ -54,3 +56,5 @@ private:
     QString m_basePath;
     Info m_info;
 };
+
+}  // namespace kavrin::orvale

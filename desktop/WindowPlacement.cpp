@@ -1,8 +1,10 @@
-#include "WindowPlacement.h"
+#include "desktop/WindowPlacement.h"
 
 #include <QtEndian>
 
 #include <array>
+
+namespace kavrin::orvale {
 
 namespace {
 
@@ -39,3 +41,5 @@ bool WindowPlacement::fromRecord(const QByteArray& record, WindowPlacement& plac
     placement.normal = QRect(QPoint(fields[7], fields[8]), QPoint(fields[9] - 1, fields[10] - 1));
     return true;
 }
+
+}  // namespace kavrin::orvale

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QRect>
 
+namespace kavrin::orvale {
+
 // The stored placement of the main window: the 44-byte record of eleven little-endian 32-bit
 // fields (length, flags, show command, minimised position x/y, maximised position x/y, normal
 // rectangle left/top/right/bottom) kept under "MainFrame"/"WP" in the profile.
@@ -23,3 +25,5 @@ struct WindowPlacement {
     // ignored rather than applied.
     static bool fromRecord(const QByteArray& record, WindowPlacement& placement);
 };
+
+}  // namespace kavrin::orvale

@@ -1,7 +1,10 @@
-#include "COrvaleApp.h"
+#include "desktop/COrvaleApp.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+
+using namespace kavrin;
+using namespace kavrin::orvale;
 
 int main(int argc, char* argv[])
 {

@@ -1,10 +1,12 @@
-#include "FuzzFiles.h"
+#include "fuzz/FuzzFiles.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <sys/mman.h>
 #include <unistd.h>
+
+namespace kavrin {
 
 MemoryFile::MemoryFile() : m_fd(memfd_create("kavrin-fuzz-input", 0))
 {
@@ -36,3 +38,5 @@ void propertyBroken(const char* what)
     std::fprintf(stderr, "fuzz property broken: %s\n", what);
     std::abort();
 }
+
+}  // namespace kavrin

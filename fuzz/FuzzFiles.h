@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <filesystem>
 
+namespace kavrin {
+
 // The station core reads and writes files by path, so every fuzz input is put into a file first.
 // The input lives in memory and never reaches a disk.
 
@@ -29,3 +31,5 @@ private:
 // Stops the process so that libFuzzer keeps the input that led here. Used for a broken
 // property, which no sanitizer would notice.
 [[noreturn]] void propertyBroken(const char* what);
+
+}  // namespace kavrin

@@ -2,14 +2,16 @@
 // transmit list after it, as UTF-8). What the parser keeps must be in range and sorted, the
 // UTF-8 parser must agree with the UTF-16 one, and formatting then parsing again must be stable.
 
-#include "FreqListText.h"
-#include "FuzzFiles.h"
-#include "ORVImpl.h"
-#include "TextCodec.h"
+#include "core/FreqListText.h"
+#include "fuzz/FuzzFiles.h"
+#include "core/ORVImpl.h"
+#include "core/TextCodec.h"
 
 #include <algorithm>
 #include <string>
 #include <string_view>
+
+using namespace kavrin;
 
 namespace {
 

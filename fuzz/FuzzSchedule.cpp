@@ -2,14 +2,16 @@
 // base with exactly the stations it reports, or leaves the base as it was; every refused line is
 // reported with its own number; and every imported station can be summarised.
 
-#include "FuzzFiles.h"
-#include "NumberText.h"
-#include "ORVImpl.h"
-#include "ScheduleImport.h"
-#include "Summary.h"
+#include "fuzz/FuzzFiles.h"
+#include "core/NumberText.h"
+#include "core/ORVImpl.h"
+#include "core/ScheduleImport.h"
+#include "core/Summary.h"
 
 #include <algorithm>
 #include <string>
+
+using namespace kavrin;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -3,16 +3,18 @@
 // against a document tree that libxml2 builds from the same bytes: one station per child element
 // of FREQS_LIST, each with the name its StName attribute gives.
 
-#include "FuzzFiles.h"
-#include "LoadProgress.h"
-#include "ORVImpl.h"
-#include "TextCodec.h"
+#include "fuzz/FuzzFiles.h"
+#include "core/LoadProgress.h"
+#include "core/ORVImpl.h"
+#include "core/TextCodec.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
 #include <memory>
 #include <string>
+
+using namespace kavrin;
 
 namespace {
 

@@ -4,16 +4,18 @@
 // compareStations; the counts must agree; and every station must come back from its file as it
 // was saved.
 
-#include "FuzzFiles.h"
-#include "ORVImpl.h"
-#include "ScheduleImport.h"
-#include "StationList.h"
-#include "StationOrder.h"
-#include "TestFiles.h"
+#include "fuzz/FuzzFiles.h"
+#include "core/ORVImpl.h"
+#include "core/ScheduleImport.h"
+#include "core/StationList.h"
+#include "core/StationOrder.h"
+#include "tests/support/TestFiles.h"
 
 #include <ctime>
 #include <string>
 #include <vector>
+
+using namespace kavrin;
 
 namespace {
 

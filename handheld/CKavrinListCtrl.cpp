@@ -1,6 +1,6 @@
-#include "CKavrinListCtrl.h"
+#include "handheld/CKavrinListCtrl.h"
 
-#include "StationRowDelegate.h"
+#include "ui/list/StationRowDelegate.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -10,6 +10,8 @@
 #include <QStyleHints>
 
 #include <algorithm>
+
+namespace kavrin::tavrel {
 
 CKavrinListCtrl::CKavrinListCtrl(QWidget* parent)
     : QTreeView(parent), m_delegate(new StationRowDelegate(font(), this))
@@ -86,3 +88,5 @@ void CKavrinListCtrl::contextMenuEvent(QContextMenuEvent* event)
     emit tapAndHold(event->globalPos());
     event->accept();
 }
+
+}  // namespace kavrin::tavrel

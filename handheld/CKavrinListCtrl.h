@@ -1,11 +1,15 @@
 #pragma once
 
-#include "StationRowModel.h"
+#include "ui/list/StationRowModel.h"
 
 #include <QTimer>
 #include <QTreeView>
 
+namespace kavrin {
 class StationRowDelegate;
+}  // namespace kavrin
+
+namespace kavrin::tavrel {
 
 // The handheld station list: no header, one selectable row at a time, always shown, two-line rows
 // of 30 pixels drawn as on the desktop. A tap-and-hold on the list (a long press, or the
@@ -44,3 +48,5 @@ private:
     QTimer m_hold;
     QPoint m_pressedAt; // screen coordinates of the press the timer waits on
 };
+
+}  // namespace kavrin::tavrel

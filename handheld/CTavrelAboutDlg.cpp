@@ -1,10 +1,12 @@
-#include "CTavrelAboutDlg.h"
+#include "handheld/CTavrelAboutDlg.h"
 
-#include "HandheldDialogLayout.h"
+#include "handheld/HandheldDialogLayout.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+
+namespace kavrin::tavrel {
 
 CTavrelAboutDlg::CTavrelAboutDlg(QWidget* parent) : QDialog(parent)
 {
@@ -31,3 +33,5 @@ void CTavrelAboutDlg::keyPressEvent(QKeyEvent* event)
     }
     QDialog::keyPressEvent(event);
 }
+
+}  // namespace kavrin::tavrel

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+namespace kavrin::tavrel {
+
 // The handheld About box: program name, version and copyright, sized for the 240 × 320 screen. It
 // has no buttons of its own: the dialog's OK action (Enter), Esc or the close box end it.
 class CTavrelAboutDlg : public QDialog {
@@ -12,3 +14,5 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+}  // namespace kavrin::tavrel

@@ -1,12 +1,14 @@
-#include "CTavrelApp.h"
+#include "handheld/CTavrelApp.h"
 
-#include "CKavrinListCtrl.h"
-#include "CTavrelDlg.h"
-#include "LocaleHourText.h"
+#include "handheld/CKavrinListCtrl.h"
+#include "handheld/CTavrelDlg.h"
+#include "ui/platform/LocaleHourText.h"
 
 #include <QApplication>
 #include <QSettings>
 #include <QTimer>
+
+namespace kavrin::tavrel {
 
 CTavrelApp::CTavrelApp(QSettings& profile, QString executablePath)
     : m_profile(profile), m_folder(folderOf(executablePath))
@@ -50,3 +52,5 @@ void CTavrelApp::quitWithScreenshot(const QString& file)
         });
     });
 }
+
+}  // namespace kavrin::tavrel

@@ -1,14 +1,17 @@
 #pragma once
 
-#include "ORVImpl.h"
+#include "core/ORVImpl.h"
 
 #include <QString>
 
 #include <filesystem>
 #include <memory>
 
-class CTavrelDlg;
 class QSettings;
+
+namespace kavrin::tavrel {
+
+class CTavrelDlg;
 
 // The handheld program: records the folder of its executable in its profile, where the desktop
 // program looks for the handheld's station file, and runs the main dialog over "Stations.xml" in
@@ -41,3 +44,5 @@ private:
     QString m_folder;
     std::unique_ptr<CTavrelDlg> m_dialog;
 };
+
+}  // namespace kavrin::tavrel

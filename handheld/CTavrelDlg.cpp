@@ -1,34 +1,36 @@
-#include "CTavrelDlg.h"
+#include "handheld/CTavrelDlg.h"
 
-#include "CInputFreqRangeDlg.h"
-#include "CKavrinListCtrl.h"
-#include "CSearchParamsDlg.h"
-#include "CStationPropDlg.h"
-#include "CTavrelAboutDlg.h"
-#include "Clock.h"
-#include "ControlId.h"
-#include "DialogUnits.h"
-#include "FileBackup.h"
-#include "HeaderMenus.h"
-#include "HeaderStrip.h"
-#include "LoadProgress.h"
-#include "LoweredSearch.h"
-#include "Modulation.h"
-#include "ORVImpl.h"
-#include "OnAir.h"
-#include "PassesFilter.h"
-#include "Prompts.h"
-#include "StationFileWarnings.h"
-#include "RowSort.h"
-#include "StationList.h"
-#include "TavrelCommandIds.h"
-#include "WaitCursor.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "handheld/CKavrinListCtrl.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "handheld/CTavrelAboutDlg.h"
+#include "core/Clock.h"
+#include "ui/dialogs/ControlId.h"
+#include "handheld/DialogUnits.h"
+#include "core/FileBackup.h"
+#include "handheld/HeaderMenus.h"
+#include "handheld/HeaderStrip.h"
+#include "core/LoadProgress.h"
+#include "core/LoweredSearch.h"
+#include "core/Modulation.h"
+#include "core/ORVImpl.h"
+#include "core/OnAir.h"
+#include "core/PassesFilter.h"
+#include "ui/platform/Prompts.h"
+#include "ui/list/StationFileWarnings.h"
+#include "core/RowSort.h"
+#include "core/StationList.h"
+#include "handheld/TavrelCommandIds.h"
+#include "ui/platform/WaitCursor.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace kavrin::tavrel {
 
 namespace {
 
@@ -384,7 +386,7 @@ void CTavrelDlg::refreshList()
     m_list->fitStationColumn();
     m_list->setUpdatesEnabled(true);
     setStatusText(
-        QString::fromStdU16String(::statusText(listing.itemsInBase, m_list->rows().rowCount())));
+        QString::fromStdU16String(kavrin::statusText(listing.itemsInBase, m_list->rows().rowCount())));
     m_list->setFocus();
 }
 
@@ -544,3 +546,5 @@ void CTavrelDlg::endDialog()
     m_ending = true;
     accept();
 }
+
+}  // namespace kavrin::tavrel

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "HandheldDialogLayout.h"
-#include "SettingsProfile.h"
-#include "StationFileJob.h"
-#include "StationFilter.h"
-#include "CommandTable.h"
+#include "handheld/HandheldDialogLayout.h"
+#include "ui/platform/SettingsProfile.h"
+#include "ui/jobs/StationFileJob.h"
+#include "core/StationFilter.h"
+#include "ui/commands/CommandTable.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -13,12 +13,18 @@
 #include <functional>
 #include <vector>
 
-class CKavrinListCtrl;
-class ORVImpl;
 class QAction;
 class QLabel;
 class QMenu;
 class QSettings;
+
+namespace kavrin {
+class ORVImpl;
+}  // namespace kavrin
+
+namespace kavrin::tavrel {
+
+class CKavrinListCtrl;
 
 // The handheld main dialog: the station list on the 240 × 320 screen under a painted header strip
 // whose tap zones open the popup menus, and a one-line status text. Loads the station file on a
@@ -118,3 +124,5 @@ private:
     QString m_statusBeforeSave;
     bool m_ending = false;
 };
+
+}  // namespace kavrin::tavrel

@@ -1,6 +1,8 @@
-#include "DialogUnits.h"
+#include "handheld/DialogUnits.h"
 
 #include <QFontMetrics>
+
+namespace kavrin::tavrel {
 
 DialogUnits DialogUnits::ofFont(const QFont& font)
 {
@@ -10,3 +12,5 @@ DialogUnits DialogUnits::ofFont(const QFont& font)
     const int averageWidth = (letters / 26 + 1) / 2;
     return {averageWidth / 4.0, metrics.height() / 8.0};
 }
+
+}  // namespace kavrin::tavrel

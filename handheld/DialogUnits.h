@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace kavrin::tavrel {
+
 // Dialog units, the measure of the handheld's dialog templates: a horizontal unit is a quarter
 // of the dialog font's average character width, a vertical unit an eighth of its height, so a
 // template keeps its proportions to the text whatever the font.
@@ -34,3 +36,5 @@ private:
     double m_xScale;
     double m_yScale;
 };
+
+}  // namespace kavrin::tavrel

@@ -1,12 +1,12 @@
-#include "HandheldDialogLayout.h"
+#include "handheld/HandheldDialogLayout.h"
 
-#include "CInputFreqRangeDlg.h"
-#include "CRangePropDlg.h"
-#include "CSearchParamsDlg.h"
-#include "CStationPPg1.h"
-#include "CStationPPg2.h"
-#include "CStationPropDlg.h"
-#include "DialogUnits.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "ui/dialogs/CRangePropDlg.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "ui/dialogs/CStationPPg1.h"
+#include "ui/dialogs/CStationPPg2.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "handheld/DialogUnits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +18,8 @@
 #include <QTabWidget>
 
 #include <algorithm>
+
+namespace kavrin::tavrel {
 
 namespace {
 
@@ -176,3 +178,5 @@ QString HandheldDialogLayout::rangeEdgeText(float mhz) const
 {
     return QString::asprintf("%.2f", static_cast<double>(mhz));
 }
+
+}  // namespace kavrin::tavrel

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "DialogLayout.h"
+#include "ui/dialogs/DialogLayout.h"
 
 #include <QFont>
+
+namespace kavrin::tavrel {
 
 // The handheld program's arrangement of the shared dialogs: every control at the place its
 // template gives in dialog units, converted with the dialog's font, so each dialog fits the
@@ -24,3 +26,5 @@ public:
     void arrange(CRangePropDlg& dialog) const override;
     QString rangeEdgeText(float mhz) const override;
 };
+
+}  // namespace kavrin::tavrel

@@ -1,8 +1,10 @@
-#include "HeaderMenus.h"
+#include "handheld/HeaderMenus.h"
 
-#include "TavrelCommandIds.h"
+#include "handheld/TavrelCommandIds.h"
 
 #include <map>
+
+namespace kavrin::tavrel {
 
 namespace {
 
@@ -67,3 +69,5 @@ QRect anchorRectUnits(int anchor)
     const Anchor* found = findAnchor(anchor);
     return found ? found->units : QRect();
 }
+
+}  // namespace kavrin::tavrel

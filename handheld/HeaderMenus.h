@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace kavrin::tavrel {
+
 // The popup menus of the handheld program: which commands each holds, and which header anchor
 // opens which menu at which place.
 
@@ -20,3 +22,5 @@ int menuOfAnchor(int anchor);
 // The rectangle of the anchor, in dialog units of the main dialog; a menu opens with its top-left
 // corner at the anchor's left edge and bottom edge. Empty for an unknown anchor.
 QRect anchorRectUnits(int anchor);
+
+}  // namespace kavrin::tavrel

@@ -1,10 +1,12 @@
-#include "HeaderStrip.h"
+#include "handheld/HeaderStrip.h"
 
-#include "TavrelCommandIds.h"
+#include "handheld/TavrelCommandIds.h"
 
 #include <QPainter>
 
 #include <array>
+
+namespace kavrin::tavrel {
 
 namespace {
 
@@ -141,3 +143,5 @@ void paintHeader(QPainter& painter, const QPixmap& bitmap, const QFont& font, So
     painter.drawText(kModulationLabel, left, QStringLiteral("Mod"));
     painter.drawText(kSortLabel, left, sortLabel(key));
 }
+
+}  // namespace kavrin::tavrel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StationFilter.h"
+#include "core/StationFilter.h"
 
 #include <QPixmap>
 #include <QPoint>
@@ -9,6 +9,8 @@
 
 class QFont;
 class QPainter;
+
+namespace kavrin::tavrel {
 
 // The header strip of the main dialog: a 240 × 20 picture copied to client position (0, 26), with
 // the labels "File", "Frq", "Mod" and the sort key drawn over it, and the tap zones that open the
@@ -40,3 +42,5 @@ QPixmap makeHeaderBitmap();
 
 // Copies `bitmap` to kHeaderOrigin and draws the labels in `font`, with the sort label of `key`.
 void paintHeader(QPainter& painter, const QPixmap& bitmap, const QFont& font, SortKey key);
+
+}  // namespace kavrin::tavrel

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace kavrin::tavrel {
+
 // Command ids of the handheld program: the established numbers of its menus, header anchors and
 // worker notices.
 enum TavrelCommandId : int {
@@ -58,3 +60,5 @@ enum TavrelMenuId : int {
     IDR_MENU_STATION = 136,
     IDR_MENU_SEARCH = 137,
 };
+
+}  // namespace kavrin::tavrel

@@ -1,8 +1,11 @@
-#include "CTavrelApp.h"
+#include "handheld/CTavrelApp.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QSettings>
+
+using namespace kavrin;
+using namespace kavrin::tavrel;
 
 int main(int argc, char* argv[])
 {

@@ -1,10 +1,12 @@
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <sstream>
 #include <sys/wait.h>
+
+using namespace kavrin;
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "ORVImpl.h"
-#include "TestFiles.h"
+#include "core/ORVImpl.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,8 @@
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
+
+using namespace kavrin;
 
 namespace {
 

@@ -1,9 +1,11 @@
-#include "BandsStore.h"
-#include "MapProfile.h"
+#include "core/BandsStore.h"
+#include "tests/core/MapProfile.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+
+using namespace kavrin;
 
 namespace {
 

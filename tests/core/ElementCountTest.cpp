@@ -1,8 +1,10 @@
-#include "ElementCount.h"
+#include "core/ElementCount.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+using namespace kavrin;
 
 namespace {
 

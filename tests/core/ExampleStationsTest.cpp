@@ -1,11 +1,13 @@
-#include "Modulation.h"
-#include "ORVImpl.h"
-#include "TestFiles.h"
+#include "core/Modulation.h"
+#include "core/ORVImpl.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
+
+using namespace kavrin;
 
 namespace {
 

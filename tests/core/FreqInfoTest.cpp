@@ -1,8 +1,10 @@
-#include "Modulation.h"
-#include "ORVImpl.h"
-#include "Tokenizer.h"
+#include "core/Modulation.h"
+#include "core/ORVImpl.h"
+#include "core/Tokenizer.h"
 
 #include <gtest/gtest.h>
+
+using namespace kavrin;
 
 using FreqInfo = ORVImpl::FreqInfo;
 

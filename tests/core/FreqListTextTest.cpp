@@ -1,16 +1,18 @@
 // The loader reads frequency lists and numbers from UTF-8 bytes; the properties dialogs read them
 // from UTF-16 text. Both must give the same values for the same text, whatever it holds.
 
-#include "FreqListText.h"
-#include "NumberText.h"
-#include "TextCodec.h"
-#include "Tokenizer.h"
+#include "core/FreqListText.h"
+#include "core/NumberText.h"
+#include "core/TextCodec.h"
+#include "core/Tokenizer.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
+
+using namespace kavrin;
 
 namespace {
 

@@ -2,10 +2,10 @@
 // open no file but itself, and never connect anywhere. Every load runs in a child process, so a
 // hang is cut off and reported instead of stopping the suite, and its peak memory is measured.
 
-#include "ChildProcess.h"
-#include "ORVImpl.h"
-#include "TestFiles.h"
-#include "TextCodec.h"
+#include "tests/support/ChildProcess.h"
+#include "core/ORVImpl.h"
+#include "tests/support/TestFiles.h"
+#include "core/TextCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +23,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+using namespace kavrin;
 
 namespace {
 

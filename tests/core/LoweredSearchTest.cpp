@@ -1,7 +1,9 @@
-#include "LoweredSearch.h"
-#include "Modulation.h"
+#include "core/LoweredSearch.h"
+#include "core/Modulation.h"
 
 #include <gtest/gtest.h>
+
+using namespace kavrin;
 
 using FreqInfo = ORVImpl::FreqInfo;
 

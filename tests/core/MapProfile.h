@@ -1,10 +1,12 @@
 #pragma once
 
-#include "Profile.h"
+#include "core/Profile.h"
 
 #include <map>
 #include <string>
 #include <utility>
+
+using namespace kavrin;
 
 // A Profile kept in two maps, for tests. The maps are public so tests can seed and inspect them.
 class MapProfile : public Profile {

@@ -1,10 +1,12 @@
-#include "NumberText.h"
-#include "TextCodec.h"
+#include "core/NumberText.h"
+#include "core/TextCodec.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
+
+using namespace kavrin;
 
 TEST(NumberText, DoublePrefixFollowsTheStandardRule)
 {

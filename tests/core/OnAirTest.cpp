@@ -1,9 +1,11 @@
-#include "OnAir.h"
-#include "Clock.h"
+#include "core/OnAir.h"
+#include "core/Clock.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+
+using namespace kavrin;
 
 using FreqInfo = ORVImpl::FreqInfo;
 

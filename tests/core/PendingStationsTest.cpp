@@ -1,9 +1,11 @@
-#include "PendingStations.h"
+#include "core/PendingStations.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+using namespace kavrin;
 
 namespace {
 

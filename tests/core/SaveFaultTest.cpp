@@ -2,9 +2,9 @@
 // read-only, the process dies at any moment. Each time the previous station file must stay byte
 // for byte as it was, and a save that did not complete must say so.
 
-#include "ChildProcess.h"
-#include "ORVImpl.h"
-#include "TestFiles.h"
+#include "tests/support/ChildProcess.h"
+#include "core/ORVImpl.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +26,8 @@
 #include <string_view>
 #include <thread>
 #include <vector>
+
+using namespace kavrin;
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "Modulation.h"
-#include "ScheduleImport.h"
-#include "TestFiles.h"
+#include "core/Modulation.h"
+#include "core/ScheduleImport.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+using namespace kavrin;
 
 using FreqInfo = ORVImpl::FreqInfo;
 using Days = std::array<int, 7>;

@@ -1,6 +1,8 @@
-#include "ORVImpl.h"
+#include "core/ORVImpl.h"
 
 #include <gtest/gtest.h>
+
+using namespace kavrin;
 
 namespace {
 

@@ -1,11 +1,13 @@
-#include "LoadProgress.h"
-#include "ORVImpl.h"
-#include "TestFiles.h"
+#include "core/LoadProgress.h"
+#include "core/ORVImpl.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <vector>
+
+using namespace kavrin;
 
 using FreqInfo = ORVImpl::FreqInfo;
 

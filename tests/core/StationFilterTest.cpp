@@ -1,8 +1,10 @@
-#include "StationFilter.h"
-#include "Modulation.h"
-#include "PassesFilter.h"
+#include "core/StationFilter.h"
+#include "core/Modulation.h"
+#include "core/PassesFilter.h"
 
 #include <gtest/gtest.h>
+
+using namespace kavrin;
 
 using FreqInfo = ORVImpl::FreqInfo;
 

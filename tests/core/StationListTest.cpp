@@ -1,10 +1,10 @@
-#include "StationList.h"
-#include "CaseFold.h"
-#include "Modulation.h"
-#include "RowSort.h"
-#include "StationOrder.h"
-#include "StationSearch.h"
-#include "Summary.h"
+#include "core/StationList.h"
+#include "core/CaseFold.h"
+#include "core/Modulation.h"
+#include "core/RowSort.h"
+#include "core/StationOrder.h"
+#include "core/StationSearch.h"
+#include "core/Summary.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,8 @@
 #include <cmath>
 #include <numeric>
 #include <random>
+
+using namespace kavrin;
 
 using FreqInfo = ORVImpl::FreqInfo;
 

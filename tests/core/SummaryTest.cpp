@@ -1,7 +1,7 @@
-#include "Summary.h"
-#include "Clock.h"
-#include "HourText.h"
-#include "ORVImpl.h"
+#include "core/Summary.h"
+#include "core/Clock.h"
+#include "core/HourText.h"
+#include "core/ORVImpl.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
+
+using namespace kavrin;
 
 using FreqInfo = ORVImpl::FreqInfo;
 

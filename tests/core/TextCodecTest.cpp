@@ -1,8 +1,10 @@
-#include "TextCodec.h"
+#include "core/TextCodec.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+using namespace kavrin;
 
 TEST(TextCodec, Utf8ToUtf16ReplacesEachBadByte)
 {

@@ -1,8 +1,10 @@
-#include "FakeDeviceLink.h"
+#include "tests/desktop/FakeDeviceLink.h"
 
 #include <algorithm>
 #include <cstring>
 #include <thread>
+
+namespace kavrin::orvale {
 
 namespace {
 
@@ -90,3 +92,5 @@ std::unique_ptr<DeviceFile> FakeDeviceLink::createFile(const QString& devicePath
     contents.clear();
     return std::make_unique<FakeFile>(*this, contents);
 }
+
+}  // namespace kavrin::orvale

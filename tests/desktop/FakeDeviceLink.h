@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceLink.h"
+#include "desktop/DeviceLink.h"
 
 #include <QByteArray>
 
@@ -9,6 +9,8 @@
 #include <set>
 #include <utility>
 #include <vector>
+
+namespace kavrin::orvale {
 
 // A handheld in memory. The test sets up the device and its faults before a transfer starts and
 // reads what happened after the transfer ended; the link does not lock. Files are written
@@ -43,3 +45,5 @@ public:
 private:
     bool m_connecting = false;
 };
+
+}  // namespace kavrin::orvale

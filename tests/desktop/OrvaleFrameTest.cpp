@@ -1,11 +1,14 @@
-#include "CPPCTransferDlg.h"
-#include "CommandIds.h"
-#include "Modulation.h"
-#include "OrvaleHarness.h"
-#include "WindowPlacement.h"
+#include "desktop/CPPCTransferDlg.h"
+#include "desktop/CommandIds.h"
+#include "core/Modulation.h"
+#include "tests/desktop/OrvaleHarness.h"
+#include "desktop/WindowPlacement.h"
 
 #include <QAction>
 #include <QTest>
+
+using namespace kavrin;
+using namespace kavrin::orvale;
 
 class OrvaleFrameTest : public QObject {
     Q_OBJECT

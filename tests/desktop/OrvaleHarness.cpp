@@ -1,4 +1,6 @@
-#include "OrvaleHarness.h"
+#include "tests/desktop/OrvaleHarness.h"
+
+namespace kavrin::orvale {
 
 OrvaleHarness::OrvaleHarness()
     : profile(QString::fromStdString(folder.file("Orvale.ini").string()), QSettings::IniFormat)
@@ -30,3 +32,5 @@ QStringList OrvaleHarness::listedNames()
 }
 
 int OrvaleHarness::rowOf(const QString& name) { return listedNames().indexOf(name); }
+
+}  // namespace kavrin::orvale

@@ -1,17 +1,19 @@
 #pragma once
 
-#include "CMainFrame.h"
-#include "FakeDeviceLink.h"
-#include "COrvaleView.h"
-#include "ORVImpl.h"
-#include "ScriptedPrompts.h"
-#include "TestFiles.h"
-#include "TestStations.h"
+#include "desktop/CMainFrame.h"
+#include "tests/desktop/FakeDeviceLink.h"
+#include "desktop/COrvaleView.h"
+#include "core/ORVImpl.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/TestStations.h"
 
 #include <QSettings>
 #include <QStringList>
 
 #include <memory>
+
+namespace kavrin::orvale {
 
 // Orvale over a temporary folder: its station file, its profile, scripted prompts, and the clock
 // fixed at Tuesday 2026-12-08 12:00 UTC with the local time three hours ahead.
@@ -44,3 +46,5 @@ public:
 private:
     std::unique_ptr<CMainFrame> m_frame;
 };
+
+}  // namespace kavrin::orvale

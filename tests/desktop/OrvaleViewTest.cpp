@@ -1,11 +1,11 @@
-#include "CImportBiDlg.h"
-#include "CInputFreqRangeDlg.h"
-#include "CSearchParamsDlg.h"
-#include "CStationPPg1.h"
-#include "CStationPropDlg.h"
-#include "CommandIds.h"
-#include "Modulation.h"
-#include "OrvaleHarness.h"
+#include "desktop/CImportBiDlg.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "ui/dialogs/CStationPPg1.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "desktop/CommandIds.h"
+#include "core/Modulation.h"
+#include "tests/desktop/OrvaleHarness.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,6 +14,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+using namespace kavrin;
+using namespace kavrin::orvale;
 
 namespace {
 

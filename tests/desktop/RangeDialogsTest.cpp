@@ -1,16 +1,19 @@
-#include "CInputFreqRangeDlg.h"
-#include "CRangePropDlg.h"
-#include "ControlId.h"
-#include "DesktopDialogLayout.h"
-#include "ScriptedPrompts.h"
-#include "SettingsProfile.h"
-#include "TestFiles.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "ui/dialogs/CRangePropDlg.h"
+#include "ui/dialogs/ControlId.h"
+#include "desktop/DesktopDialogLayout.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "ui/platform/SettingsProfile.h"
+#include "tests/support/TestFiles.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
+
+using namespace kavrin;
+using namespace kavrin::orvale;
 
 class RangeDialogsTest : public QObject {
     Q_OBJECT

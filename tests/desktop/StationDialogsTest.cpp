@@ -1,12 +1,12 @@
-#include "CStationPPg1.h"
-#include "CStationPPg2.h"
-#include "CStationPropDlg.h"
-#include "CSearchParamsDlg.h"
-#include "Clock.h"
-#include "ControlId.h"
-#include "DesktopDialogLayout.h"
-#include "Modulation.h"
-#include "ScriptedPrompts.h"
+#include "ui/dialogs/CStationPPg1.h"
+#include "ui/dialogs/CStationPPg2.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "core/Clock.h"
+#include "ui/dialogs/ControlId.h"
+#include "desktop/DesktopDialogLayout.h"
+#include "core/Modulation.h"
+#include "tests/support/ScriptedPrompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +15,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+
+using namespace kavrin;
+using namespace kavrin::orvale;
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "CPPCTransferDlg.h"
-#include "FakeDeviceLink.h"
-#include "FolderDeviceLink.h"
-#include "ScriptedPrompts.h"
-#include "TestFiles.h"
-#include "TransferWorker.h"
+#include "desktop/CPPCTransferDlg.h"
+#include "tests/desktop/FakeDeviceLink.h"
+#include "desktop/FolderDeviceLink.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TestFiles.h"
+#include "desktop/TransferWorker.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -12,6 +12,9 @@
 #include <QTest>
 
 #include <memory>
+
+using namespace kavrin;
+using namespace kavrin::orvale;
 
 using namespace std::chrono_literals;
 

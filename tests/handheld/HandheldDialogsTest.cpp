@@ -1,13 +1,13 @@
-#include "CInputFreqRangeDlg.h"
-#include "CRangePropDlg.h"
-#include "CSearchParamsDlg.h"
-#include "CStationPPg1.h"
-#include "CStationPPg2.h"
-#include "CStationPropDlg.h"
-#include "CTavrelAboutDlg.h"
-#include "HandheldDialogLayout.h"
-#include "SettingsProfile.h"
-#include "TestFiles.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "ui/dialogs/CRangePropDlg.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "ui/dialogs/CStationPPg1.h"
+#include "ui/dialogs/CStationPPg2.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "handheld/CTavrelAboutDlg.h"
+#include "handheld/HandheldDialogLayout.h"
+#include "ui/platform/SettingsProfile.h"
+#include "tests/support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +22,9 @@
 #include <QTest>
 
 #include <memory>
+
+using namespace kavrin;
+using namespace kavrin::tavrel;
 
 namespace {
 

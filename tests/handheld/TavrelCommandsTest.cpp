@@ -1,13 +1,16 @@
-#include "CInputFreqRangeDlg.h"
-#include "CKavrinListCtrl.h"
-#include "CTavrelAboutDlg.h"
-#include "Modulation.h"
-#include "TavrelCommandIds.h"
-#include "TavrelHarness.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "handheld/CKavrinListCtrl.h"
+#include "handheld/CTavrelAboutDlg.h"
+#include "core/Modulation.h"
+#include "handheld/TavrelCommandIds.h"
+#include "tests/handheld/TavrelHarness.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+
+using namespace kavrin;
+using namespace kavrin::tavrel;
 
 namespace {
 

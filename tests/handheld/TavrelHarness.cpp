@@ -1,9 +1,9 @@
-#include "TavrelHarness.h"
+#include "tests/handheld/TavrelHarness.h"
 
-#include "CKavrinListCtrl.h"
-#include "CSearchParamsDlg.h"
-#include "CStationPPg1.h"
-#include "CStationPropDlg.h"
+#include "handheld/CKavrinListCtrl.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "ui/dialogs/CStationPPg1.h"
+#include "ui/dialogs/CStationPropDlg.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+
+namespace kavrin::tavrel {
 
 namespace {
 
@@ -114,3 +116,5 @@ std::vector<TestStation> manyStations(int count)
     }
     return many;
 }
+
+}  // namespace kavrin::tavrel

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CTavrelDlg.h"
-#include "ORVImpl.h"
-#include "ScriptedPrompts.h"
-#include "TestFiles.h"
-#include "TestStations.h"
+#include "handheld/CTavrelDlg.h"
+#include "core/ORVImpl.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/TestStations.h"
 
 #include <QList>
 #include <QPoint>
@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+namespace kavrin::tavrel {
 
 // What a popup menu showed when the dialog opened it.
 struct OpenedMenu {
@@ -72,3 +74,5 @@ private:
 // `count` stations S1000, S1001, … with falling frequencies, so frequency and name order are
 // opposite.
 std::vector<TestStation> manyStations(int count);
+
+}  // namespace kavrin::tavrel

@@ -1,11 +1,14 @@
-#include "CKavrinListCtrl.h"
-#include "HeaderStrip.h"
-#include "Modulation.h"
-#include "TavrelCommandIds.h"
-#include "TavrelHarness.h"
+#include "handheld/CKavrinListCtrl.h"
+#include "handheld/HeaderStrip.h"
+#include "core/Modulation.h"
+#include "handheld/TavrelCommandIds.h"
+#include "tests/handheld/TavrelHarness.h"
 
 #include <QImage>
 #include <QTest>
+
+using namespace kavrin;
+using namespace kavrin::tavrel;
 
 class TavrelHeaderTest : public QObject {
     Q_OBJECT

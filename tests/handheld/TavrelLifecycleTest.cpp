@@ -1,14 +1,17 @@
-#include "CKavrinListCtrl.h"
-#include "CStationPropDlg.h"
-#include "CTavrelApp.h"
-#include "Modulation.h"
-#include "TavrelCommandIds.h"
-#include "TavrelHarness.h"
+#include "handheld/CKavrinListCtrl.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "handheld/CTavrelApp.h"
+#include "core/Modulation.h"
+#include "handheld/TavrelCommandIds.h"
+#include "tests/handheld/TavrelHarness.h"
 
 #include <QContextMenuEvent>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+
+using namespace kavrin;
+using namespace kavrin::tavrel;
 
 namespace {
 

@@ -1,10 +1,13 @@
-#include "CKavrinListCtrl.h"
-#include "Modulation.h"
-#include "TavrelCommandIds.h"
-#include "TavrelHarness.h"
+#include "handheld/CKavrinListCtrl.h"
+#include "core/Modulation.h"
+#include "handheld/TavrelCommandIds.h"
+#include "tests/handheld/TavrelHarness.h"
 
 #include <QContextMenuEvent>
 #include <QTest>
+
+using namespace kavrin;
+using namespace kavrin::tavrel;
 
 namespace {
 

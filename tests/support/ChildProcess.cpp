@@ -1,4 +1,4 @@
-#include "ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <csignal>
 #include <cstring>
@@ -6,6 +6,8 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace kavrin {
 
 namespace {
 
@@ -84,3 +86,5 @@ ChildOutcome runInChild(const std::function<std::string()>& body, std::chrono::s
     }
     return outcome;
 }
+
+}  // namespace kavrin

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+namespace kavrin {
+
 // What a function run in a child process came to.
 struct ChildOutcome {
     bool answered = false;  // the function returned within the time limit and the child exited
@@ -17,3 +19,5 @@ struct ChildOutcome {
 // measured apart from the test's own. gtest assertions made in the child are lost: report
 // problems through the returned text instead.
 ChildOutcome runInChild(const std::function<std::string()>& body, std::chrono::seconds limit);
+
+}  // namespace kavrin

@@ -1,6 +1,8 @@
-#include "ScriptedPrompts.h"
+#include "tests/support/ScriptedPrompts.h"
 
 #include <QDialog>
+
+namespace kavrin {
 
 ScriptedPrompts::ScriptedPrompts() { installPrompts(this); }
 
@@ -46,3 +48,5 @@ int ScriptedPrompts::run(QDialog& dialog)
     dialog.hide();
     return result;
 }
+
+}  // namespace kavrin

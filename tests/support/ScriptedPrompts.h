@@ -1,11 +1,13 @@
 #pragma once
 
-#include "Prompts.h"
+#include "ui/platform/Prompts.h"
 
 #include <QStringList>
 
 #include <deque>
 #include <functional>
+
+namespace kavrin {
 
 // Answers the program's prompts from a script for as long as it lives, and records what was
 // asked. A message box without a scripted answer gets its escape answer (No, Cancel or OK), a
@@ -31,3 +33,5 @@ public:
     QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
     int run(QDialog& dialog) override;
 };
+
+}  // namespace kavrin

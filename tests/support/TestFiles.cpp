@@ -1,4 +1,4 @@
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include <cerrno>
 #include <fstream>
@@ -6,6 +6,8 @@
 #include <system_error>
 #include <sstream>
 #include <stdexcept>
+
+namespace kavrin {
 
 TempFolder::TempFolder()
 {
@@ -41,3 +43,5 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes)
     std::ofstream out(path, std::ios::binary);
     out << bytes;
 }
+
+}  // namespace kavrin

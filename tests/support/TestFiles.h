@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+namespace kavrin {
+
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempFolder {
 public:
@@ -20,3 +22,5 @@ private:
 
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
+
+}  // namespace kavrin

@@ -1,14 +1,16 @@
-#include "TestStations.h"
+#include "tests/support/TestStations.h"
 
-#include "CSearchParamsDlg.h"
-#include "CStationPPg1.h"
-#include "CStationPropDlg.h"
-#include "Clock.h"
-#include "ORVImpl.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "ui/dialogs/CStationPPg1.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "core/Clock.h"
+#include "core/ORVImpl.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+
+namespace kavrin {
 
 namespace {
 
@@ -66,3 +68,5 @@ std::function<int(QDialog&)> search(const QString& text, bool matchCase)
         return dialog.result();
     };
 }
+
+}  // namespace kavrin

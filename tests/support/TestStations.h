@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace kavrin {
+
 // One station for a test file: name, receive frequency, modulation, optional working hours (GMT)
 // and location.
 struct TestStation {
@@ -36,3 +38,5 @@ public:
 std::function<int(QDialog&)> saveStation(const QString& name, const QString& rx, int modulation);
 // The search dialog: sets the text and the case rule, then OK.
 std::function<int(QDialog&)> search(const QString& text, bool matchCase);
+
+}  // namespace kavrin

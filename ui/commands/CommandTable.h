@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/commands/ViewCommand.h"
+
+#include <vector>
+
+namespace kavrin {
+
+// The commands of a station list owner, found by id. Menus, toolbars and tests go through it.
+class CommandTable {
+public:
+    void add(ViewCommand command) { m_commands.push_back(std::move(command)); }
+
+    const std::vector<ViewCommand>& all() const { return m_commands; }
+    const ViewCommand* find(int id) const;
+
+    bool isChecked(int id) const;
+    // A command runs only while its owner is idle (no load or save under way) and its own rule
+    // allows it.
+    bool isEnabled(int id, bool ownerIdle) const;
+
+private:
+    std::vector<ViewCommand> m_commands;
+};
+
+}  // namespace kavrin

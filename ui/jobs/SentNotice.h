@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+
+namespace kavrin {
+
+// Carries notices from a worker thread into the thread of `receiver`. send() waits until the
+// receiver has handled the notice — a progress notice that lets the window read a shared figure —
+// and post() does not wait. Once shutDown() was called (the receiver is going away) send() no
+// longer waits and nothing more is delivered, so a thread that joins the worker cannot deadlock
+// against a notice the worker is waiting on. Keep it a member of the receiver (or longer-lived):
+// a notice still queued when it is destroyed would reach a dead object.
+class SentNotice {
+public:
+    using Handler = std::function<void(int command)>;
+
+    SentNotice(QObject* receiver, Handler handler);
+    ~SentNotice();
+    SentNotice(const SentNotice&) = delete;
+    SentNotice& operator=(const SentNotice&) = delete;
+
+    // From the worker: deliver `command` and wait until the handler has run.
+    void send(int command);
+
+    // From the worker: deliver `command` without waiting.
+    void post(int command);
+
+    // From the receiver's thread: release a waiting sender and deliver nothing more.
+    void shutDown();
+
+private:
+    void deliver(int command, unsigned long ticket);
+
+    QPointer<QObject> m_receiver;
+    Handler m_handler;
+    std::mutex m_mutex;
+    std::condition_variable m_handled;
+    unsigned long m_lastSent = 0;
+    unsigned long m_lastHandled = 0;
+    bool m_down = false;
+};
+
+}  // namespace kavrin

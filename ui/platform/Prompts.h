@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace kavrin {
+
+// Everything that waits for the user outside the main window: message boxes, the default beep,
+// the file chooser and modal dialogs. The programs use the real ones; tests install scripted
+// answers so they never click on a modal window.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A message box; returns the button the user chose. A box that offers No but not Cancel
+    // returns Cancel when the user closed it with Esc or the close box without choosing: for a
+    // question such as "save it?", No would throw the changes away.
+    virtual QMessageBox::StandardButton message(QWidget* parent, const QString& text,
+                                                const QString& caption, QMessageBox::Icon icon,
+                                                QMessageBox::StandardButtons buttons) = 0;
+
+    // The default system beep (a refused input).
+    virtual void beep() = 0;
+
+    // The file chooser for opening a file; an empty text when the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& caption,
+                                 const QString& filter) = 0;
+
+    // Runs a modal dialog; returns QDialog::Accepted or QDialog::Rejected.
+    virtual int run(QDialog& dialog) = 0;
+};
+
+// The prompts in force: the real ones unless a test installed others.
+Prompts& prompts();
+
+// Installs `replacement` (not owned); nullptr restores the real prompts.
+void installPrompts(Prompts* replacement);
+
+}  // namespace kavrin
