@@ -8,9 +8,9 @@
 // The load is measured in a process that never held the generated base, so the generator's
 // memory cannot show up in the peak.
 
+#include "bench/StationGenerator.h"
 #include "core/ORVImpl.h"
 #include "tests/support/TestFiles.h"
-#include "bench/StationGenerator.h"
 
 #include <malloc.h>
 #include <sys/wait.h>
@@ -115,8 +115,7 @@ int measureLoad(const char* path)
 }
 
 // Runs `job` in a child process and returns whether it exited with 0.
-template <typename Job>
-bool inChild(Job job)
+template <typename Job> bool inChild(Job job)
 {
     std::fflush(nullptr);
     const pid_t child = fork();
@@ -125,7 +124,7 @@ bool inChild(Job job)
         return false;
     }
     if (child == 0)
-        _exit(job());  // skips the parent's destructors, which would remove its scratch folder
+        _exit(job()); // skips the parent's destructors, which would remove its scratch folder
     int status = 0;
     return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
@@ -154,7 +153,7 @@ int generateAndMeasure(const char* program, int stations)
     return measured ? 0 : 1;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

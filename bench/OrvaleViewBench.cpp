@@ -1,11 +1,11 @@
 // Orvale's list on 100,000 stations, offscreen: a refill after the load, a filter change and a
 // sort change, each through the view's commands as the menus run them.
 
+#include "bench/StationGenerator.h"
 #include "desktop/CMainFrame.h"
 #include "desktop/COrvaleView.h"
 #include "desktop/CommandIds.h"
 #include "tests/support/TestFiles.h"
-#include "bench/StationGenerator.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -98,14 +98,14 @@ void BM_ScrollPage(benchmark::State& state)
 }
 BENCHMARK(BM_ScrollPage)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    loadedOrvale();  // generating, saving and loading the stations is not what is measured
+    loadedOrvale(); // generating, saving and loading the stations is not what is measured
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -70,21 +70,22 @@ public:
 private:
     std::string station(bool withFrequency, bool badHour)
     {
-        static constexpr std::string_view kFirst[] = {"Radio", "Voice of", "Radio", "Sound of",
-                                                      "Radio", "World Radio"};
+        static constexpr std::string_view kFirst[] = {"Radio",    "Voice of", "Radio",
+                                                      "Sound of", "Radio",    "World Radio"};
         static constexpr std::string_view kSecond[] = {
-            "Kestrel", "Carpatia", "Baltica", "the Steppes", "Tatra", "Nile Valley", "Aurora",
-            "Atlantica", "Pacific", "Andina", "Sahel", "Adriatica", "Nordvik", "Caribe"};
+            "Kestrel",     "Carpatia",  "Baltica",   "the Steppes", "Tatra",
+            "Nile Valley", "Aurora",    "Atlantica", "Pacific",     "Andina",
+            "Sahel",       "Adriatica", "Nordvik",   "Caribe"};
         static constexpr std::string_view kLanguage[] = {
-            "English", "French", "Spanish", "Arabic", "Russian", "German", "Portuguese",
-            "Hausa", "Mandarin", "Hindi", "Swahili", "Romanian"};
+            "English",    "French", "Spanish",  "Arabic", "Russian", "German",
+            "Portuguese", "Hausa",  "Mandarin", "Hindi",  "Swahili", "Romanian"};
         static constexpr std::string_view kSite[] = {
-            "Nauen", "Issoudun", "Woofferton", "Kostinbrod", "Tinang", "Palau", "Abis",
-            "Kigali", "Rimavska Sobota", "Yerevan", "Bengaluru", "Sao Gabriel"};
-        static constexpr std::string_view kAdm[] = {"D", "F", "G", "BUL", "PHL", "PLW", "EGY",
-                                                    "RRW", "SVK", "ARM", "IND", "POR"};
+            "Nauen", "Issoudun", "Woofferton",      "Kostinbrod", "Tinang",    "Palau",
+            "Abis",  "Kigali",   "Rimavska Sobota", "Yerevan",    "Bengaluru", "Sao Gabriel"};
+        static constexpr std::string_view kAdm[] = {"D",   "F",   "G",   "BUL", "PHL", "PLW",
+                                                    "EGY", "RRW", "SVK", "ARM", "IND", "POR"};
         static constexpr std::string_view kDays[] = {"1234567", "1234567", "1234567", "23456",
-                                                     "1     7", "7", "1"};
+                                                     "1     7", "7",       "1"};
         static constexpr std::string_view kPower[] = {"250", "500", "100", " 50", "300", "  1"};
 
         std::string line(92, ' ');
@@ -115,10 +116,9 @@ private:
     // Broadcast bands: mostly the shortwave meter bands, some medium and long wave.
     int frequencyKhz()
     {
-        static constexpr int kBands[][2] = {{5900, 6200},   {7200, 7450},   {9400, 9900},
-                                            {11600, 12100}, {13570, 13870}, {15100, 15800},
-                                            {17480, 17900}, {21450, 21850}, {531, 1602},
-                                            {153, 279}};
+        static constexpr int kBands[][2] = {
+            {5900, 6200},   {7200, 7450},   {9400, 9900},   {11600, 12100}, {13570, 13870},
+            {15100, 15800}, {17480, 17900}, {21450, 21850}, {531, 1602},    {153, 279}};
         const auto& band = kBands[below(std::size(kBands))];
         const int step = band[0] < 1700 ? 9 : 5;
         return band[0] + step * static_cast<int>(below((band[1] - band[0]) / step + 1));
@@ -139,8 +139,7 @@ private:
         return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
     }
 
-    template <std::size_t N>
-    std::string_view pick(const std::string_view (&items)[N])
+    template <std::size_t N> std::string_view pick(const std::string_view (&items)[N])
     {
         return items[below(N)];
     }
@@ -223,7 +222,7 @@ void BM_SaveImportedBase(benchmark::State& state)
     state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(target)) / 1e6;
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK(BM_ImportSchedule)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(BM_SaveImportedBase)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);

@@ -3,10 +3,10 @@
 // reader loop and a push parse with an empty SAX2 handler fed like the loader feeds it) and the
 // raw byte scan that the loader runs first to size its progress.
 
+#include "bench/StationGenerator.h"
 #include "core/ElementCount.h"
 #include "core/ORVImpl.h"
 #include "tests/support/TestFiles.h"
-#include "bench/StationGenerator.h"
 
 #include <benchmark/benchmark.h>
 #include <libxml/parser.h>
@@ -21,7 +21,7 @@ using namespace kavrin;
 namespace {
 
 constexpr int kProgressCommand = 1029;
-constexpr std::size_t kChunkSize = 64 * 1024;  // what the loader reads at a time
+constexpr std::size_t kChunkSize = 64 * 1024; // what the loader reads at a time
 constexpr int kParseOptions =
     XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
 
@@ -115,9 +115,8 @@ xmlSAXHandler countingHandler()
     std::memset(&sax, 0, sizeof sax);
     sax.initialized = XML_SAX2_MAGIC;
     sax.startElementNs = [](void* user, const xmlChar*, const xmlChar*, const xmlChar*, int,
-                            const xmlChar**, int, int, const xmlChar**) {
-        ++*static_cast<std::size_t*>(user);
-    };
+                            const xmlChar**, int, int,
+                            const xmlChar**) { ++*static_cast<std::size_t*>(user); };
     return sax;
 }
 
@@ -131,8 +130,7 @@ std::size_t pushParse(const std::filesystem::path& path)
     xmlSAXHandler sax = countingHandler();
     std::size_t elements = 0;
     xmlParserCtxtPtr context = xmlCreatePushParserCtxt(&sax, &elements, chunk.data(),
-                                                       static_cast<int>(in.gcount()),
-                                                       path.c_str());
+                                                       static_cast<int>(in.gcount()), path.c_str());
     if (context == nullptr)
         return 0;
     xmlCtxtUseOptions(context, kParseOptions);
@@ -166,8 +164,7 @@ void BM_CountChildren(benchmark::State& state)
     for (auto _ : state) {
         std::ifstream in(f.file, std::ios::binary);
         ElementCounter counter;
-        while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) ||
-               in.gcount() > 0)
+        while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
             counter.feed(std::string_view(chunk.data(), static_cast<std::size_t>(in.gcount())));
         if (counter.childElements() != kBenchStationCount) {
             state.SkipWithError("the count is wrong");
@@ -177,7 +174,7 @@ void BM_CountChildren(benchmark::State& state)
     reportFile(state);
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);

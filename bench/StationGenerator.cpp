@@ -14,22 +14,42 @@ namespace {
 using Place = StationGenerator::Place;
 
 constexpr Place kPlaces[] = {
-    {u"Lisbon", u"Portugal"},        {u"Reykjavik", u"Iceland"},    {u"Tromsø", u"Norway"},
-    {u"Hamburg", u"Germany"},        {u"Marseille", u"France"},     {u"Valencia", u"Spain"},
-    {u"Naples", u"Italy"},           {u"Gdańsk", u"Poland"},        {u"Tallinn", u"Estonia"},
-    {u"Istanbul", u"Turkey"},        {u"Cairo", u"Egypt"},          {u"Nairobi", u"Kenya"},
-    {u"Cape Town", u"South Africa"}, {u"Dakar", u"Senegal"},        {u"Mumbai", u"India"},
-    {u"Colombo", u"Sri Lanka"},      {u"Singapore", u"Singapore"},  {u"Manila", u"Philippines"},
-    {u"Osaka", u"Japan"},            {u"Busan", u"South Korea"},    {u"Darwin", u"Australia"},
-    {u"Auckland", u"New Zealand"},   {u"Halifax", u"Canada"},       {u"Anchorage", u"USA"},
-    {u"Honolulu", u"USA"},           {u"Havana", u"Cuba"},          {u"Quito", u"Ecuador"},
-    {u"Valparaíso", u"Chile"},       {u"Montevideo", u"Uruguay"},   {u"Belém", u"Brazil"},
+    {u"Lisbon", u"Portugal"},
+    {u"Reykjavik", u"Iceland"},
+    {u"Tromsø", u"Norway"},
+    {u"Hamburg", u"Germany"},
+    {u"Marseille", u"France"},
+    {u"Valencia", u"Spain"},
+    {u"Naples", u"Italy"},
+    {u"Gdańsk", u"Poland"},
+    {u"Tallinn", u"Estonia"},
+    {u"Istanbul", u"Turkey"},
+    {u"Cairo", u"Egypt"},
+    {u"Nairobi", u"Kenya"},
+    {u"Cape Town", u"South Africa"},
+    {u"Dakar", u"Senegal"},
+    {u"Mumbai", u"India"},
+    {u"Colombo", u"Sri Lanka"},
+    {u"Singapore", u"Singapore"},
+    {u"Manila", u"Philippines"},
+    {u"Osaka", u"Japan"},
+    {u"Busan", u"South Korea"},
+    {u"Darwin", u"Australia"},
+    {u"Auckland", u"New Zealand"},
+    {u"Halifax", u"Canada"},
+    {u"Anchorage", u"USA"},
+    {u"Honolulu", u"USA"},
+    {u"Havana", u"Cuba"},
+    {u"Quito", u"Ecuador"},
+    {u"Valparaíso", u"Chile"},
+    {u"Montevideo", u"Uruguay"},
+    {u"Belém", u"Brazil"},
 };
 
 constexpr Place kCyrillicPlaces[] = {
-    {u"Москва", u"Россия"},       {u"Мурманск", u"Россия"}, {u"Владивосток", u"Россия"},
-    {u"Новосибирск", u"Россия"},  {u"Киев", u"Украина"},    {u"Минск", u"Беларусь"},
-    {u"Алматы", u"Казахстан"},    {u"София", u"Болгария"},  {u"Белград", u"Сербия"},
+    {u"Москва", u"Россия"},      {u"Мурманск", u"Россия"}, {u"Владивосток", u"Россия"},
+    {u"Новосибирск", u"Россия"}, {u"Киев", u"Украина"},    {u"Минск", u"Беларусь"},
+    {u"Алматы", u"Казахстан"},   {u"София", u"Болгария"},  {u"Белград", u"Сербия"},
 };
 
 constexpr std::u16string_view kWords[] = {
@@ -83,7 +103,7 @@ std::u16string join(std::initializer_list<std::u16string_view> parts)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 StationGenerator::StationGenerator(std::uint32_t seed) : m_random(seed) {}
 
@@ -92,8 +112,7 @@ std::uint32_t StationGenerator::below(std::uint32_t n)
     return static_cast<std::uint32_t>(m_random() % n);
 }
 
-std::int64_t StationGenerator::channel(std::int64_t lowHz, std::int64_t highHz,
-                                       std::int64_t stepHz)
+std::int64_t StationGenerator::channel(std::int64_t lowHz, std::int64_t highHz, std::int64_t stepHz)
 {
     const auto steps = static_cast<std::uint32_t>((highHz - lowHz) / stepHz + 1);
     return lowHz + stepHz * below(steps);
@@ -155,26 +174,40 @@ void StationGenerator::setFrequencies(ORVImpl::FreqInfo& r, Service service)
     for (std::uint32_t i = 0; i < wanted; ++i) {
         Channel& c = channels[i];
         switch (service) {
-        case Service::LongWave: c.rxHz = channel(153 * kHz, 279 * kHz, 9 * kHz); break;
-        case Service::Beacon: c.rxHz = channel(190 * kHz, 535 * kHz, kHz / 2); break;
-        case Service::MediumWave: c.rxHz = channel(531 * kHz, 1602 * kHz, 9 * kHz); break;
+        case Service::LongWave:
+            c.rxHz = channel(153 * kHz, 279 * kHz, 9 * kHz);
+            break;
+        case Service::Beacon:
+            c.rxHz = channel(190 * kHz, 535 * kHz, kHz / 2);
+            break;
+        case Service::MediumWave:
+            c.rxHz = channel(531 * kHz, 1602 * kHz, 9 * kHz);
+            break;
         case Service::Shortwave: {
             const auto& band = kBroadcastBands[below(std::size(kBroadcastBands))];
             c.rxHz = channel(band[0] * kHz, band[1] * kHz, 5 * kHz);
             break;
         }
-        case Service::Utility: c.rxHz = channel(2000 * kHz, 26000 * kHz, kHz / 2); break;
+        case Service::Utility:
+            c.rxHz = channel(2000 * kHz, 26000 * kHz, kHz / 2);
+            break;
         case Service::Amateur: {
             const auto& band = kAmateurBands[below(std::size(kAmateurBands))];
             c.rxHz = channel(band[0] * kHz, band[1] * kHz, 100);
             break;
         }
-        case Service::FmBroadcast: c.rxHz = channel(87'500 * kHz, 108'000 * kHz, 100 * kHz); break;
-        case Service::Air: c.rxHz = channel(118'000 * kHz, 136'975 * kHz, 25 * kHz); break;
+        case Service::FmBroadcast:
+            c.rxHz = channel(87'500 * kHz, 108'000 * kHz, 100 * kHz);
+            break;
+        case Service::Air:
+            c.rxHz = channel(118'000 * kHz, 136'975 * kHz, 25 * kHz);
+            break;
         case Service::Marine:
             c = {channel(160'600 * kHz, 162'000 * kHz, 25 * kHz), -4'600 * kHz};
             break;
-        case Service::Pmr: c.rxHz = channel(446'006'250, 446'193'750, 12'500); break;
+        case Service::Pmr:
+            c.rxHz = channel(446'006'250, 446'193'750, 12'500);
+            break;
         case Service::Repeater:
             c = percent(50) ? Channel{channel(145'600 * kHz, 145'787'500, 12'500), -600 * kHz}
                             : Channel{channel(438'600 * kHz, 439'450 * kHz, 12'500), -7'600 * kHz};
@@ -186,8 +219,8 @@ void StationGenerator::setFrequencies(ORVImpl::FreqInfo& r, Service service)
     const auto byRx = [](const Channel& a, const Channel& b) { return a.rxHz < b.rxHz; };
     const auto sameRx = [](const Channel& a, const Channel& b) { return a.rxHz == b.rxHz; };
     std::sort(channels, channels + wanted, byRx);
-    const auto count = static_cast<std::size_t>(std::unique(channels, channels + wanted, sameRx) -
-                                                channels);
+    const auto count =
+        static_cast<std::size_t>(std::unique(channels, channels + wanted, sameRx) - channels);
     for (std::size_t i = 0; i < count; ++i) {
         r.freqRX[i] = static_cast<double>(channels[i].rxHz) / 1e6;
         if (hasTransmit)
@@ -202,22 +235,29 @@ int StationGenerator::pickModulation(Service service)
     switch (service) {
     case Service::LongWave:
     case Service::MediumWave:
-    case Service::Shortwave: return percent(8) ? MOD_DRM : MOD_AM;
-    case Service::Beacon: return MOD_CW;
+    case Service::Shortwave:
+        return percent(8) ? MOD_DRM : MOD_AM;
+    case Service::Beacon:
+        return MOD_CW;
     case Service::Utility: {
-        static constexpr int kModes[] = {MOD_USB, MOD_USB, MOD_USB, MOD_LSB, MOD_CW, MOD_DIGITAL,
-                                         MOD_DIGITAL};
+        static constexpr int kModes[] = {MOD_USB, MOD_USB,     MOD_USB,    MOD_LSB,
+                                         MOD_CW,  MOD_DIGITAL, MOD_DIGITAL};
         return kModes[below(std::size(kModes))];
     }
     case Service::Amateur: {
         static constexpr int kModes[] = {MOD_USB, MOD_LSB, MOD_CW, MOD_DIGITAL, MOD_FM};
         return kModes[below(std::size(kModes))];
     }
-    case Service::FmBroadcast: return MOD_FM;
-    case Service::Air: return MOD_AM;
-    case Service::Marine: return MOD_NFM;
-    case Service::Pmr: return percent(25) ? MOD_DIGITAL : MOD_NFM;
-    case Service::Repeater: return percent(50) ? MOD_FM : MOD_NFM;
+    case Service::FmBroadcast:
+        return MOD_FM;
+    case Service::Air:
+        return MOD_AM;
+    case Service::Marine:
+        return MOD_NFM;
+    case Service::Pmr:
+        return percent(25) ? MOD_DIGITAL : MOD_NFM;
+    case Service::Repeater:
+        return percent(50) ? MOD_FM : MOD_NFM;
     }
     return MOD_UNKNOWN;
 }
@@ -235,21 +275,30 @@ std::u16string StationGenerator::makeName(Service service, const Place& place, b
         if (cyrillic)
             return percent(50) ? join({u"Радио ", word}) : join({u"Голос ", place.city});
         switch (below(5)) {
-        case 0: return join({u"Radio ", place.city});
-        case 1: return join({u"Voice of ", place.country});
-        case 2: return join({place.country, u" International"});
-        case 3: return join({u"Radio ", word});
-        default: return join({place.city, u" Community Radio"});
+        case 0:
+            return join({u"Radio ", place.city});
+        case 1:
+            return join({u"Voice of ", place.country});
+        case 2:
+            return join({place.country, u" International"});
+        case 3:
+            return join({u"Radio ", word});
+        default:
+            return join({place.city, u" Community Radio"});
         }
     case Service::Beacon:
         return percent(50) ? join({u"NDB ", ident, u" ", place.city})
                            : join({place.city, u" Beacon"});
     case Service::Utility:
         switch (below(4)) {
-        case 0: return join({place.country, u" Coast Guard"});
-        case 1: return join({place.city, u" Radio"});
-        case 2: return join({place.city, u" Volmet"});
-        default: return join({u"Coast Guard ", place.city, u" MRCC"});
+        case 0:
+            return join({place.country, u" Coast Guard"});
+        case 1:
+            return join({place.city, u" Radio"});
+        case 2:
+            return join({place.city, u" Volmet"});
+        default:
+            return join({u"Coast Guard ", place.city, u" MRCC"});
         }
     case Service::Amateur:
         return percent(50) ? join({word, u" Amateur Net"}) : join({u"Beacon ", ident, u"1"});
@@ -260,9 +309,12 @@ std::u16string StationGenerator::makeName(Service service, const Place& place, b
                                                              u" Ground"};
         return join({place.city, pick(kPositions)});
     }
-    case Service::Marine: return join({place.city, u" Port Control"});
-    case Service::Pmr: return join({u"PMR ", word, u" team"});
-    case Service::Repeater: return join({u"Repeater ", ident, u" ", place.city});
+    case Service::Marine:
+        return join({place.city, u" Port Control"});
+    case Service::Pmr:
+        return join({u"PMR ", word, u" team"});
+    case Service::Repeater:
+        return join({u"Repeater ", ident, u" ", place.city});
     }
     return std::u16string(word);
 }
@@ -298,9 +350,9 @@ void StationGenerator::setWorkingHours(ORVImpl::FreqInfo& r)
     if (roll >= 90)
         mask = 1 + static_cast<int>(below(127));
     else if (roll >= 80)
-        mask = 0b1000001;  // weekends
+        mask = 0b1000001; // weekends
     else if (roll >= 60)
-        mask = 0b0111110;  // Monday to Friday
+        mask = 0b0111110; // Monday to Friday
     for (int i = 0; i < 7; ++i)
         r.days[i] = (mask >> i) & 1;
 }
@@ -314,4 +366,4 @@ void saveBenchFile(const ORVImpl& base, const std::filesystem::path& file)
     }
 }
 
-}  // namespace kavrin
+} // namespace kavrin

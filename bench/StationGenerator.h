@@ -45,8 +45,19 @@ public:
 
 private:
     // What kind of station a record is; it decides the band, the name and the modulation.
-    enum class Service { LongWave, Beacon, MediumWave, Shortwave, Utility, Amateur, FmBroadcast,
-                         Air, Marine, Pmr, Repeater };
+    enum class Service {
+        LongWave,
+        Beacon,
+        MediumWave,
+        Shortwave,
+        Utility,
+        Amateur,
+        FmBroadcast,
+        Air,
+        Marine,
+        Pmr,
+        Repeater
+    };
 
     Service pickService();
     void setFrequencies(ORVImpl::FreqInfo& r, Service service);
@@ -62,8 +73,7 @@ private:
     // lowHz plus a multiple of `stepHz`, at most highHz.
     std::int64_t channel(std::int64_t lowHz, std::int64_t highHz, std::int64_t stepHz);
 
-    template <std::size_t N>
-    std::u16string_view pick(const std::u16string_view (&items)[N])
+    template <std::size_t N> std::u16string_view pick(const std::u16string_view (&items)[N])
     {
         return items[below(N)];
     }
@@ -71,4 +81,4 @@ private:
     std::mt19937 m_random;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -1,6 +1,6 @@
+#include "bench/StationGenerator.h"
 #include "core/ORVImpl.h"
 #include "tests/support/TestFiles.h"
-#include "bench/StationGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ std::string generatedFile(std::uint32_t seed, int count, const std::filesystem::
     return savedBytes(base, path);
 }
 
-}  // namespace
+} // namespace
 
 TEST(StationGenerator, SameSeedGivesTheSameFileAndAnotherSeedAnother)
 {
@@ -52,8 +52,8 @@ TEST(StationGenerator, StationsSurviveASaveAndALoadUnchanged)
 TEST(StationGenerator, SavedSizeIsAbout170BytesAStation)
 {
     TempFolder folder;
-    const std::size_t size = generatedFile(StationGenerator::kDefaultSeed, 10'000,
-                                           folder.file("a")).size();
+    const std::size_t size =
+        generatedFile(StationGenerator::kDefaultSeed, 10'000, folder.file("a")).size();
     EXPECT_GT(size, 1'550'000u);
     EXPECT_LT(size, 1'850'000u);
 }
@@ -63,7 +63,7 @@ TEST(StationGenerator, CoversTheShapesOfRealStations)
     StationGenerator generator;
     constexpr int kCount = 20'000;
     std::set<int> modulations;
-    std::set<int> bands;  // 0 LF, 1 MW, 2 SW, 3 VHF, 4 UHF
+    std::set<int> bands; // 0 LF, 1 MW, 2 SW, 3 VHF, 4 UHF
     int patterns = 0, acrossMidnight = 0, weekdaysOnly = 0, cyrillicNames = 0, transmitLists = 0,
         comments = 0, locations = 0;
     for (int i = 0; i < kCount; ++i) {

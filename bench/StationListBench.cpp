@@ -60,8 +60,13 @@ void BM_Search(benchmark::State& state)
     state.SetLabel(std::to_string(buildSearchResult(base, filter, u"radio", matchCase).matchCount) +
                    " matches");
 }
-BENCHMARK(BM_Search)->ArgName("matchCase")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Search)
+    ->ArgName("matchCase")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -3,9 +3,9 @@
 // list; against the same load on a worker thread without notices, followed by the same refresh.
 // The two differ by the notices, which should cost no more than a tenth of the load.
 
-#include "handheld/CTavrelDlg.h"
-#include "core/ORVImpl.h"
 #include "bench/StationGenerator.h"
+#include "core/ORVImpl.h"
+#include "handheld/CTavrelDlg.h"
 #include "handheld/TavrelCommandIds.h"
 #include "tests/support/TestFiles.h"
 

@@ -19,4 +19,4 @@ int runCheck(const CliOptions& options, std::ostream& out, std::ostream& err)
     return 0;
 }
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

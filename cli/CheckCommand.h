@@ -10,4 +10,4 @@ namespace kavrin::cli {
 // and returns 0, or prints why the file cannot be read to `err` and returns 1.
 int runCheck(const CliOptions& options, std::ostream& out, std::ostream& err);
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

@@ -1,8 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include "cli/UtcMoment.h"
 #include "core/Modulation.h"
 #include "core/TextCodec.h"
-#include "cli/UtcMoment.h"
 
 #include <algorithm>
 #include <charconv>
@@ -169,7 +169,7 @@ std::string applyOption(CliOptions& o, const std::vector<std::string>& args, std
     const std::size_t equals = arg.find('=');
     const std::string_view name = std::string_view(arg).substr(0, equals);
     const auto* option = std::find_if(std::begin(kListOptions), std::end(kListOptions),
-                                    [&](const OptionSpec& s) { return s.name == name; });
+                                      [&](const OptionSpec& s) { return s.name == name; });
     if (option == std::end(kListOptions))
         return "unknown option '" + std::string(name) + "'";
     if (o.command != CliOptions::Command::List)
@@ -280,4 +280,4 @@ line.
 )";
 }
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

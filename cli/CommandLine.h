@@ -40,4 +40,4 @@ std::string usageText();
 // The full help: every command and option.
 std::string helpText();
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

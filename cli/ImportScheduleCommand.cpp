@@ -32,4 +32,4 @@ int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream
     return 0;
 }
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

@@ -12,4 +12,4 @@ namespace kavrin::cli {
 // 1 (the schedule could not be opened or is not a schedule, or OUT could not be written).
 int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream& err);
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

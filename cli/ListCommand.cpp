@@ -1,7 +1,7 @@
 #include "cli/ListCommand.h"
 
-#include "core/Clock.h"
 #include "cli/StationFileInput.h"
+#include "core/Clock.h"
 #include "core/StationList.h"
 #include "core/TextCodec.h"
 
@@ -62,4 +62,4 @@ int runList(const CliOptions& options, std::ostream& out, std::ostream& err)
     return 0;
 }
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

@@ -13,4 +13,4 @@ namespace kavrin::cli {
 // and returns 1.
 int runList(const CliOptions& options, std::ostream& out, std::ostream& err);
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

@@ -20,4 +20,4 @@ bool loadStationFile(const std::filesystem::path& path, ORVImpl& base, std::stri
     return base.Load(path, {}, 0, &whyNot);
 }
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

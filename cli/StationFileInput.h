@@ -12,4 +12,4 @@ namespace kavrin::cli {
 // fit for the user ("no such file", or the reader's reason with its line number).
 bool loadStationFile(const std::filesystem::path& path, ORVImpl& base, std::string& whyNot);
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

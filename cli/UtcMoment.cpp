@@ -62,4 +62,4 @@ std::optional<std::time_t> parseUtcMoment(std::string_view text)
     return static_cast<std::time_t>(seconds);
 }
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

@@ -11,4 +11,4 @@ namespace kavrin::cli {
 // minutes and seconds 00–59. Anything else gives nothing.
 std::optional<std::time_t> parseUtcMoment(std::string_view text);
 
-}  // namespace kavrin::cli
+} // namespace kavrin::cli

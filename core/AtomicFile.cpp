@@ -16,7 +16,10 @@ namespace kavrin {
 
 namespace {
 
-std::string describe(int error) { return std::strerror(error); }
+std::string describe(int error)
+{
+    return std::strerror(error);
+}
 
 bool syncToDisk(std::FILE* file)
 {
@@ -39,11 +42,14 @@ void syncFolder([[maybe_unused]] const std::filesystem::path& folder)
 #endif
 }
 
-}  // namespace
+} // namespace
 
 AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : m_target(std::move(target)) {}
 
-AtomicFileWriter::~AtomicFileWriter() { discard(); }
+AtomicFileWriter::~AtomicFileWriter()
+{
+    discard();
+}
 
 bool AtomicFileWriter::open()
 {
@@ -51,7 +57,8 @@ bool AtomicFileWriter::open()
     std::error_code ignored;
     const auto existing = std::filesystem::status(m_target, ignored);
     if (std::filesystem::is_regular_file(existing) &&
-        (existing.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+        (existing.permissions() & std::filesystem::perms::owner_write) ==
+            std::filesystem::perms::none)
         return fail(m_target.string() + " is read-only");
 
     std::random_device random;
@@ -128,4 +135,4 @@ void AtomicFileWriter::discard()
     }
 }
 
-}  // namespace kavrin
+} // namespace kavrin

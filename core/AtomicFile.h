@@ -40,4 +40,4 @@ private:
     bool m_failed = false;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

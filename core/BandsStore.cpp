@@ -142,4 +142,4 @@ std::optional<std::size_t> BandsStore::namedIndex(int data) const
     return static_cast<std::size_t>(data);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -80,4 +80,4 @@ private:
     std::vector<BandInfo> m_bands;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -11,4 +11,4 @@ std::u16string foldCase(std::u16string_view text)
     return folded;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

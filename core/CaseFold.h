@@ -22,4 +22,4 @@ constexpr char16_t foldChar(char16_t c)
 // `text` with every character folded by foldChar; the result has the same length.
 std::u16string foldCase(std::u16string_view text);
 
-}  // namespace kavrin
+} // namespace kavrin

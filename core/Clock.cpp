@@ -47,7 +47,7 @@ ClockReading readSystemClock()
 
 std::atomic<ClockSource> g_clockSource{nullptr};
 
-}  // namespace
+} // namespace
 
 ClockReading readClock()
 {
@@ -60,4 +60,4 @@ void setClockSource(ClockSource source)
     g_clockSource.store(source);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -22,4 +22,4 @@ using ClockSource = ClockReading (*)();
 // clock. Safe to call while other threads read the clock.
 void setClockSource(ClockSource source);
 
-}  // namespace kavrin
+} // namespace kavrin

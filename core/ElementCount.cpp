@@ -11,7 +11,7 @@ bool isNameStart(char32_t c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || c >= 0x80;
 }
 
-}  // namespace
+} // namespace
 
 void ElementCounter::feed(std::string_view bytes)
 {
@@ -60,7 +60,7 @@ void ElementCounter::feedNarrow(std::string_view bytes)
     const char* const end = at + bytes.size();
     if (at == end)
         return;
-    if (m_afterLess) {  // the previous piece ended in '<'
+    if (m_afterLess) { // the previous piece ended in '<'
         m_afterLess = false;
         if (isNameStart(static_cast<unsigned char>(*at)))
             ++m_starts;
@@ -85,4 +85,4 @@ void ElementCounter::take(char32_t unit)
     m_afterLess = unit == '<';
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -24,9 +24,9 @@ private:
     Width m_width = Width::Unknown;
     unsigned char m_head[2] = {};
     int m_headSize = 0;
-    int m_pendingByte = -1;  // first byte of a UTF-16 unit split across pieces
+    int m_pendingByte = -1; // first byte of a UTF-16 unit split across pieces
     bool m_afterLess = false;
     std::size_t m_starts = 0;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

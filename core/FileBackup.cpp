@@ -14,7 +14,8 @@ bool backUpFile(const std::filesystem::path& file, std::filesystem::path& backup
         candidate += number == 0 ? std::string(".bak") : ".bak" + std::to_string(number);
         if (std::filesystem::exists(candidate, error))
             continue;
-        if (std::filesystem::copy_file(file, candidate, std::filesystem::copy_options::none, error)) {
+        if (std::filesystem::copy_file(file, candidate, std::filesystem::copy_options::none,
+                                       error)) {
             backup = candidate;
             return true;
         }
@@ -26,4 +27,4 @@ bool backUpFile(const std::filesystem::path& file, std::filesystem::path& backup
     return false;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -12,4 +12,4 @@ namespace kavrin {
 bool backUpFile(const std::filesystem::path& file, std::filesystem::path& backup,
                 std::string* whyNot = nullptr);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -13,7 +13,7 @@ int countUsable(const double (&slots)[10])
     return static_cast<int>(std::count_if(std::begin(slots), std::end(slots), isUsableFreq));
 }
 
-}  // namespace
+} // namespace
 
 void ORVImpl::FreqInfo::Reset()
 {
@@ -33,9 +33,15 @@ void ORVImpl::FreqInfo::Reset()
     std::fill(std::begin(days), std::end(days), 1);
 }
 
-int ORVImpl::FreqInfo::CountRX() const { return countUsable(freqRX); }
+int ORVImpl::FreqInfo::CountRX() const
+{
+    return countUsable(freqRX);
+}
 
-int ORVImpl::FreqInfo::CountTX() const { return countUsable(freqTX); }
+int ORVImpl::FreqInfo::CountTX() const
+{
+    return countUsable(freqTX);
+}
 
 double ORVImpl::FreqInfo::LowestFreq() const
 {
@@ -57,4 +63,4 @@ int ORVImpl::FreqInfo::ParseFreqLists(const std::u16string& rxText, const std::u
     return parseFreqList(txText, freqTX);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

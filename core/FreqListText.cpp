@@ -15,8 +15,7 @@ namespace {
 // ASCII, which UTF-8 keeps as the same single bytes (a malformed sequence is replaced one byte at a
 // time, so it never swallows one), while any other character, bytes of a malformed sequence
 // included, ends a number in both forms alike.
-template <typename Tokens>
-int parseTokens(Tokens& tokens, double (&slots)[10])
+template <typename Tokens> int parseTokens(Tokens& tokens, double (&slots)[10])
 {
     int stored = 0;
     for (auto token = tokens.NextToken(); !token.empty() && stored < 10;
@@ -29,7 +28,7 @@ int parseTokens(Tokens& tokens, double (&slots)[10])
     return stored;
 }
 
-}  // namespace
+} // namespace
 
 std::u16string formatFreqList(const double (&slots)[10])
 {
@@ -57,4 +56,4 @@ int parseFreqListUtf8(std::string_view utf8, double (&slots)[10])
     return parseTokens(tokens, slots);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -20,4 +20,4 @@ int parseFreqList(const std::u16string& text, double (&slots)[10]);
 // what parseFreqList stores for utf8ToUtf16(utf8), invalid sequences included.
 int parseFreqListUtf8(std::string_view utf8, double (&slots)[10]);
 
-}  // namespace kavrin
+} // namespace kavrin

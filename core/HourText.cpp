@@ -35,7 +35,7 @@ std::u16string hourMinuteText(int hour, int minute)
 
 std::atomic<HourFormatter> g_hourFormatter{nullptr};
 
-}  // namespace
+} // namespace
 
 std::u16string FormatHourText(int hour, int minute, bool localTime)
 {
@@ -58,4 +58,4 @@ void setHourFormatter(HourFormatter formatter)
     g_hourFormatter.store(formatter);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

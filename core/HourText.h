@@ -23,4 +23,4 @@ using HourFormatter = std::u16string (*)(int hour, int minute);
 // short time format); nullptr restores the default "HH:mm".
 void setHourFormatter(HourFormatter formatter);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -21,11 +21,15 @@ void ProgressStepper::beforeItem(std::size_t index)
     m_counter = 0;
     // A load steps over a count estimated before the parse; should the file hold more items than
     // estimated, the figure stays below 100 until the end.
-    const std::size_t percent = m_count == 0 ? 99 : std::min<std::size_t>(99, index * 100 / m_count);
+    const std::size_t percent =
+        m_count == 0 ? 99 : std::min<std::size_t>(99, index * 100 / m_count);
     announce(static_cast<int>(percent));
 }
 
-void ProgressStepper::finish() { announce(100); }
+void ProgressStepper::finish()
+{
+    announce(100);
+}
 
 void ProgressStepper::announce(int percent)
 {
@@ -34,4 +38,4 @@ void ProgressStepper::announce(int percent)
         m_notify(m_command);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -31,4 +31,4 @@ private:
     int m_command;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

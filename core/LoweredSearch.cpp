@@ -66,4 +66,4 @@ SearchResult buildLoweredSearchResult(const ORVImpl& base, const StationFilter& 
                                     now.localOffsetSeconds);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -37,4 +37,4 @@ SearchResult buildLoweredSearchResult(const ORVImpl& base, const StationFilter& 
 SearchResult buildLoweredSearchResult(const ORVImpl& base, const StationFilter& filter,
                                       std::u16string_view text, bool matchCase, CharLower lower);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -11,13 +11,16 @@ struct ModulationTexts {
 
 // Indexed by code 0–7.
 constexpr ModulationTexts kTexts[] = {
-    {u"AM", u"AM; "},   {u"FM", u"FM; "},       {u"USB", u"USB; "}, {u"LSB", u"LSB; "},
-    {u"CW", u"CW; "},   {u"Digital", u"Dig; "}, {u"NFM", u"NFM; "}, {u"DRM", u"DRM; "},
+    {u"AM", u"AM; "}, {u"FM", u"FM; "},       {u"USB", u"USB; "}, {u"LSB", u"LSB; "},
+    {u"CW", u"CW; "}, {u"Digital", u"Dig; "}, {u"NFM", u"NFM; "}, {u"DRM", u"DRM; "},
 };
 
-bool isNamedCode(int code) { return code >= MOD_AM && code <= MOD_DRM; }
+bool isNamedCode(int code)
+{
+    return code >= MOD_AM && code <= MOD_DRM;
+}
 
-}  // namespace
+} // namespace
 
 std::u16string_view modulationName(int code)
 {
@@ -29,4 +32,4 @@ std::u16string_view modulationToken(int code)
     return isNamedCode(code) ? kTexts[code].token : std::u16string_view{};
 }
 
-}  // namespace kavrin
+} // namespace kavrin

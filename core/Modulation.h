@@ -31,7 +31,7 @@ inline constexpr std::array<int, 9> kDialogModulationOrder = {
     MOD_UNKNOWN, MOD_AM, MOD_FM, MOD_NFM, MOD_USB, MOD_LSB, MOD_CW, MOD_DRM, MOD_DIGITAL};
 
 // The order of the Modulation menus.
-inline constexpr std::array<int, 8> kMenuModulationOrder = {
-    MOD_AM, MOD_FM, MOD_NFM, MOD_USB, MOD_LSB, MOD_CW, MOD_DRM, MOD_DIGITAL};
+inline constexpr std::array<int, 8> kMenuModulationOrder = {MOD_AM,  MOD_FM, MOD_NFM, MOD_USB,
+                                                            MOD_LSB, MOD_CW, MOD_DRM, MOD_DIGITAL};
 
-}  // namespace kavrin
+} // namespace kavrin

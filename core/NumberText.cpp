@@ -10,7 +10,10 @@ namespace kavrin {
 
 namespace {
 
-bool isCSpace(char32_t c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isCSpace(char32_t c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // No number needs more characters; the cap keeps hostile input cheap.
 constexpr std::size_t kMaxRun = 513;
@@ -47,8 +50,7 @@ bool underflows(std::string_view number)
     return number.substr(0, 2) == "0." || number.substr(0, 1) == ".";
 }
 
-template <typename Char>
-double parseDouble(std::basic_string_view<Char> text)
+template <typename Char> double parseDouble(std::basic_string_view<Char> text)
 {
     char buffer[kMaxRun];
     const std::string_view run = numberWindow(text, buffer);
@@ -69,12 +71,11 @@ double parseDouble(std::basic_string_view<Char> text)
     if (result.ec == std::errc::result_out_of_range)
         value = underflows(std::string_view(first, static_cast<std::size_t>(result.ptr - first)))
                     ? 0.0
-                    : HUGE_VAL;  // what strtod gives; from_chars leaves the value untouched
+                    : HUGE_VAL; // what strtod gives; from_chars leaves the value untouched
     return negative ? -value : value;
 }
 
-template <typename Char>
-int parseInt(std::basic_string_view<Char> text)
+template <typename Char> int parseInt(std::basic_string_view<Char> text)
 {
     char buffer[kMaxRun];
     const std::string_view run = numberWindow(text, buffer);
@@ -99,26 +100,38 @@ int parseInt(std::basic_string_view<Char> text)
     return static_cast<int>(value);
 }
 
-}  // namespace
+} // namespace
 
-double parseDoublePrefix(std::u16string_view text) { return parseDouble(text); }
-double parseDoublePrefix(std::string_view text) { return parseDouble(text); }
-int parseIntPrefix(std::u16string_view text) { return parseInt(text); }
-int parseIntPrefix(std::string_view text) { return parseInt(text); }
+double parseDoublePrefix(std::u16string_view text)
+{
+    return parseDouble(text);
+}
+double parseDoublePrefix(std::string_view text)
+{
+    return parseDouble(text);
+}
+int parseIntPrefix(std::u16string_view text)
+{
+    return parseInt(text);
+}
+int parseIntPrefix(std::string_view text)
+{
+    return parseInt(text);
+}
 
 std::string formatG9(double value)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, 9);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 9);
     return std::string(buffer, result.ptr);
 }
 
 std::string formatFixed(double value, int decimals)
 {
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (result.ec != std::errc{})
         return "inf";
     return std::string(buffer, result.ptr);
@@ -129,4 +142,4 @@ std::u16string widenAscii(std::string_view text)
     return std::u16string(text.begin(), text.end());
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -28,4 +28,4 @@ std::string formatFixed(double value, int decimals);
 // Widens an ASCII text to UTF-16.
 std::u16string widenAscii(std::string_view text);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -7,18 +7,21 @@ namespace kavrin {
 
 ORVImpl::~ORVImpl() = default;
 
-int ORVImpl::GetCount() const { return static_cast<int>(m_records.size()); }
+int ORVImpl::GetCount() const
+{
+    return static_cast<int>(m_records.size());
+}
 
 namespace {
 
 [[noreturn]] void indexOutOfRange(int index, int count)
 {
-    std::fprintf(stderr, "internal error: station index %d outside the base of %d records\n",
-                 index, count);
+    std::fprintf(stderr, "internal error: station index %d outside the base of %d records\n", index,
+                 count);
     std::abort();
 }
 
-}  // namespace
+} // namespace
 
 ORVImpl::FreqInfo& ORVImpl::operator[](int index)
 {
@@ -46,4 +49,4 @@ void ORVImpl::Clear()
     m_records.shrink_to_fit();
 }
 
-}  // namespace kavrin
+} // namespace kavrin

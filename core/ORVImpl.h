@@ -21,19 +21,19 @@ public:
     // One station. A plain value type; a record with an empty name is an unused slot.
     struct FreqInfo {
         std::u16string stName;
-        double freqRX[10];  // MHz, 0 = empty slot
+        double freqRX[10]; // MHz, 0 = empty slot
         double freqTX[10];
         std::int32_t modulation;
         std::u16string soundsFld;
         std::u16string stLoc;
         std::u16string stComment;
-        std::int32_t usePattern;   // 1: the working hours and days apply
-        std::int32_t showPropGMT;  // how the properties dialog shows the hours (stored in GMT)
+        std::int32_t usePattern;  // 1: the working hours and days apply
+        std::int32_t showPropGMT; // how the properties dialog shows the hours (stored in GMT)
         std::int32_t fromHour;
         std::int32_t fromMin;
         std::int32_t toHour;
         std::int32_t toMin;
-        std::int32_t days[7];  // 0 Sunday … 6 Saturday, on the UTC date
+        std::int32_t days[7]; // 0 Sunday … 6 Saturday, on the UTC date
 
         FreqInfo() { Reset(); }
 
@@ -102,6 +102,9 @@ private:
 
 // A slot value is a usable frequency when 0 < v < 99999.9 held in single precision.
 constexpr double kFreqLimit = static_cast<double>(99999.9f);
-constexpr bool isUsableFreq(double v) { return v > 0 && v < kFreqLimit; }
+constexpr bool isUsableFreq(double v)
+{
+    return v > 0 && v < kFreqLimit;
+}
 
-}  // namespace kavrin
+} // namespace kavrin

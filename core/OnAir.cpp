@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
 constexpr std::int64_t kLastMinute = 23 * 3600 + 59 * 60;
-constexpr int kEpochWeekday = 4;  // 1 January 1970 was a Thursday
+constexpr int kEpochWeekday = 4; // 1 January 1970 was a Thursday
 
 // Division rounding towards minus infinity, so moments before 1970 land on the right day.
 std::int64_t floorDiv(std::int64_t a, std::int64_t b)
@@ -28,7 +28,7 @@ std::int64_t secondsOfDay(int hour, int minute)
     return (hour * std::int64_t{60} + minute) * 60;
 }
 
-}  // namespace
+} // namespace
 
 bool IsWorkingAt(const ORVImpl::FreqInfo& record, std::time_t utc)
 {
@@ -56,4 +56,4 @@ bool IsWorkingNow(const ORVImpl::FreqInfo& record)
     return IsWorkingAt(record, readClock().utc);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -21,4 +21,4 @@ bool IsWorkingNow(const ORVImpl::FreqInfo& record);
 // At the moment `utc`.
 bool IsWorkingAt(const ORVImpl::FreqInfo& record, std::time_t utc);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -40,4 +40,4 @@ FilterVerdict passesFilter(const ORVImpl::FreqInfo& record, const StationFilter&
     return judge(record, filter, [&] { return IsWorkingNow(record); });
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -28,4 +28,4 @@ FilterVerdict passesFilter(const ORVImpl::FreqInfo& record, const StationFilter&
 // On the air judged now (IsWorkingNow).
 FilterVerdict passesFilter(const ORVImpl::FreqInfo& record, const StationFilter& filter);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -10,7 +10,10 @@ void PendingStations::reserve(std::size_t stations, std::size_t bytes)
     m_bytes.reserve(bytes);
 }
 
-void PendingStations::beginStation() { m_valueCounts.push_back(0); }
+void PendingStations::beginStation()
+{
+    m_valueCounts.push_back(0);
+}
 
 void PendingStations::add(std::size_t attribute, std::string_view value)
 {
@@ -29,4 +32,4 @@ void PendingStations::add(std::size_t attribute, std::string_view value)
     ++m_valueCounts.back();
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -33,8 +33,7 @@ public:
 
     // Calls `take(StationAttributes&)` for every station, in order; the views stay valid as long as
     // this object is left unchanged.
-    template <typename Take>
-    void forEach(Take take) const;
+    template <typename Take> void forEach(Take take) const;
 
 private:
     // Each value is kept as its attribute's index (one byte), its length (one byte, or kLongValue
@@ -45,7 +44,7 @@ private:
     static const char* read(const char* at, StationAttributes& station);
 
     std::string m_bytes;
-    std::vector<std::uint8_t> m_valueCounts;  // how many values each station has
+    std::vector<std::uint8_t> m_valueCounts; // how many values each station has
 };
 
 inline const char* PendingStations::read(const char* at, StationAttributes& station)
@@ -60,8 +59,7 @@ inline const char* PendingStations::read(const char* at, StationAttributes& stat
     return at + length;
 }
 
-template <typename Take>
-void PendingStations::forEach(Take take) const
+template <typename Take> void PendingStations::forEach(Take take) const
 {
     const char* at = m_bytes.data();
     for (const std::uint8_t count : m_valueCounts) {
@@ -72,4 +70,4 @@ void PendingStations::forEach(Take take) const
     }
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -24,4 +24,4 @@ public:
                              const std::u16string& value) = 0;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

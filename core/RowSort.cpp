@@ -176,4 +176,4 @@ void sortRows(std::vector<StationRow>& rows, const ORVImpl& base, SortKey sortKe
     rows = std::move(sorted);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

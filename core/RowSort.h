@@ -15,4 +15,4 @@ namespace kavrin {
 // `base` is a programming error that throws std::out_of_range.
 void sortRows(std::vector<StationRow>& rows, const ORVImpl& base, SortKey sortKey);
 
-}  // namespace kavrin
+} // namespace kavrin

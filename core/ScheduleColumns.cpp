@@ -18,7 +18,10 @@ std::string_view cutBetween(std::string_view line, std::size_t start, std::size_
     return cut(line, start, end > start ? end - start : 0);
 }
 
-bool isCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isCSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 std::string_view trimmed(std::string_view field)
 {
@@ -29,7 +32,7 @@ std::string_view trimmed(std::string_view field)
     return field;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<ScheduleColumns> findScheduleColumns(std::string_view header)
 {
@@ -41,8 +44,8 @@ std::optional<ScheduleColumns> findScheduleColumns(std::string_view header)
     const auto adm = header.find("ADM");
     const auto azi = header.find("Azi");
     constexpr auto npos = std::string_view::npos;
-    if (station == npos || utc == npos || language == npos || power == npos ||
-        location == npos || adm == npos || azi == npos)
+    if (station == npos || utc == npos || language == npos || power == npos || location == npos ||
+        adm == npos || azi == npos)
         return std::nullopt;
 
     ScheduleColumns columns{station, utc, language, power, location, adm, std::nullopt};
@@ -68,4 +71,4 @@ ScheduleFields cutScheduleFields(std::string_view line, const ScheduleColumns& c
     return fields;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -106,8 +106,7 @@ ORVImpl::FreqInfo makeStation(std::string_view line, const ScheduleFields& field
     record.stName = decodeField(fields.name);
     record.freqRX[0] = parseIntPrefix(fields.frequency) * 0.001;
     record.stLoc = decodeField(fields.location);
-    record.stComment =
-        u"PWR: " + decodeField(fields.power) + u"; " + decodeField(fields.language);
+    record.stComment = u"PWR: " + decodeField(fields.power) + u"; " + decodeField(fields.language);
     const auto drm = line.find("DRM");
     record.modulation = drm != std::string_view::npos && drm > kDrmAfter ? MOD_DRM : MOD_AM;
     record.usePattern = 1;
@@ -118,8 +117,8 @@ ORVImpl::FreqInfo makeStation(std::string_view line, const ScheduleFields& field
     record.toMin = hours.toMin;
     if (fields.days) {
         for (int k = 1; k <= 7; ++k)
-            record.days[k - 1] = fields.days->find(static_cast<char>('0' + k)) !=
-                                 std::string_view::npos;
+            record.days[k - 1] =
+                fields.days->find(static_cast<char>('0' + k)) != std::string_view::npos;
     }
     return record;
 }
@@ -171,7 +170,7 @@ private:
     ScheduleImportResult m_result{ScheduleImportStatus::Imported};
 };
 
-}  // namespace
+} // namespace
 
 ScheduleImportResult importSchedule(const std::filesystem::path& path, ORVImpl& base,
                                     const ScheduleMessageSink& onMessage)
@@ -195,4 +194,4 @@ ScheduleImportResult importSchedule(const std::filesystem::path& path, ORVImpl& 
     return parser.result();
 }
 
-}  // namespace kavrin
+} // namespace kavrin

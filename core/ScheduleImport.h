@@ -13,30 +13,30 @@ namespace kavrin {
 
 // How an import ended. Only Imported changes the station base.
 enum class ScheduleImportStatus {
-    Imported,       // the base now holds exactly the stations of the file (possibly none)
-    CannotOpen,     // the file could not be opened or read, or is no plain file (a device, a
-                    // pipe); the base is untouched
-    UnknownFormat,  // line 2 is missing or lacks a required column title; the base is untouched
+    Imported,      // the base now holds exactly the stations of the file (possibly none)
+    CannotOpen,    // the file could not be opened or read, or is no plain file (a device, a
+                   // pipe); the base is untouched
+    UnknownFormat, // line 2 is missing or lacks a required column title; the base is untouched
 };
 
 struct ScheduleImportResult {
     ScheduleImportStatus status = ScheduleImportStatus::CannotOpen;
-    int stationsImported = 0;  // records appended to the base
-    int linesSkipped = 0;      // empty lines, ';' comments, lines with a blank frequency
-    int linesRefused = 0;      // lines with a start or end hour beyond 24, reported or not
+    int stationsImported = 0; // records appended to the base
+    int linesSkipped = 0;     // empty lines, ';' comments, lines with a blank frequency
+    int linesRefused = 0;     // lines with a start or end hour beyond 24, reported or not
 };
 
 // One line the import refused, for the user.
 struct ScheduleLineMessage {
-    int lineNumber = 0;    // from 1, counting the first line and the header
-    std::u16string title;  // "Cannot parse string: %d" with lineNumber
-    std::u16string text;   // the whole line, without its line end
+    int lineNumber = 0;   // from 1, counting the first line and the header
+    std::u16string title; // "Cannot parse string: %d" with lineNumber
+    std::u16string text;  // the whole line, without its line end
 };
 
 // What the message callback wants next.
 enum class ScheduleMessageReply {
-    Continue,       // deliver the next message too
-    SkipRemaining,  // deliver no more messages in this import; the import itself goes on
+    Continue,      // deliver the next message too
+    SkipRemaining, // deliver no more messages in this import; the import itself goes on
 };
 
 // Called on the importing thread for each refused line until it answers SkipRemaining. It must
@@ -68,4 +68,4 @@ using ScheduleMessageSink = std::function<ScheduleMessageReply(const ScheduleLin
 ScheduleImportResult importSchedule(const std::filesystem::path& path, ORVImpl& base,
                                     const ScheduleMessageSink& onMessage = {});
 
-}  // namespace kavrin
+} // namespace kavrin

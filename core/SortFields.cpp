@@ -49,4 +49,4 @@ std::optional<double> sortNumber(const ORVImpl::FreqInfo& record, SortKey field)
     }
 }
 
-}  // namespace kavrin
+} // namespace kavrin

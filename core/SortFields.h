@@ -28,4 +28,4 @@ std::u16string ORVImpl::FreqInfo::*sortText(SortKey field);
 // for a text field or an unknown one.
 std::optional<double> sortNumber(const ORVImpl::FreqInfo& record, SortKey field);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -42,7 +42,7 @@ constexpr auto kByLength = [] {
     return byLength;
 }();
 
-}  // namespace
+} // namespace
 
 std::size_t StationAttributes::indexOf(std::string_view attribute)
 {
@@ -65,4 +65,4 @@ std::optional<std::string_view>& StationAttributes::operator[](std::size_t index
     return this->*kAttributes[index].member;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -22,4 +22,4 @@ struct StationAttributes {
     std::optional<std::string_view>& operator[](std::size_t index);
 };
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -53,7 +53,10 @@ void readWorkHours(ORVImpl::FreqInfo& record, std::string_view utf8)
         readHourGroups(record, std::u16string_view(utf8ToUtf16(utf8)));
 }
 
-std::u16string text(std::string_view utf8) { return utf8ToUtf16(utf8); }
+std::u16string text(std::string_view utf8)
+{
+    return utf8ToUtf16(utf8);
+}
 
 // Fills a freshly constructed record from a station's attributes.
 void readStation(ORVImpl::FreqInfo& record, const StationAttributes& a)
@@ -97,7 +100,10 @@ bool isBlank(std::string_view s)
                        [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
 }
 
-std::string_view view(const xmlChar* s) { return reinterpret_cast<const char*>(s); }
+std::string_view view(const xmlChar* s)
+{
+    return reinterpret_cast<const char*>(s);
+}
 
 // Everything the SAX callbacks share during one load.
 class LoadPass {
@@ -132,9 +138,8 @@ public:
 private:
     static LoadPass& self(void* user) { return *static_cast<LoadPass*>(user); }
 
-    static void onStart(void* user, const xmlChar* localName, const xmlChar* prefix,
-                        const xmlChar*, int, const xmlChar**, int attributeCount, int,
-                        const xmlChar** attributes)
+    static void onStart(void* user, const xmlChar* localName, const xmlChar* prefix, const xmlChar*,
+                        int, const xmlChar**, int attributeCount, int, const xmlChar** attributes)
     {
         LoadPass& pass = self(user);
         ++pass.m_depth;
@@ -150,7 +155,7 @@ private:
         pass.nextChild();
         pass.m_stations.beginStation();
         for (int i = 0; i < attributeCount; ++i) {
-            const xmlChar* const* a = attributes + 5 * i;  // name, prefix, URI, value, end
+            const xmlChar* const* a = attributes + 5 * i; // name, prefix, URI, value, end
             if (a[1] != nullptr)
                 continue;
             const std::size_t known = StationAttributes::indexOf(view(a[0]));
@@ -180,7 +185,10 @@ private:
     }
 
     static void onComment(void* user, const xmlChar*) { self(user).otherNode(); }
-    static void onInstruction(void* user, const xmlChar*, const xmlChar*) { self(user).otherNode(); }
+    static void onInstruction(void* user, const xmlChar*, const xmlChar*)
+    {
+        self(user).otherNode();
+    }
 
     static void onError(void* user, xmlErrorPtr error)
     {
@@ -190,8 +198,8 @@ private:
         std::string message = error->message ? error->message : "unreadable XML";
         while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
             message.pop_back();
-        pass.m_failure = error->line > 0 ? "line " + std::to_string(error->line) + ": " + message
-                                         : message;
+        pass.m_failure =
+            error->line > 0 ? "line " + std::to_string(error->line) + ": " + message : message;
     }
 
     void otherNode()
@@ -202,10 +210,7 @@ private:
         }
     }
 
-    void nextChild()
-    {
-        m_progress.beforeItem(m_children++);
-    }
+    void nextChild() { m_progress.beforeItem(m_children++); }
 
     void fail(const std::string& why)
     {
@@ -250,7 +255,7 @@ bool failWith(std::string* whyNot, const std::string& why)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& notify,
                    int notifyCommand, std::string* whyNot)
@@ -310,11 +315,12 @@ bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& noti
         Clear();
         std::string why = pass.failure();
         if (why.empty())
-            why = in.bad() ? "the file could not be read"
-                           : (wellFormed ? "the file holds no FREQS_LIST element" : "malformed XML");
+            why = in.bad()
+                      ? "the file could not be read"
+                      : (wellFormed ? "the file holds no FREQS_LIST element" : "malformed XML");
         return failWith(whyNot, why);
     }
-    context.reset();  // before the records are made, for the reason PendingStations gives
+    context.reset(); // before the records are made, for the reason PendingStations gives
     m_records.reserve(stations.size());
     stations.forEach(
         [&](const StationAttributes& station) { readStation(m_records.emplace_back(), station); });
@@ -322,4 +328,4 @@ bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& noti
     return true;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

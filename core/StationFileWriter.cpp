@@ -23,18 +23,34 @@ void appendEscaped(std::string& out, std::string_view utf8)
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         switch (c) {
-        case '&': out += "&amp;"; continue;
-        case '<': out += "&lt;"; continue;
-        case '>': out += "&gt;"; continue;
-        case '"': out += "&quot;"; continue;
-        case '\t': out += "&#9;"; continue;
-        case '\n': out += "&#10;"; continue;
-        case '\r': out += "&#13;"; continue;
-        default: break;
+        case '&':
+            out += "&amp;";
+            continue;
+        case '<':
+            out += "&lt;";
+            continue;
+        case '>':
+            out += "&gt;";
+            continue;
+        case '"':
+            out += "&quot;";
+            continue;
+        case '\t':
+            out += "&#9;";
+            continue;
+        case '\n':
+            out += "&#10;";
+            continue;
+        case '\r':
+            out += "&#13;";
+            continue;
+        default:
+            break;
         }
         if (c < 0x20) {
             out += kReplacementUtf8;
-        } else if (c == 0xEF && i + 2 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) == 0xBF &&
+        } else if (c == 0xEF && i + 2 < utf8.size() &&
+                   static_cast<unsigned char>(utf8[i + 1]) == 0xBF &&
                    (static_cast<unsigned char>(utf8[i + 2]) & 0xFE) == 0xBE) {
             out += kReplacementUtf8;
             i += 2;
@@ -95,8 +111,9 @@ void appendStation(std::string& out, const ORVImpl::FreqInfo& r, int number)
     appendAttribute(out, "UsePattern", r.usePattern);
     if (r.usePattern == 1) {
         appendAttribute(out, "ShowPropGMT", r.showPropGMT);
-        appendAttribute(out, "WorkHours", twoDigits(r.fromHour) + "-" + twoDigits(r.fromMin) +
-                                              "--" + twoDigits(r.toHour) + "-" + twoDigits(r.toMin));
+        appendAttribute(out, "WorkHours",
+                        twoDigits(r.fromHour) + "-" + twoDigits(r.fromMin) + "--" +
+                            twoDigits(r.toHour) + "-" + twoDigits(r.toMin));
         int mask = 0;
         for (int i = 0; i < 7; ++i)
             mask |= (r.days[i] != 0 ? 1 : 0) << i;
@@ -105,7 +122,7 @@ void appendStation(std::string& out, const ORVImpl::FreqInfo& r, int number)
     out += "/>\n";
 }
 
-}  // namespace
+} // namespace
 
 bool ORVImpl::Save(const std::filesystem::path& path, const ProgressNotify& notify,
                    int notifyCommand, std::string* whyNot) const
@@ -134,4 +151,4 @@ bool ORVImpl::Save(const std::filesystem::path& path, const ProgressNotify& noti
     return ok;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

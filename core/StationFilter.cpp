@@ -132,4 +132,4 @@ bool StationFilter::modulationChecked(int code) const
     return flag && this->*flag;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -97,4 +97,4 @@ struct StationFilter {
     bool sortChecked(SortKey key) const { return sortKey == key; }
 };
 
-}  // namespace kavrin
+} // namespace kavrin

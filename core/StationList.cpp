@@ -110,4 +110,4 @@ std::u16string statusText(int itemsInBase, int displayed)
     return std::u16string(text.begin(), text.end());
 }
 
-}  // namespace kavrin
+} // namespace kavrin

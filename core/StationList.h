@@ -49,4 +49,4 @@ std::u16string statusText(int itemsInBase, int displayed);
 StationRow makeRow(const ORVImpl::FreqInfo& record, int index, bool onAir, bool localTime,
                    int localOffsetSeconds);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -64,4 +64,4 @@ int compareStations(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, Sort
     return 0;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -25,4 +25,4 @@ int compareByField(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, SortK
 // Folds the texts afresh on every call; to order many rows use sortRows (RowSort.h).
 int compareStations(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, SortKey sortKey);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -12,4 +12,4 @@ struct StationRow {
     bool onAir = false;     // drawn normally when true, greyed when false
 };
 
-}  // namespace kavrin
+} // namespace kavrin

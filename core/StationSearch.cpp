@@ -31,4 +31,4 @@ bool matchesSearch(const ORVImpl::FreqInfo& record, std::u16string_view text, bo
            contains(record.stComment, text, matchCase);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -12,4 +12,4 @@ namespace kavrin {
 // capital that folding removes then never matches. An empty text matches every record.
 bool matchesSearch(const ORVImpl::FreqInfo& record, std::u16string_view text, bool matchCase);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -78,7 +78,7 @@ bool isWhiteSpace(char16_t c)
     return c == u' ' || (c >= u'\t' && c <= u'\r');
 }
 
-}  // namespace
+} // namespace
 
 void MakeSummaryAt(const ORVImpl::FreqInfo& record, std::u16string& nameOut,
                    std::u16string& summaryOut, bool localTime, int localOffsetSeconds)
@@ -99,7 +99,7 @@ void MakeSummaryAt(const ORVImpl::FreqInfo& record, std::u16string& nameOut,
         line.pop_back();
     summaryOut.assign(line);
     if (line.capacity() > kLargestKeptBuffer)
-        line = std::u16string();  // a huge comment does not keep its memory for the thread's life
+        line = std::u16string(); // a huge comment does not keep its memory for the thread's life
 }
 
 void ORVImpl::MakeSummary(const FreqInfo& record, std::u16string& nameOut,
@@ -111,4 +111,4 @@ void ORVImpl::MakeSummary(const FreqInfo& record, std::u16string& nameOut,
                   needsOffset ? readClock().localOffsetSeconds : 0);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -10,4 +10,4 @@ namespace kavrin {
 void MakeSummaryAt(const ORVImpl::FreqInfo& record, std::u16string& nameOut,
                    std::u16string& summaryOut, bool localTime, int localOffsetSeconds);
 
-}  // namespace kavrin
+} // namespace kavrin

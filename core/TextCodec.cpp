@@ -28,11 +28,17 @@ bool decodeUtf8(std::string_view s, std::size_t& i, char32_t& cp)
     int length = 0;
     char32_t minimum = 0;
     if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2; cp = lead & 0x1F; minimum = 0x80;
+        length = 2;
+        cp = lead & 0x1F;
+        minimum = 0x80;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3; cp = lead & 0x0F; minimum = 0x800;
+        length = 3;
+        cp = lead & 0x0F;
+        minimum = 0x800;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4; cp = lead & 0x07; minimum = 0x10000;
+        length = 4;
+        cp = lead & 0x07;
+        minimum = 0x10000;
     } else {
         return malformed();
     }
@@ -50,7 +56,7 @@ bool decodeUtf8(std::string_view s, std::size_t& i, char32_t& cp)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 std::u16string utf8ToUtf16(std::string_view text)
 {
@@ -151,4 +157,4 @@ std::u16string latin1ToUtf16(std::string_view bytes)
     return out;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

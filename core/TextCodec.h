@@ -20,4 +20,4 @@ bool isValidUtf8(std::string_view bytes);
 // One byte one character (ISO-8859-1).
 std::u16string latin1ToUtf16(std::string_view bytes);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -13,4 +13,4 @@ void shiftTimeOfDay(int& hour, int& minute, int offsetSeconds)
     minute = static_cast<int>(seconds / 60 % 60);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -6,4 +6,4 @@ namespace kavrin {
 // in either direction (23:00 shifted by +2 h is 01:00). Hour and minute must be in range.
 void shiftTimeOfDay(int& hour, int& minute, int offsetSeconds);
 
-}  // namespace kavrin
+} // namespace kavrin

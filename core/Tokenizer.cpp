@@ -14,4 +14,4 @@ std::u16string CTokenizer::NextToken()
     return m_next < m_tokens.size() ? m_tokens[m_next++] : std::u16string{};
 }
 
-}  // namespace kavrin
+} // namespace kavrin

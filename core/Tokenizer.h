@@ -9,8 +9,7 @@ namespace kavrin {
 // Hands out the tokens of a text in order, as views into it: the maximal runs of characters that
 // are not separators. Runs of separators produce no empty tokens. Allocates nothing; the text and
 // the separators must outlive the scanner. Both tokenizers below split by this one rule.
-template <typename Char>
-class TokenScanner {
+template <typename Char> class TokenScanner {
 public:
     using View = std::basic_string_view<Char>;
 
@@ -57,4 +56,4 @@ private:
     std::size_t m_next = 0;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -48,4 +48,4 @@ template <typename First, typename Second> void runBoth(First&& first, Second&& 
         std::rethrow_exception(secondFailed);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -11,9 +11,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("About Orvale"));
     auto* texts = new QVBoxLayout;
-    texts->addWidget(new QLabel(tr("<b>Orvale</b> version %1").arg(QStringLiteral(KAVRIN_VERSION)), this));
+    texts->addWidget(
+        new QLabel(tr("<b>Orvale</b> version %1").arg(QStringLiteral(KAVRIN_VERSION)), this));
     texts->addWidget(new QLabel(tr("Kavrin station manager: your radio stations and their "
-                                   "frequencies."), this));
+                                   "frequencies."),
+                                this));
     texts->addWidget(new QLabel(tr("Copyright (C) 2026 the Kavrin developers"), this));
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardPixmap(QStyle::SP_MessageBoxInformation));
@@ -23,4 +25,4 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

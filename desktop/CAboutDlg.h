@@ -12,4 +12,4 @@ public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

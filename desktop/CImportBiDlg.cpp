@@ -10,8 +10,7 @@
 namespace kavrin::orvale {
 
 CImportBiDlg::CImportBiDlg(QWidget* parent)
-    : QDialog(parent),
-      m_info(new QPlainTextEdit(this)),
+    : QDialog(parent), m_info(new QPlainTextEdit(this)),
       m_import(new QPushButton(tr("Import..."), this)),
       m_cancel(new QPushButton(tr("Cancel"), this))
 {
@@ -39,4 +38,4 @@ CImportBiDlg::CImportBiDlg(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

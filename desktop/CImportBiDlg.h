@@ -21,4 +21,4 @@ public:
     QPushButton* m_cancel;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

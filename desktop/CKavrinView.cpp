@@ -56,4 +56,4 @@ void CKavrinView::fitStationColumn()
     header()->resizeSection(0, std::max(width, 0));
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

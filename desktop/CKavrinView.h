@@ -6,7 +6,7 @@
 
 namespace kavrin {
 class StationRowDelegate;
-}  // namespace kavrin
+} // namespace kavrin
 
 namespace kavrin::orvale {
 
@@ -37,4 +37,4 @@ private:
     StationRowDelegate* m_delegate;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

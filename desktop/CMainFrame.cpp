@@ -4,10 +4,10 @@
 #include "desktop/COrvaleView.h"
 #include "desktop/CommandIds.h"
 #include "desktop/FolderDeviceLink.h"
-#include "ui/platform/Prompts.h"
 #include "desktop/ToolbarIcons.h"
-#include "ui/commands/ViewCommand.h"
 #include "desktop/WindowPlacement.h"
+#include "ui/commands/ViewCommand.h"
+#include "ui/platform/Prompts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -24,7 +24,7 @@ namespace {
 constexpr int kSeparator = 0;
 const QString kPlacementKey = QStringLiteral("MainFrame/WP");
 
-}  // namespace
+} // namespace
 
 CMainFrame::CMainFrame(ORVImpl& base, QSettings& profile, std::filesystem::path stationFile,
                        DeviceLink* link, QWidget* parent)
@@ -62,7 +62,10 @@ QAction* CMainFrame::action(int id) const
     return found == m_actions.end() ? nullptr : found->second;
 }
 
-QString CMainFrame::statusBarText() const { return m_message->text(); }
+QString CMainFrame::statusBarText() const
+{
+    return m_message->text();
+}
 
 QAction* CMainFrame::commandAction(int id)
 {
@@ -107,15 +110,15 @@ void CMainFrame::buildMenus()
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     m_viewMenu = view;
-    addCommands(view, {kSeparator, ID_SORT_FREQUENCY, ID_SORT_NAME, ID_SORT_MODULATION,
-                       ID_SORT_LOCATION});
+    addCommands(
+        view, {kSeparator, ID_SORT_FREQUENCY, ID_SORT_NAME, ID_SORT_MODULATION, ID_SORT_LOCATION});
 
     addCommands(menuBar()->addMenu(tr("&Frequency")),
                 {ID_FREQ_ALL, kSeparator, ID_FREQ_LF, ID_FREQ_MW, ID_FREQ_SW, ID_FREQ_VHF,
                  ID_FREQ_FM, ID_FREQ_UHF, kSeparator, ID_FREQ_USER});
     addCommands(menuBar()->addMenu(tr("&Modulation")),
-                {ID_MOD_ALL, kSeparator, ID_MOD_AM, ID_MOD_FM, ID_MOD_NFM, ID_MOD_USB,
-                 ID_MOD_LSB, ID_MOD_CW, ID_MOD_DRM, ID_MOD_DIGITAL});
+                {ID_MOD_ALL, kSeparator, ID_MOD_AM, ID_MOD_FM, ID_MOD_NFM, ID_MOD_USB, ID_MOD_LSB,
+                 ID_MOD_CW, ID_MOD_DRM, ID_MOD_DIGITAL});
     addCommands(menuBar()->addMenu(tr("&Search")), {ID_SEARCH_START, ID_SEARCH_RESET});
     addCommands(menuBar()->addMenu(tr("&Time")),
                 {ID_TIME_ALL, ID_TIME_ACTIVE, kSeparator, ID_TIME_LOCAL, ID_TIME_GMT, kSeparator,
@@ -139,11 +142,31 @@ void CMainFrame::buildToolBar()
     m_toolBar->setIconSize(QSize(20, 20));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
-    const std::initializer_list<int> buttons = {
-        ID_STATION_NEW, ID_STATION_EDIT, kSeparator, ID_FREQ_ALL, ID_FREQ_LF, ID_FREQ_MW,
-        ID_FREQ_SW, ID_FREQ_VHF, ID_FREQ_FM, ID_FREQ_UHF, ID_FREQ_USER, kSeparator, ID_MOD_ALL,
-        ID_MOD_AM, ID_MOD_FM, ID_MOD_NFM, ID_MOD_USB, ID_MOD_LSB, ID_MOD_CW, ID_MOD_DRM,
-        ID_MOD_DIGITAL, kSeparator, ID_TIME_TOGGLE_ACTIVE, kSeparator, ID_APP_ABOUT};
+    const std::initializer_list<int> buttons = {ID_STATION_NEW,
+                                                ID_STATION_EDIT,
+                                                kSeparator,
+                                                ID_FREQ_ALL,
+                                                ID_FREQ_LF,
+                                                ID_FREQ_MW,
+                                                ID_FREQ_SW,
+                                                ID_FREQ_VHF,
+                                                ID_FREQ_FM,
+                                                ID_FREQ_UHF,
+                                                ID_FREQ_USER,
+                                                kSeparator,
+                                                ID_MOD_ALL,
+                                                ID_MOD_AM,
+                                                ID_MOD_FM,
+                                                ID_MOD_NFM,
+                                                ID_MOD_USB,
+                                                ID_MOD_LSB,
+                                                ID_MOD_CW,
+                                                ID_MOD_DRM,
+                                                ID_MOD_DIGITAL,
+                                                kSeparator,
+                                                ID_TIME_TOGGLE_ACTIVE,
+                                                kSeparator,
+                                                ID_APP_ABOUT};
     for (int id : buttons) {
         if (id == kSeparator)
             m_toolBar->addSeparator();
@@ -223,11 +246,11 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     if (m_view->isModified()) {
-        const auto answer = prompts().message(this, tr("Stations list was modified, save it?"),
-                                              tr("Warning"), QMessageBox::Warning,
-                                              QMessageBox::Yes | QMessageBox::No);
+        const auto answer =
+            prompts().message(this, tr("Stations list was modified, save it?"), tr("Warning"),
+                              QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes && answer != QMessageBox::No) {
-            event->ignore();  // closed without an answer: the changes stay, and so does Orvale
+            event->ignore(); // closed without an answer: the changes stay, and so does Orvale
             return;
         }
         if (answer == QMessageBox::Yes) {
@@ -264,4 +287,4 @@ void CMainFrame::storePlacement()
     m_profile.setValue(kPlacementKey, placement.toRecord());
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -19,7 +19,7 @@ class QToolBar;
 namespace kavrin {
 class ORVImpl;
 struct ViewCommand;
-}  // namespace kavrin
+} // namespace kavrin
 
 namespace kavrin::orvale {
 
@@ -75,4 +75,4 @@ private:
     bool m_closeAfterLoad = false;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

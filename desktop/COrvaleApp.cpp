@@ -39,4 +39,4 @@ std::filesystem::path COrvaleApp::stationFilePath()
            "Stations.xml";
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

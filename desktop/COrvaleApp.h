@@ -34,4 +34,4 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -1,22 +1,22 @@
 #include "desktop/COrvaleView.h"
 
-#include "desktop/CImportBiDlg.h"
-#include "ui/dialogs/CInputFreqRangeDlg.h"
-#include "desktop/CPPCTransferDlg.h"
-#include "ui/dialogs/CSearchParamsDlg.h"
-#include "ui/dialogs/CStationPropDlg.h"
 #include "core/Clock.h"
-#include "desktop/CommandIds.h"
 #include "core/FileBackup.h"
 #include "core/Modulation.h"
 #include "core/ORVImpl.h"
 #include "core/OnAir.h"
 #include "core/PassesFilter.h"
 #include "core/ScheduleImport.h"
-#include "ui/platform/Prompts.h"
-#include "ui/list/StationFileWarnings.h"
 #include "core/StationList.h"
 #include "core/StationOrder.h"
+#include "desktop/CImportBiDlg.h"
+#include "desktop/CPPCTransferDlg.h"
+#include "desktop/CommandIds.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "ui/list/StationFileWarnings.h"
+#include "ui/platform/Prompts.h"
 #include "ui/platform/WaitCursor.h"
 
 #include <QItemSelectionModel>
@@ -30,52 +30,92 @@ const QColor kRangeTint(190, 215, 245);
 const QColor kModulationTint(195, 235, 195);
 const QColor kTimeTint(245, 205, 170);
 
-}  // namespace
+} // namespace
 
 COrvaleView::COrvaleView(ORVImpl& base, std::filesystem::path stationFile,
                          const ViewSupport& support, QWidget* parent)
-    : CKavrinView(parent),
-      m_base(base),
-      m_stationFile(std::move(stationFile)),
-      m_support(support),
-      m_statusText(tr("Loading...")),
-      m_loadThread(this, [this](int command) { onNotice(command); })
+    : CKavrinView(parent), m_base(base), m_stationFile(std::move(stationFile)), m_support(support),
+      m_statusText(tr("Loading...")), m_loadThread(this, [this](int command) { onNotice(command); })
 {
     buildCommands();
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &COrvaleView::commandStatesChanged);
-    connect(this, &QAbstractItemView::doubleClicked, this,
-            [this] { QMetaObject::invokeMethod(this, [this] { runCommand(ID_STATION_EDIT); },
-                                               Qt::QueuedConnection); });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { runCommand(ID_STATION_EDIT); }, Qt::QueuedConnection);
+    });
 }
 
 COrvaleView::~COrvaleView() = default;
 
-void COrvaleView::addCommand(ViewCommand command) { m_commands.add(std::move(command)); }
+void COrvaleView::addCommand(ViewCommand command)
+{
+    m_commands.add(std::move(command));
+}
 
 void COrvaleView::buildCommands()
 {
     const auto selected = [this] { return firstSelectedRow() >= 0; };
-    addCommand({ID_STATION_NEW, tr("New station..."), tr("Add new station"), tr("New"),
-                kStationTint, [this] { newStation(); }, {}, {}});
-    addCommand({ID_STATION_EDIT, tr("Edit station..."), tr("Edit station"), tr("Edit"),
-                kStationTint, [this] { editStation(); }, {}, selected});
-    addCommand({ID_STATION_DELETE, tr("Delete station..."), {}, {}, {},
-                [this] { deleteStation(); }, {}, selected});
-    addCommand({ID_IMPORT_SCHEDULE, tr("Bi shortwave schedule text file..."), {}, {}, {},
-                [this] { importSchedule(); }, {}, {}});
+    addCommand({ID_STATION_NEW,
+                tr("New station..."),
+                tr("Add new station"),
+                tr("New"),
+                kStationTint,
+                [this] { newStation(); },
+                {},
+                {}});
+    addCommand({ID_STATION_EDIT,
+                tr("Edit station..."),
+                tr("Edit station"),
+                tr("Edit"),
+                kStationTint,
+                [this] { editStation(); },
+                {},
+                selected});
+    addCommand({ID_STATION_DELETE,
+                tr("Delete station..."),
+                {},
+                {},
+                {},
+                [this] { deleteStation(); },
+                {},
+                selected});
+    addCommand({ID_IMPORT_SCHEDULE,
+                tr("Bi shortwave schedule text file..."),
+                {},
+                {},
+                {},
+                [this] { importSchedule(); },
+                {},
+                {}});
 
-    struct Sort { int id; const char* text; SortKey key; };
+    struct Sort {
+        int id;
+        const char* text;
+        SortKey key;
+    };
     for (const Sort& s : {Sort{ID_SORT_FREQUENCY, "Sort by frequency", SortKey::Frequency},
                           Sort{ID_SORT_NAME, "Sort by name", SortKey::Name},
                           Sort{ID_SORT_MODULATION, "Sort by modulation", SortKey::Modulation},
                           Sort{ID_SORT_LOCATION, "Sort by location", SortKey::Location}}) {
         const SortKey key = s.key;
-        addCommand({s.id, tr(s.text), tr(s.text), {}, {}, [this, key] { sortBy(key); },
-                    [this, key] { return m_filter.sortChecked(key); }, {}});
+        addCommand({s.id,
+                    tr(s.text),
+                    tr(s.text),
+                    {},
+                    {},
+                    [this, key] { sortBy(key); },
+                    [this, key] { return m_filter.sortChecked(key); },
+                    {}});
     }
 
-    struct Range { int id; const char* text; const char* prompt; const char* label; RangeKind kind; };
+    struct Range {
+        int id;
+        const char* text;
+        const char* prompt;
+        const char* label;
+        RangeKind kind;
+    };
     for (const Range& r :
          {Range{ID_FREQ_ALL, "Show all frequencies", "Show all freqiencies", "All", RangeKind::All},
           Range{ID_FREQ_LF, "Low Frequency (less than 300 kHz)", nullptr, "LF", RangeKind::LF},
@@ -87,57 +127,138 @@ void COrvaleView::buildCommands()
           Range{ID_FREQ_UHF, "Ultra High Frequency (300 MHz and more)", nullptr, "UHF",
                 RangeKind::UHF}}) {
         const RangeKind kind = r.kind;
-        addCommand({r.id, tr(r.text), tr(r.prompt ? r.prompt : r.text), QString::fromLatin1(r.label),
-                    kRangeTint, [this, kind] { changeFilter([kind](StationFilter& f) { f.chooseRange(kind); }); },
-                    [this, kind] { return m_filter.rangeChecked(kind); }, {}});
+        addCommand(
+            {r.id,
+             tr(r.text),
+             tr(r.prompt ? r.prompt : r.text),
+             QString::fromLatin1(r.label),
+             kRangeTint,
+             [this, kind] { changeFilter([kind](StationFilter& f) { f.chooseRange(kind); }); },
+             [this, kind] { return m_filter.rangeChecked(kind); },
+             {}});
     }
 
-    addCommand({ID_FREQ_USER, tr("User defined range..."), tr("User defined range"), tr("Usr"),
-                kRangeTint, [this] { chooseUserRange(); },
-                [this] { return m_filter.rangeChecked(RangeKind::User); }, {}});
+    addCommand({ID_FREQ_USER,
+                tr("User defined range..."),
+                tr("User defined range"),
+                tr("Usr"),
+                kRangeTint,
+                [this] { chooseUserRange(); },
+                [this] { return m_filter.rangeChecked(RangeKind::User); },
+                {}});
 
-    addCommand({ID_MOD_ALL, tr("Show all modulations"), tr("Show all modulations"), tr("All"),
+    addCommand({ID_MOD_ALL,
+                tr("Show all modulations"),
+                tr("Show all modulations"),
+                tr("All"),
                 kModulationTint,
                 [this] { changeFilter([](StationFilter& f) { f.showAllModulations(); }); },
-                [this] { return m_filter.allModulationsChecked(); }, {}});
-    struct Mod { int id; int code; const char* label; };
-    for (const Mod& m : {Mod{ID_MOD_AM, MOD_AM, "AM"}, Mod{ID_MOD_FM, MOD_FM, "FM"},
-                         Mod{ID_MOD_NFM, MOD_NFM, "NFM"}, Mod{ID_MOD_USB, MOD_USB, "USB"},
-                         Mod{ID_MOD_LSB, MOD_LSB, "LSB"}, Mod{ID_MOD_CW, MOD_CW, "CW"},
-                         Mod{ID_MOD_DRM, MOD_DRM, "DRM"}, Mod{ID_MOD_DIGITAL, MOD_DIGITAL, "Dig"}}) {
+                [this] { return m_filter.allModulationsChecked(); },
+                {}});
+    struct Mod {
+        int id;
+        int code;
+        const char* label;
+    };
+    for (const Mod& m :
+         {Mod{ID_MOD_AM, MOD_AM, "AM"}, Mod{ID_MOD_FM, MOD_FM, "FM"},
+          Mod{ID_MOD_NFM, MOD_NFM, "NFM"}, Mod{ID_MOD_USB, MOD_USB, "USB"},
+          Mod{ID_MOD_LSB, MOD_LSB, "LSB"}, Mod{ID_MOD_CW, MOD_CW, "CW"},
+          Mod{ID_MOD_DRM, MOD_DRM, "DRM"}, Mod{ID_MOD_DIGITAL, MOD_DIGITAL, "Dig"}}) {
         const int code = m.code;
         const QString name = QString::fromStdU16String(std::u16string(modulationName(code)));
-        addCommand({m.id, name, name, QString::fromLatin1(m.label), kModulationTint,
-                    [this, code] { changeFilter([code](StationFilter& f) { f.toggleModulation(code); }); },
-                    [this, code] { return m_filter.modulationChecked(code); }, {}});
+        addCommand(
+            {m.id,
+             name,
+             name,
+             QString::fromLatin1(m.label),
+             kModulationTint,
+             [this, code] { changeFilter([code](StationFilter& f) { f.toggleModulation(code); }); },
+             [this, code] { return m_filter.modulationChecked(code); },
+             {}});
     }
 
-    addCommand({ID_SEARCH_START, tr("Start search..."), tr("Start search"), {}, {},
-                [this] { startSearch(); }, {}, {}});
-    addCommand({ID_SEARCH_RESET, tr("Reset search"), tr("Reset search"), {}, {},
-                [this] { refill(); }, {}, {}});
+    addCommand({ID_SEARCH_START,
+                tr("Start search..."),
+                tr("Start search"),
+                {},
+                {},
+                [this] { startSearch(); },
+                {},
+                {}});
+    addCommand({ID_SEARCH_RESET,
+                tr("Reset search"),
+                tr("Reset search"),
+                {},
+                {},
+                [this] { refill(); },
+                {},
+                {}});
 
-    addCommand({ID_TIME_ALL, tr("Show all stations"), tr("Show all stations"), {}, {},
+    addCommand({ID_TIME_ALL,
+                tr("Show all stations"),
+                tr("Show all stations"),
+                {},
+                {},
                 [this] { changeFilter([](StationFilter& f) { f.showAllStations(); }); },
-                [this] { return m_filter.allStationsChecked(); }, {}});
-    addCommand({ID_TIME_ACTIVE, tr("Show active stations"), tr("Show active stations"), {}, {},
+                [this] { return m_filter.allStationsChecked(); },
+                {}});
+    addCommand({ID_TIME_ACTIVE,
+                tr("Show active stations"),
+                tr("Show active stations"),
+                {},
+                {},
                 [this] { changeFilter([](StationFilter& f) { f.showActiveStations(); }); },
-                [this] { return m_filter.activeStationsChecked(); }, {}});
-    addCommand({ID_TIME_LOCAL, tr("Use local time"), tr("Use local time"), {}, {},
+                [this] { return m_filter.activeStationsChecked(); },
+                {}});
+    addCommand({ID_TIME_LOCAL,
+                tr("Use local time"),
+                tr("Use local time"),
+                {},
+                {},
                 [this] { changeFilter([](StationFilter& f) { f.chooseLocalTime(); }); },
-                [this] { return m_filter.localTimeChecked(); }, {}});
-    addCommand({ID_TIME_GMT, tr("Use GMT time"), tr("Use GMT time"), {}, {},
+                [this] { return m_filter.localTimeChecked(); },
+                {}});
+    addCommand({ID_TIME_GMT,
+                tr("Use GMT time"),
+                tr("Use GMT time"),
+                {},
+                {},
                 [this] { changeFilter([](StationFilter& f) { f.chooseGmtTime(); }); },
-                [this] { return m_filter.gmtTimeChecked(); }, {}});
-    addCommand({ID_TIME_REFRESH, tr("Refresh list"), tr("Refresh list"), {}, {},
-                [this] { refill(); }, {}, {}});
-    addCommand({ID_PPC_SAVE, tr("Save data to PPC..."), tr("Save data to PocketPC"), {}, {},
-                [this] { uploadToHandheld(); }, {}, {}});
-    addCommand({ID_PPC_LOAD, tr("Load data from PPC..."), tr("Load data from PocketPC"), {}, {},
-                [this] { downloadFromHandheld(); }, {}, {}});
-    addCommand({ID_TIME_TOGGLE_ACTIVE, {}, tr("Show all/active stations"), tr("On"), kTimeTint,
+                [this] { return m_filter.gmtTimeChecked(); },
+                {}});
+    addCommand({ID_TIME_REFRESH,
+                tr("Refresh list"),
+                tr("Refresh list"),
+                {},
+                {},
+                [this] { refill(); },
+                {},
+                {}});
+    addCommand({ID_PPC_SAVE,
+                tr("Save data to PPC..."),
+                tr("Save data to PocketPC"),
+                {},
+                {},
+                [this] { uploadToHandheld(); },
+                {},
+                {}});
+    addCommand({ID_PPC_LOAD,
+                tr("Load data from PPC..."),
+                tr("Load data from PocketPC"),
+                {},
+                {},
+                [this] { downloadFromHandheld(); },
+                {},
+                {}});
+    addCommand({ID_TIME_TOGGLE_ACTIVE,
+                {},
+                tr("Show all/active stations"),
+                tr("On"),
+                kTimeTint,
                 [this] { changeFilter([](StationFilter& f) { f.toggleActive(); }); },
-                [this] { return m_filter.activeStationsChecked(); }, {}});
+                [this] { return m_filter.activeStationsChecked(); },
+                {}});
 }
 
 void COrvaleView::runCommand(int id)
@@ -198,7 +319,8 @@ void COrvaleView::refill()
     rows().setRows(std::move(listing.rows));
     fitStationColumn();
     setUpdatesEnabled(true);
-    setStatusText(QString::fromStdU16String(kavrin::statusText(listing.itemsInBase, rows().rowCount())));
+    setStatusText(
+        QString::fromStdU16String(kavrin::statusText(listing.itemsInBase, rows().rowCount())));
 }
 
 void COrvaleView::changeFilter(const std::function<void(StationFilter&)>& change)
@@ -246,7 +368,8 @@ void COrvaleView::newStation()
     sortKeepingSelection();
     if (const int row = rows().rowOfStation(station); row >= 0)
         selectRow(row, true);
-    setStatusText(QString::fromStdU16String(kavrin::statusText(usedStationCount(), rows().rowCount())));
+    setStatusText(
+        QString::fromStdU16String(kavrin::statusText(usedStationCount(), rows().rowCount())));
 }
 
 void COrvaleView::editStation()
@@ -298,9 +421,9 @@ void COrvaleView::deleteStation()
     const int row = firstSelectedRow();
     if (row < 0)
         return;
-    const auto answer = prompts().message(this, tr("Really delete this station from the list?"),
-                                          tr("Warning"), QMessageBox::Question,
-                                          QMessageBox::Yes | QMessageBox::No);
+    const auto answer =
+        prompts().message(this, tr("Really delete this station from the list?"), tr("Warning"),
+                          QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     const int station = rows().row(row).index;
@@ -331,8 +454,10 @@ void COrvaleView::importSchedule()
         if (++shown != kMessagesBeforeOffer)
             return ScheduleMessageReply::Continue;
         const auto answer = prompts().message(
-            this, tr("%1 lines of this file could not be read so far. Skip the messages about "
-                     "the remaining ones?").arg(shown),
+            this,
+            tr("%1 lines of this file could not be read so far. Skip the messages about "
+               "the remaining ones?")
+                .arg(shown),
             tr("Warning"), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
         return answer == QMessageBox::Yes ? ScheduleMessageReply::SkipRemaining
                                           : ScheduleMessageReply::Continue;
@@ -350,7 +475,8 @@ void COrvaleView::importSchedule()
         return;
     case ScheduleImportStatus::Imported:
         m_modified = true;
-        QMetaObject::invokeMethod(this, [this] { onNotice(ID_LOAD_DONE); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { onNotice(ID_LOAD_DONE); }, Qt::QueuedConnection);
         return;
     }
 }
@@ -369,18 +495,18 @@ void COrvaleView::uploadToHandheld()
                           QMessageBox::Information, QMessageBox::Ok);
         return;
     }
-    CPPCTransferDlg dialog(CPPCTransferDlg::Save, m_stationFile, m_support.settings,
-                           m_support.link, this);
+    CPPCTransferDlg dialog(CPPCTransferDlg::Save, m_stationFile, m_support.settings, m_support.link,
+                           this);
     prompts().run(dialog);
 }
 
 void COrvaleView::downloadFromHandheld()
 {
-    CPPCTransferDlg dialog(CPPCTransferDlg::Load, m_stationFile, m_support.settings,
-                           m_support.link, this);
+    CPPCTransferDlg dialog(CPPCTransferDlg::Load, m_stationFile, m_support.settings, m_support.link,
+                           this);
     prompts().run(dialog);
     if (dialog.received()) {
-        m_keepUnreadableFile = false;  // the file is the handheld's now
+        m_keepUnreadableFile = false; // the file is the handheld's now
         startLoading();
     }
 }
@@ -391,4 +517,4 @@ void COrvaleView::setStatusText(const QString& text)
     emit statusTextChanged(text);
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

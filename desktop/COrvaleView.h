@@ -1,9 +1,9 @@
 #pragma once
 
-#include "desktop/CKavrinView.h"
-#include "ui/jobs/StationFileJob.h"
 #include "core/StationFilter.h"
+#include "desktop/CKavrinView.h"
 #include "ui/commands/CommandTable.h"
+#include "ui/jobs/StationFileJob.h"
 
 #include <filesystem>
 #include <functional>
@@ -15,7 +15,7 @@ namespace kavrin {
 class DialogLayout;
 class ORVImpl;
 class Profile;
-}  // namespace kavrin
+} // namespace kavrin
 
 namespace kavrin::orvale {
 
@@ -23,10 +23,10 @@ class DeviceLink;
 
 // What the view works with besides the station base, all owned by its frame.
 struct ViewSupport {
-    QSettings& settings;         // the program's profile
-    Profile& bands;              // the same profile, for the range dialog's bands
-    const DialogLayout& layout;  // how the station dialogs are arranged
-    DeviceLink& link;            // the desktop–handheld link of the transfers
+    QSettings& settings;        // the program's profile
+    Profile& bands;             // the same profile, for the range dialog's bands
+    const DialogLayout& layout; // how the station dialogs are arranged
+    DeviceLink& link;           // the desktop–handheld link of the transfers
 };
 
 // The desktop station list and its commands. Owns the list's filter and sort settings and the
@@ -101,4 +101,4 @@ private:
     bool m_keepUnreadableFile = false;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -13,8 +13,7 @@ namespace kavrin::orvale {
 CPPCTransferDlg::CPPCTransferDlg(Direction direction, std::filesystem::path stationFile,
                                  QSettings& profile, DeviceLink& link, QWidget* parent)
     : QDialog(parent), m_direction(direction), m_stationFile(std::move(stationFile)),
-      m_profile(profile), m_link(link),
-      m_notices(this, [this](int command) { onNotice(command); })
+      m_profile(profile), m_link(link), m_notices(this, [this](int command) { onNotice(command); })
 {
     setWindowTitle(direction == Load ? tr("Load stations list from Pocket PC")
                                      : tr("Save stations list on Pocket PC"));
@@ -42,9 +41,9 @@ CPPCTransferDlg::CPPCTransferDlg(Direction direction, std::filesystem::path stat
     layout->addWidget(instruction);
     layout->addLayout(buttonRow);
     layout->addWidget(m_status);
-    setMinimumWidth(fontMetrics().horizontalAdvance(
-                        tr("Error: Cannot open file 'Stations.xml' on PocketPC")) +
-                    4 * layout->contentsMargins().left());
+    setMinimumWidth(
+        fontMetrics().horizontalAdvance(tr("Error: Cannot open file 'Stations.xml' on PocketPC")) +
+        4 * layout->contentsMargins().left());
 }
 
 CPPCTransferDlg::~CPPCTransferDlg()
@@ -54,7 +53,10 @@ CPPCTransferDlg::~CPPCTransferDlg()
         m_worker.join();
 }
 
-QString CPPCTransferDlg::statusText() const { return m_status->text(); }
+QString CPPCTransferDlg::statusText() const
+{
+    return m_status->text();
+}
 
 void CPPCTransferDlg::startTransfer()
 {
@@ -108,4 +110,4 @@ void CPPCTransferDlg::onNotice(int command)
     emit transferEnded();
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

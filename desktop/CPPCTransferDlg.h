@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/jobs/SentNotice.h"
 #include "desktop/TransferWorker.h"
+#include "ui/jobs/SentNotice.h"
 
 #include <QDialog>
 
@@ -32,7 +32,7 @@ public:
     // read on this thread when a transfer starts. `link` must outlive the dialog.
     CPPCTransferDlg(Direction direction, std::filesystem::path stationFile, QSettings& profile,
                     DeviceLink& link, QWidget* parent = nullptr);
-    ~CPPCTransferDlg() override;  // waits for a running worker
+    ~CPPCTransferDlg() override; // waits for a running worker
 
     Direction direction() const { return m_direction; }
     bool received() const { return m_received; }
@@ -73,4 +73,4 @@ private:
     std::thread m_worker;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

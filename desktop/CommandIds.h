@@ -4,8 +4,8 @@ namespace kavrin::orvale {
 
 // Command ids of the desktop program; the established numbers of its menus and toolbar.
 enum CommandId : int {
-    ID_LOAD_PROGRESS = 130,  // sent by the loading thread
-    ID_LOAD_DONE = 131,      // posted by the loading thread
+    ID_LOAD_PROGRESS = 130, // sent by the loading thread
+    ID_LOAD_DONE = 131,     // posted by the loading thread
 
     ID_FREQ_ALL = 32780,
     ID_FREQ_MW = 32782,
@@ -56,4 +56,4 @@ enum CommandId : int {
     ID_VIEW_STATUS_BAR = 59393,
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -1,12 +1,12 @@
 #include "desktop/DesktopDialogLayout.h"
 
+#include "core/NumberText.h"
 #include "ui/dialogs/CInputFreqRangeDlg.h"
 #include "ui/dialogs/CRangePropDlg.h"
 #include "ui/dialogs/CSearchParamsDlg.h"
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPPg2.h"
 #include "ui/dialogs/CStationPropDlg.h"
-#include "core/NumberText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,7 +34,7 @@ QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons)
     return row;
 }
 
-}  // namespace
+} // namespace
 
 void DesktopDialogLayout::arrange(CStationPropDlg& dialog) const
 {
@@ -147,4 +147,4 @@ QString DesktopDialogLayout::rangeEdgeText(float mhz) const
     return QString::fromStdString(formatG9(mhz));
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -17,4 +17,4 @@ public:
     QString rangeEdgeText(float mhz) const override;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -63,4 +63,4 @@ public:
     virtual std::optional<std::filesystem::path> localPath(const QString& devicePath) const = 0;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

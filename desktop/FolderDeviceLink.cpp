@@ -15,7 +15,10 @@ namespace {
 
 const QString kDeviceFolderKey = QStringLiteral("PocketPC/DeviceFolder");
 
-std::filesystem::path toPath(const QString& text) { return text.toStdU16String(); }
+std::filesystem::path toPath(const QString& text)
+{
+    return text.toStdU16String();
+}
 
 class ReadFile final : public DeviceFile {
 public:
@@ -66,7 +69,7 @@ private:
     AtomicFileWriter m_writer;
 };
 
-}  // namespace
+} // namespace
 
 FolderDeviceLink::FolderDeviceLink(const QSettings& orvaleProfile)
     : m_mount(toPath(orvaleProfile.value(kDeviceFolderKey).toString()))
@@ -87,10 +90,12 @@ bool FolderDeviceLink::waitForConnection(std::chrono::milliseconds timeout)
     return m_connected;
 }
 
-void FolderDeviceLink::disconnect() { m_connected = false; }
+void FolderDeviceLink::disconnect()
+{
+    m_connected = false;
+}
 
-std::optional<QString> FolderDeviceLink::readRegistryString(const QString& key,
-                                                            const QString& name)
+std::optional<QString> FolderDeviceLink::readRegistryString(const QString& key, const QString& name)
 {
     const QStringList parts = key.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
     if (!m_connected || parts.size() < 3 ||
@@ -160,4 +165,4 @@ std::filesystem::path FolderDeviceLink::underMount(const std::filesystem::path& 
     return m_mount.empty() ? devicePath : m_mount / devicePath.relative_path();
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

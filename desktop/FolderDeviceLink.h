@@ -43,8 +43,8 @@ public:
 private:
     std::filesystem::path underMount(const std::filesystem::path& devicePath) const;
 
-    std::filesystem::path m_mount;  // empty: the device is this computer
+    std::filesystem::path m_mount; // empty: the device is this computer
     bool m_connected = false;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -37,7 +37,7 @@ QPixmap drawIcon(const QString& label, const QColor& tint, qreal scale)
     return pixmap;
 }
 
-}  // namespace
+} // namespace
 
 QIcon toolbarIcon(const QString& label, const QColor& tint)
 {
@@ -47,4 +47,4 @@ QIcon toolbarIcon(const QString& label, const QColor& tint)
     return icon;
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

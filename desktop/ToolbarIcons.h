@@ -10,4 +10,4 @@ namespace kavrin::orvale {
 // so the toolbar needs no image files and stays sharp at any device pixel ratio.
 QIcon toolbarIcon(const QString& label, const QColor& tint);
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

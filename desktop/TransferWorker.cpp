@@ -43,7 +43,7 @@ private:
     bool m_initialised = false;
 };
 
-}  // namespace
+} // namespace
 
 TransferWorker::TransferWorker(DeviceLink& link, std::filesystem::path desktopFile,
                                QString basePath, Info info)
@@ -149,4 +149,4 @@ bool TransferWorker::isDesktopFile(const QString& devicePath) const
     return local && std::filesystem::equivalent(*local, m_desktopFile, missing);
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -57,4 +57,4 @@ private:
     Info m_info;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -10,15 +10,22 @@ namespace {
 
 using Fields = std::array<qint32, WindowPlacement::kRecordSize / 4>;
 
-}  // namespace
+} // namespace
 
 QByteArray WindowPlacement::toRecord() const
 {
     // The rectangle's right and bottom are exclusive edges, as the record has always stored them.
-    const Fields fields = {kRecordSize,     flags,           showCommand,
-                           minPosition.x(), minPosition.y(), maxPosition.x(),
-                           maxPosition.y(), normal.left(),   normal.top(),
-                           normal.left() + normal.width(), normal.top() + normal.height()};
+    const Fields fields = {kRecordSize,
+                           flags,
+                           showCommand,
+                           minPosition.x(),
+                           minPosition.y(),
+                           maxPosition.x(),
+                           maxPosition.y(),
+                           normal.left(),
+                           normal.top(),
+                           normal.left() + normal.width(),
+                           normal.top() + normal.height()};
     QByteArray record(kRecordSize, '\0');
     for (std::size_t i = 0; i < fields.size(); ++i)
         qToLittleEndian<qint32>(fields[i], record.data() + 4 * i);
@@ -42,4 +49,4 @@ bool WindowPlacement::fromRecord(const QByteArray& record, WindowPlacement& plac
     return true;
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -15,7 +15,7 @@ struct WindowPlacement {
     int showCommand = ShowNormal;
     QPoint minPosition{-1, -1};
     QPoint maxPosition{-1, -1};
-    QRect normal;  // the window's frame rectangle when neither minimised nor maximised
+    QRect normal; // the window's frame rectangle when neither minimised nor maximised
 
     static constexpr int kRecordSize = 44;
 
@@ -26,4 +26,4 @@ struct WindowPlacement {
     static bool fromRecord(const QByteArray& record, WindowPlacement& placement);
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

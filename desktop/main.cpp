@@ -17,7 +17,8 @@ int main(int argc, char* argv[])
     options.addHelpOption();
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
-        QStringLiteral("Save a picture of the window to <file> once the list is filled, then quit."),
+        QStringLiteral(
+            "Save a picture of the window to <file> once the list is filled, then quit."),
         QStringLiteral("file"));
     options.addOption(screenshot);
     options.process(application);

@@ -39,4 +39,4 @@ void propertyBroken(const char* what)
     std::abort();
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -32,4 +32,4 @@ private:
 // property, which no sanitizer would notice.
 [[noreturn]] void propertyBroken(const char* what);
 
-}  // namespace kavrin
+} // namespace kavrin

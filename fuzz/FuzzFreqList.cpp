@@ -3,9 +3,9 @@
 // UTF-8 parser must agree with the UTF-16 one, and formatting then parsing again must be stable.
 
 #include "core/FreqListText.h"
-#include "fuzz/FuzzFiles.h"
 #include "core/ORVImpl.h"
 #include "core/TextCodec.h"
+#include "fuzz/FuzzFiles.h"
 
 #include <algorithm>
 #include <string>
@@ -42,7 +42,7 @@ void checkUtf8Agrees(std::string_view utf8, const std::u16string& text)
     checkParsed(wide, wideCount);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

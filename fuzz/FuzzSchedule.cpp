@@ -2,11 +2,11 @@
 // base with exactly the stations it reports, or leaves the base as it was; every refused line is
 // reported with its own number; and every imported station can be summarised.
 
-#include "fuzz/FuzzFiles.h"
 #include "core/NumberText.h"
 #include "core/ORVImpl.h"
 #include "core/ScheduleImport.h"
 #include "core/Summary.h"
+#include "fuzz/FuzzFiles.h"
 
 #include <algorithm>
 #include <string>

@@ -3,10 +3,10 @@
 // against a document tree that libxml2 builds from the same bytes: one station per child element
 // of FREQS_LIST, each with the name its StName attribute gives.
 
-#include "fuzz/FuzzFiles.h"
 #include "core/LoadProgress.h"
 #include "core/ORVImpl.h"
 #include "core/TextCodec.h"
+#include "fuzz/FuzzFiles.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
@@ -67,7 +67,7 @@ void compareWithTree(const ORVImpl& base, const std::uint8_t* data, std::size_t 
         propertyBroken("the load read more stations than the tree has");
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

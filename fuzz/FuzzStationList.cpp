@@ -4,11 +4,11 @@
 // compareStations; the counts must agree; and every station must come back from its file as it
 // was saved.
 
-#include "fuzz/FuzzFiles.h"
 #include "core/ORVImpl.h"
 #include "core/ScheduleImport.h"
 #include "core/StationList.h"
 #include "core/StationOrder.h"
+#include "fuzz/FuzzFiles.h"
 #include "tests/support/TestFiles.h"
 
 #include <ctime>
@@ -36,7 +36,7 @@ std::vector<StationFilter> filters()
     all[5].showActiveStations();
     all[6].chooseRange(RangeKind::LF);
     all[6].toggleModulation(4);
-    all[7].sortBy(static_cast<SortKey>(9));  // no such key: every station compares equal
+    all[7].sortBy(static_cast<SortKey>(9)); // no such key: every station compares equal
     return all;
 }
 
@@ -77,7 +77,7 @@ void refill(const ORVImpl& base)
                 propertyBroken("wrong count of items in base");
             checkRows(base, listing.rows, filter.sortKey);
             if (utc == 0)
-                continue;  // searches once per filter are enough
+                continue; // searches once per filter are enough
 
             std::u16string needles[] = {u"", u"a", u"\u0416", {}};
             if (!listing.rows.empty())
@@ -169,7 +169,7 @@ void saveAndReload(const ORVImpl& base)
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -89,4 +89,4 @@ void CKavrinListCtrl::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

@@ -7,7 +7,7 @@
 
 namespace kavrin {
 class StationRowDelegate;
-}  // namespace kavrin
+} // namespace kavrin
 
 namespace kavrin::tavrel {
 
@@ -49,4 +49,4 @@ private:
     QPoint m_pressedAt; // screen coordinates of the press the timer waits on
 };
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

@@ -34,4 +34,4 @@ void CTavrelAboutDlg::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

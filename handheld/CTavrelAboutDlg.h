@@ -15,4 +15,4 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

@@ -53,4 +53,4 @@ void CTavrelApp::quitWithScreenshot(const QString& file)
     });
 }
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

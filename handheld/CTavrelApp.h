@@ -45,4 +45,4 @@ private:
     std::unique_ptr<CTavrelDlg> m_dialog;
 };
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

@@ -1,27 +1,27 @@
 #include "handheld/CTavrelDlg.h"
 
-#include "ui/dialogs/CInputFreqRangeDlg.h"
-#include "handheld/CKavrinListCtrl.h"
-#include "ui/dialogs/CSearchParamsDlg.h"
-#include "ui/dialogs/CStationPropDlg.h"
-#include "handheld/CTavrelAboutDlg.h"
 #include "core/Clock.h"
-#include "ui/dialogs/ControlId.h"
-#include "handheld/DialogUnits.h"
 #include "core/FileBackup.h"
-#include "handheld/HeaderMenus.h"
-#include "handheld/HeaderStrip.h"
 #include "core/LoadProgress.h"
 #include "core/LoweredSearch.h"
 #include "core/Modulation.h"
 #include "core/ORVImpl.h"
 #include "core/OnAir.h"
 #include "core/PassesFilter.h"
-#include "ui/platform/Prompts.h"
-#include "ui/list/StationFileWarnings.h"
 #include "core/RowSort.h"
 #include "core/StationList.h"
+#include "handheld/CKavrinListCtrl.h"
+#include "handheld/CTavrelAboutDlg.h"
+#include "handheld/DialogUnits.h"
+#include "handheld/HeaderMenus.h"
+#include "handheld/HeaderStrip.h"
 #include "handheld/TavrelCommandIds.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "ui/dialogs/ControlId.h"
+#include "ui/list/StationFileWarnings.h"
+#include "ui/platform/Prompts.h"
 #include "ui/platform/WaitCursor.h"
 
 #include <QCloseEvent>
@@ -385,8 +385,8 @@ void CTavrelDlg::refreshList()
     m_list->rows().setRows(std::move(listing.rows));
     m_list->fitStationColumn();
     m_list->setUpdatesEnabled(true);
-    setStatusText(
-        QString::fromStdU16String(kavrin::statusText(listing.itemsInBase, m_list->rows().rowCount())));
+    setStatusText(QString::fromStdU16String(
+        kavrin::statusText(listing.itemsInBase, m_list->rows().rowCount())));
     m_list->setFocus();
 }
 
@@ -520,7 +520,7 @@ void CTavrelDlg::exitDialog()
         return;
     }
     if (answer != QMessageBox::Yes)
-        return;  // closed without an answer: the changes stay, and so does the dialog
+        return; // closed without an answer: the changes stay, and so does the dialog
     if (m_keepUnreadableFile) {
         std::string why;
         std::filesystem::path backup;
@@ -547,4 +547,4 @@ void CTavrelDlg::endDialog()
     accept();
 }
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "handheld/HandheldDialogLayout.h"
-#include "ui/platform/SettingsProfile.h"
-#include "ui/jobs/StationFileJob.h"
 #include "core/StationFilter.h"
+#include "handheld/HandheldDialogLayout.h"
 #include "ui/commands/CommandTable.h"
+#include "ui/jobs/StationFileJob.h"
+#include "ui/platform/SettingsProfile.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -20,7 +20,7 @@ class QSettings;
 
 namespace kavrin {
 class ORVImpl;
-}  // namespace kavrin
+} // namespace kavrin
 
 namespace kavrin::tavrel {
 
@@ -125,4 +125,4 @@ private:
     bool m_ending = false;
 };
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

@@ -13,4 +13,4 @@ DialogUnits DialogUnits::ofFont(const QFont& font)
     return {averageWidth / 4.0, metrics.height() / 8.0};
 }
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

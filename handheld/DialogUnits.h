@@ -37,4 +37,4 @@ private:
     double m_yScale;
 };
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

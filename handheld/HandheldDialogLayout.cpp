@@ -1,12 +1,12 @@
 #include "handheld/HandheldDialogLayout.h"
 
+#include "handheld/DialogUnits.h"
 #include "ui/dialogs/CInputFreqRangeDlg.h"
 #include "ui/dialogs/CRangePropDlg.h"
 #include "ui/dialogs/CSearchParamsDlg.h"
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPPg2.h"
 #include "ui/dialogs/CStationPropDlg.h"
-#include "handheld/DialogUnits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -179,4 +179,4 @@ QString HandheldDialogLayout::rangeEdgeText(float mhz) const
     return QString::asprintf("%.2f", static_cast<double>(mhz));
 }
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

@@ -27,4 +27,4 @@ public:
     QString rangeEdgeText(float mhz) const override;
 };
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

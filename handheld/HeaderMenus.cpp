@@ -70,4 +70,4 @@ QRect anchorRectUnits(int anchor)
     return found ? found->units : QRect();
 }
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

@@ -23,4 +23,4 @@ int menuOfAnchor(int anchor);
 // corner at the anchor's left edge and bottom edge. Empty for an unknown anchor.
 QRect anchorRectUnits(int anchor);
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

@@ -144,4 +144,4 @@ void paintHeader(QPainter& painter, const QPixmap& bitmap, const QFont& font, So
     painter.drawText(kSortLabel, left, sortLabel(key));
 }
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

@@ -43,4 +43,4 @@ QPixmap makeHeaderBitmap();
 // Copies `bitmap` to kHeaderOrigin and draws the labels in `font`, with the sort label of `key`.
 void paintHeader(QPainter& painter, const QPixmap& bitmap, const QFont& font, SortKey key);
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

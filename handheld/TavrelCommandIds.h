@@ -61,4 +61,4 @@ enum TavrelMenuId : int {
     IDR_MENU_SEARCH = 137,
 };
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

@@ -39,11 +39,12 @@ protected:
 
     TempFolder m_folder;
     std::filesystem::path m_path = m_folder.file("Stations.xml");
-    const std::string m_original = "<?xml version=\"1.0\"?><FREQS_LIST><F StName=\"old\"/></FREQS_LIST>";
+    const std::string m_original =
+        "<?xml version=\"1.0\"?><FREQS_LIST><F StName=\"old\"/></FREQS_LIST>";
     ORVImpl m_base;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SafeSave, ReplacesTheFileAndLeavesNoTemporaryBehind)
 {
@@ -61,7 +62,7 @@ TEST_F(SafeSave, FolderThatCannotBeWrittenFailsAndKeepsTheOldFile)
     EXPECT_FALSE(m_base.Save(notAFolder / "Stations.xml", {}, 0, &why));
     EXPECT_FALSE(why.empty());
 
-    if (geteuid() != 0) {  // root writes through permission bits
+    if (geteuid() != 0) { // root writes through permission bits
         std::filesystem::permissions(m_folder.path(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::remove);
         EXPECT_FALSE(m_base.Save(m_path, {}, 0, &why));

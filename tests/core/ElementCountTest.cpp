@@ -23,12 +23,13 @@ std::size_t countWhole(const std::string& bytes)
     return counter.childElements();
 }
 
-}  // namespace
+} // namespace
 
 TEST(ElementCount, CountsTheSameHoweverTheBytesArePieced)
 {
-    const std::string file = "<?xml version=\"1.0\"?>\n<!-- x -->\n<FREQS_LIST>\n\t<Freq-0 StName=\"a\"/>"
-                             "<<F/>< x/><_a/><:b/><\xC3\xA9/></c>text<d><e/></d></FREQS_LIST><";
+    const std::string file =
+        "<?xml version=\"1.0\"?>\n<!-- x -->\n<FREQS_LIST>\n\t<Freq-0 StName=\"a\"/>"
+        "<<F/>< x/><_a/><:b/><\xC3\xA9/></c>text<d><e/></d></FREQS_LIST><";
     struct Case {
         std::string name;
         std::string bytes;

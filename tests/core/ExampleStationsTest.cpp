@@ -34,7 +34,7 @@ protected:
     ORVImpl m_base;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ExampleStations, LoadsEveryStationWithANameAndAFrequency)
 {

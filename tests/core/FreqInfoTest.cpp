@@ -24,7 +24,7 @@ std::u16string rxText(const FreqInfo& r)
     return rx;
 }
 
-}  // namespace
+} // namespace
 
 TEST(FreqInfo, ResetRestoresEveryDefault)
 {
@@ -78,13 +78,15 @@ TEST(FreqInfo, CountsUsableValuesAnywhereInTheSlots)
 
 TEST(FreqInfo, LowestFreqLooksAtSlotZeroOfBothLists)
 {
-    struct Case { double rx, tx, lowest; };
+    struct Case {
+        double rx, tx, lowest;
+    };
     for (const Case& c : {Case{9.5, 7.2, 7.2}, Case{0, 7.2, 7.2}, Case{9.5, 0, 9.5},
                           Case{7.0, 5.0, 5.0}, Case{0, 0, 0}}) {
         FreqInfo r;
         r.freqRX[0] = c.rx;
         r.freqTX[0] = c.tx;
-        r.freqRX[1] = 1.0;  // later slots play no part
+        r.freqRX[1] = 1.0; // later slots play no part
         EXPECT_EQ(r.LowestFreq(), c.lowest) << c.rx << " / " << c.tx;
     }
 }

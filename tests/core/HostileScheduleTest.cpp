@@ -1,9 +1,9 @@
 // A schedule "file" that is no plain file must be refused at once, leaving the base as it was:
 // read to its end, a device would take all memory, and a pipe nobody writes to would never end.
 
-#include "tests/support/ChildProcess.h"
 #include "core/ORVImpl.h"
 #include "core/ScheduleImport.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // open no file but itself, and never connect anywhere. Every load runs in a child process, so a
 // hang is cut off and reported instead of stopping the suite, and its peak memory is measured.
 
-#include "tests/support/ChildProcess.h"
 #include "core/ORVImpl.h"
-#include "tests/support/TestFiles.h"
 #include "core/TextCodec.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -30,12 +30,12 @@ namespace {
 
 // What a load in a child process came to.
 struct LoadOutcome {
-    bool finished = false;  // false: still running when the time was up, or the child died
+    bool finished = false; // false: still running when the time was up, or the child died
     bool loaded = false;
     int count = 0;
-    std::string why;        // why it failed
-    std::string firstName;  // UTF-8
-    long peakGrowthKb = 0;  // peak resident memory during the load above that before it
+    std::string why;       // why it failed
+    std::string firstName; // UTF-8
+    long peakGrowthKb = 0; // peak resident memory during the load above that before it
     double seconds = 0;
 };
 
@@ -142,16 +142,16 @@ enum class Expect { Fails, Loads, Either };
 using Maker = std::function<void(const std::filesystem::path& file)>;
 
 struct Limits {
-    int seconds = 10;     // the time the load may take at most
-    long megabytes = 64;  // the memory the load may take at most, above what it had before
+    int seconds = 10;    // the time the load may take at most
+    long megabytes = 64; // the memory the load may take at most, above what it had before
 };
 
 struct HostileCase {
     std::string name;
-    Maker make;  // writes the file (or makes the thing) at the given path
+    Maker make; // writes the file (or makes the thing) at the given path
     Expect expect;
-    int count;              // stations when it loads; -1: not checked
-    std::string firstName;  // UTF-8, when not empty
+    int count;             // stations when it loads; -1: not checked
+    std::string firstName; // UTF-8, when not empty
     Limits limits;
 };
 
@@ -227,7 +227,7 @@ protected:
             std::error_code ignored;
             std::filesystem::remove_all(file, ignored);
             c.make(file);
-            m_watch.opened();  // what making the file opened does not count
+            m_watch.opened(); // what making the file opened does not count
             const LoadOutcome outcome = loadInChild(file, std::chrono::seconds(c.limits.seconds));
             if (!outcome.finished) {
                 ADD_FAILURE() << "no result within " << c.limits.seconds << " s";
@@ -285,7 +285,7 @@ std::string withDoctype(const std::string& doctype, const std::string& rest)
     return declaration() + "<!DOCTYPE FREQS_LIST " + doctype + ">" + rest;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(HostileXml, ReferencesToOutsideAreNeverFollowed)
 {

@@ -14,7 +14,7 @@ namespace {
 enum Weekday { Sun, Mon, Tue, Wed, Thu, Fri, Sat };
 
 constexpr int kAllDays = 127;
-constexpr std::time_t kSunday20240107 = 1704585600;  // 2024-01-07 00:00:00 UTC, a Sunday
+constexpr std::time_t kSunday20240107 = 1704585600; // 2024-01-07 00:00:00 UTC, a Sunday
 
 std::time_t at(Weekday day, int hour, int minute, int second = 0)
 {
@@ -48,7 +48,7 @@ void expectAll(std::initializer_list<Case> cases)
         EXPECT_EQ(IsWorkingAt(c.record, c.utc), c.onAir) << c.what;
 }
 
-}  // namespace
+} // namespace
 
 TEST(OnAir, WithoutPatternAlwaysOnTheAir)
 {

@@ -9,18 +9,21 @@ using namespace kavrin;
 
 namespace {
 
-const char* const kNames[] = {"StName", "StLoc", "StFreq", "StFreqRX", "StFreqTX", "StModulation",
-                              "UsePattern", "StComment", "SoundsFld", "ShowPropGMT", "WorkHours", "Days"};
+const char* const kNames[] = {"StName",    "StLoc",        "StFreq",     "StFreqRX",
+                              "StFreqTX",  "StModulation", "UsePattern", "StComment",
+                              "SoundsFld", "ShowPropGMT",  "WorkHours",  "Days"};
 
-}  // namespace
+} // namespace
 
 TEST(StationAttributes, FindsEveryNameAndNoOther)
 {
     const std::vector<std::optional<std::string_view> StationAttributes::*> members = {
-        &StationAttributes::name, &StationAttributes::loc, &StationAttributes::freq,
-        &StationAttributes::freqRX, &StationAttributes::freqTX, &StationAttributes::modulation,
-        &StationAttributes::usePattern, &StationAttributes::comment, &StationAttributes::soundsFld,
-        &StationAttributes::showPropGMT, &StationAttributes::workHours, &StationAttributes::days};
+        &StationAttributes::name,       &StationAttributes::loc,
+        &StationAttributes::freq,       &StationAttributes::freqRX,
+        &StationAttributes::freqTX,     &StationAttributes::modulation,
+        &StationAttributes::usePattern, &StationAttributes::comment,
+        &StationAttributes::soundsFld,  &StationAttributes::showPropGMT,
+        &StationAttributes::workHours,  &StationAttributes::days};
     ASSERT_EQ(members.size(), StationAttributes::kCount);
     for (std::size_t i = 0; i < StationAttributes::kCount; ++i) {
         SCOPED_TRACE(kNames[i]);
@@ -38,11 +41,15 @@ TEST(StationAttributes, FindsEveryNameAndNoOther)
 TEST(PendingStations, GivesBackEveryValueOfEveryStation)
 {
     // Values up to and past the length that takes a longer header.
-    const std::vector<std::string> values = {"", "a", std::string(254, 'x'), std::string(255, 'y'),
-                                             std::string(256, 'z'), std::string(70000, 'w'),
+    const std::vector<std::string> values = {"",
+                                             "a",
+                                             std::string(254, 'x'),
+                                             std::string(255, 'y'),
+                                             std::string(256, 'z'),
+                                             std::string(70000, 'w'),
                                              std::string("n\0ul", 4)};
     PendingStations pending;
-    pending.reserve(2, 16);  // too little: the store grows
+    pending.reserve(2, 16); // too little: the store grows
     std::vector<std::vector<std::pair<std::size_t, std::string>>> added;
     for (std::size_t station = 0; station < 6; ++station) {
         pending.beginStation();
@@ -54,7 +61,7 @@ TEST(PendingStations, GivesBackEveryValueOfEveryStation)
             added.back().emplace_back(attribute, value);
         }
     }
-    pending.beginStation();  // a station without attributes
+    pending.beginStation(); // a station without attributes
     added.emplace_back();
     ASSERT_EQ(pending.size(), added.size());
 

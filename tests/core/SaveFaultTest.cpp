@@ -2,8 +2,8 @@
 // read-only, the process dies at any moment. Each time the previous station file must stay byte
 // for byte as it was, and a save that did not complete must say so.
 
-#include "tests/support/ChildProcess.h"
 #include "core/ORVImpl.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -115,7 +115,7 @@ protected:
         "UsePattern=\"0\"/>\n</FREQS_LIST>\n";
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SaveFault, DiskFullAfterAnyNumberOfBytesKeepsTheOldFile)
 {
@@ -222,7 +222,7 @@ struct Problems {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SaveFault, FullFileSystemKeepsTheOldFile)
 {

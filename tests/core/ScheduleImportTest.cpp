@@ -1,5 +1,5 @@
-#include "core/Modulation.h"
 #include "core/ScheduleImport.h"
+#include "core/Modulation.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +36,8 @@ struct Line {
     {
         std::string s(92, ' ');
         const std::pair<std::size_t, const std::string*> columns[] = {
-            {0, &freq}, {6, &name}, {30, &time}, {40, &days}, {48, &language}, {60, &power},
-            {64, &location}};
+            {0, &freq},      {6, &name},   {30, &time},    {40, &days},
+            {48, &language}, {60, &power}, {64, &location}};
         for (const auto& [at, field] : columns)
             s.replace(at, field->size(), *field);
         s += remarks;
@@ -102,7 +102,7 @@ protected:
     };
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ScheduleImport, UnrecognisedHeadersLeaveTheBaseUntouched)
 {
@@ -189,9 +189,8 @@ TEST_F(ScheduleImport, ReadsTheTimeColumn)
 TEST_F(ScheduleImport, RefusedLinesAreReportedWithTheirNumberInTheFile)
 {
     const std::string bad = Line{.time = "2500-0100"}.text();
-    const ScheduleImportResult result =
-        importLines({"; comment", "", Line{}.text(), Line{.freq = "", .time = "2500-0100"}.text(),
-                     bad});
+    const ScheduleImportResult result = importLines(
+        {"; comment", "", Line{}.text(), Line{.freq = "", .time = "2500-0100"}.text(), bad});
     EXPECT_EQ(result.stationsImported, 1);
     EXPECT_EQ(result.linesSkipped, 3);
     EXPECT_EQ(result.linesRefused, 1);
@@ -263,8 +262,8 @@ TEST_F(ScheduleImport, WithoutADaysColumnEveryDayIsSet)
 
 TEST_F(ScheduleImport, FieldsAreClampedToTheLineAndToTheirColumns)
 {
-    const FreqInfo& shortLine = importOne({.time = "", .days = "", .language = "", .power = "",
-                                           .location = ""});
+    const FreqInfo& shortLine =
+        importOne({.time = "", .days = "", .language = "", .power = "", .location = ""});
     EXPECT_EQ(shortLine.stName, u"Radio Test");
     EXPECT_EQ(shortLine.stComment, u"PWR: ; ");
     EXPECT_EQ(daysOf(shortLine), Days{});
@@ -277,13 +276,19 @@ TEST_F(ScheduleImport, FieldsAreClampedToTheLineAndToTheirColumns)
 
 TEST_F(ScheduleImport, FieldsThatAreNotUtf8AreReadAsLatin1)
 {
-    const FreqInfo& utf8 = importOne({.name = "R\xC3\xA1" "dio Test"});
+    const FreqInfo& utf8 = importOne({.name = "R\xC3\xA1"
+                                              "dio Test"});
     EXPECT_EQ(utf8.stName, u"R\u00E1dio Test");
-    const FreqInfo& latin1 = importOne({.name = "Radio Espa\xF1" "a", .location = "S\xE3o Paulo"});
+    const FreqInfo& latin1 = importOne({.name = "Radio Espa\xF1"
+                                                "a",
+                                        .location = "S\xE3o Paulo"});
     EXPECT_EQ(latin1.stName, u"Radio Espa\u00F1a");
     EXPECT_EQ(latin1.stLoc, u"S\u00E3o Paulo");
 
-    importLines({Line{.name = "Espa\xF1" "a", .time = "2500-0100"}.text()});
+    importLines({Line{.name = "Espa\xF1"
+                              "a",
+                      .time = "2500-0100"}
+                     .text()});
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_NE(m_messages[0].text.find(u"Espa\u00F1a"), std::u16string::npos);
 }

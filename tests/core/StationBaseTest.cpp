@@ -13,7 +13,7 @@ ORVImpl::FreqInfo named(const std::u16string& name)
     return r;
 }
 
-}  // namespace
+} // namespace
 
 TEST(StationBase, AddReturnsIndexAndClearEmpties)
 {

@@ -45,7 +45,7 @@ protected:
     ORVImpl m_base;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(StationFile, ReadsTheTwoStationExample)
 {
@@ -76,7 +76,8 @@ TEST_F(StationFile, ReadsTheTwoStationExample)
     // Written back, it is the same document, one element a line.
     EXPECT_EQ(save(),
               "<?xml version=\"1.0\"?>\n<FREQS_LIST>\n"
-              "\t<Freq-0 StName=\"Radio A\" StFreqRX=\"5.95; 9.58\" StModulation=\"0\" UsePattern=\"0\"/>\n"
+              "\t<Freq-0 StName=\"Radio A\" StFreqRX=\"5.95; 9.58\" StModulation=\"0\" "
+              "UsePattern=\"0\"/>\n"
               "\t<Freq-1 StName=\"Beacon\" StLoc=\"Coast\" StFreqTX=\"3.5\" StModulation=\"4\" "
               "UsePattern=\"1\" ShowPropGMT=\"1\" WorkHours=\"22-00--06-30\" Days=\"62\"/>\n"
               "</FREQS_LIST>\n");
@@ -145,7 +146,8 @@ TEST_F(StationFile, HoursAndDaysOnlyTravelWithUsePattern)
     EXPECT_EQ(m_base[0].fromHour, 0);
     EXPECT_EQ(m_base[0].days[0], 1);
 
-    ASSERT_TRUE(loadStations("<S StName=\"A\" UsePattern=\"0\" WorkHours=\"22-00--06-30\" Days=\"1\"/>"));
+    ASSERT_TRUE(
+        loadStations("<S StName=\"A\" UsePattern=\"0\" WorkHours=\"22-00--06-30\" Days=\"1\"/>"));
     EXPECT_EQ(m_base[0].fromHour, 0);
     EXPECT_EQ(m_base[0].days[1], 1);
 }
@@ -161,18 +163,36 @@ TEST_F(StationFile, ReadsAttributesByTheirRules)
         {"StLoc=\"x\"", [](const FreqInfo& r) { EXPECT_TRUE(r.stName.empty()); }},
         {"StName=\"A\" StModulation=\"x\"", [](const FreqInfo& r) { EXPECT_EQ(r.modulation, 0); }},
         {"StName=\"A\"", [](const FreqInfo& r) { EXPECT_EQ(r.modulation, 1024); }},
-        {"StName=\"A\" StModulation=\" 99z\"", [](const FreqInfo& r) { EXPECT_EQ(r.modulation, 99); }},
+        {"StName=\"A\" StModulation=\" 99z\"",
+         [](const FreqInfo& r) { EXPECT_EQ(r.modulation, 99); }},
         {"StName=\"A\" UsePattern=\"7\" ShowPropGMT=\"-2\"",
-         [](const FreqInfo& r) { EXPECT_EQ(r.usePattern, 1); EXPECT_EQ(r.showPropGMT, 1); }},
+         [](const FreqInfo& r) {
+             EXPECT_EQ(r.usePattern, 1);
+             EXPECT_EQ(r.showPropGMT, 1);
+         }},
         {"StName=\"A\" ShowPropGMT=\"0\"", [](const FreqInfo& r) { EXPECT_EQ(r.showPropGMT, 0); }},
         {"StName=\"A\" UsePattern=\"1\" WorkHours=\"6-00--23-59\"",
-         [](const FreqInfo& r) { EXPECT_EQ(r.fromHour, 0); EXPECT_EQ(r.toHour, 23); EXPECT_EQ(r.toMin, 59); }},
+         [](const FreqInfo& r) {
+             EXPECT_EQ(r.fromHour, 0);
+             EXPECT_EQ(r.toHour, 23);
+             EXPECT_EQ(r.toMin, 59);
+         }},
         {"StName=\"A\" UsePattern=\"1\" WorkHours=\"22-00--06-30\"",
-         [](const FreqInfo& r) { EXPECT_EQ(r.fromHour, 22); EXPECT_EQ(r.toMin, 30); }},
+         [](const FreqInfo& r) {
+             EXPECT_EQ(r.fromHour, 22);
+             EXPECT_EQ(r.toMin, 30);
+         }},
         {"StName=\"A\" UsePattern=\"1\" WorkHours=\"24-30--99-99\"",
-         [](const FreqInfo& r) { EXPECT_EQ(r.fromHour, 24); EXPECT_EQ(r.fromMin, 30); EXPECT_EQ(r.toHour, 99); }},
+         [](const FreqInfo& r) {
+             EXPECT_EQ(r.fromHour, 24);
+             EXPECT_EQ(r.fromMin, 30);
+             EXPECT_EQ(r.toHour, 99);
+         }},
         {"StName=\"A\" UsePattern=\"1\" WorkHours=\"06-00--23-590\"",
-         [](const FreqInfo& r) { EXPECT_EQ(r.fromHour, 0); EXPECT_EQ(r.toMin, 59); }},
+         [](const FreqInfo& r) {
+             EXPECT_EQ(r.fromHour, 0);
+             EXPECT_EQ(r.toMin, 59);
+         }},
         {"StName=\"A\" UsePattern=\"1\" Days=\"65\"",
          [](const FreqInfo& r) {
              for (int i = 0; i < 7; ++i)
@@ -189,10 +209,12 @@ TEST_F(StationFile, ReadsAttributesByTheirRules)
              EXPECT_EQ(r.freqRX[1], 0);
              EXPECT_EQ(r.freqTX[0], 0);
          }},
-        {"StName=\"A\" StFreq=\"200000\"", [](const FreqInfo& r) { EXPECT_EQ(r.freqRX[0], 200000); }},
+        {"StName=\"A\" StFreq=\"200000\"",
+         [](const FreqInfo& r) { EXPECT_EQ(r.freqRX[0], 200000); }},
         {"StName=\"A\" Unknown=\"1\" x:StLoc=\"no\" xmlns:x=\"urn:x\"",
          [](const FreqInfo& r) { EXPECT_TRUE(r.stLoc.empty()); }},
-        {"StName=\"a&#10;b &amp; &#x41e;\"", [](const FreqInfo& r) { EXPECT_EQ(r.stName, u"a\nb & О"); }},
+        {"StName=\"a&#10;b &amp; &#x41e;\"",
+         [](const FreqInfo& r) { EXPECT_EQ(r.stName, u"a\nb & О"); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.attributes);
@@ -204,9 +226,10 @@ TEST_F(StationFile, ReadsAttributesByTheirRules)
 
 TEST_F(StationFile, OnlyElementsDirectlyInFreqsListAreStations)
 {
-    ASSERT_TRUE(load("<?xml version=\"1.0\"?>\n<!-- mine -->\n<FREQS_LIST>\n  <Freq-0 StName=\"A\"/>\n"
-                     "  <!-- note -->\n  text\n  <Station StName=\"B\"><Inner StName=\"C\"/></Station>\n"
-                     "</FREQS_LIST>\n"));
+    ASSERT_TRUE(
+        load("<?xml version=\"1.0\"?>\n<!-- mine -->\n<FREQS_LIST>\n  <Freq-0 StName=\"A\"/>\n"
+             "  <!-- note -->\n  text\n  <Station StName=\"B\"><Inner StName=\"C\"/></Station>\n"
+             "</FREQS_LIST>\n"));
     ASSERT_EQ(m_base.GetCount(), 2);
     EXPECT_EQ(m_base[1].stName, u"B");
 }
@@ -243,14 +266,17 @@ TEST_F(StationFile, ReadsEveryEncodingXmlAllows)
         }
         return out;
     };
-    const std::u16string doc16 = u"<?xml version=\"1.0\"?><FREQS_LIST><F StName=\"Ж\"/></FREQS_LIST>";
+    const std::u16string doc16 =
+        u"<?xml version=\"1.0\"?><FREQS_LIST><F StName=\"Ж\"/></FREQS_LIST>";
     const Case cases[] = {
         {"UTF-8 with BOM", "\xEF\xBB\xBF<?xml version=\"1.0\"?>" + body + "\xD0\x96" + tail, u"Ж"},
         {"UTF-16LE with BOM", utf16le(doc16, true), u"Ж"},
         {"UTF-16BE with BOM", utf16be(doc16), u"Ж"},
         {"UTF-16LE without BOM", utf16le(doc16, false), u"Ж"},
-        {"ISO-8859-1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + body + "\xE9" + tail, u"é"},
-        {"windows-1251", "<?xml version=\"1.0\" encoding=\"windows-1251\"?>" + body + "\xC6" + tail, u"Ж"},
+        {"ISO-8859-1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + body + "\xE9" + tail,
+         u"é"},
+        {"windows-1251", "<?xml version=\"1.0\" encoding=\"windows-1251\"?>" + body + "\xC6" + tail,
+         u"Ж"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -273,7 +299,8 @@ TEST_F(StationFile, BrokenFilesFailWithAReasonAndAnEmptyBase)
         {"not XML", "hello", "line 1"},
         {"unclosed", "<?xml version=\"1.0\"?>\n<FREQS_LIST>\n<F StName=\"A\"/>\n", "line"},
         {"wrong root", "<STATIONS><F StName=\"A\"/></STATIONS>", "FREQS_LIST"},
-        {"list nested deeper", "<ROOT><FREQS_LIST><F StName=\"A\"/></FREQS_LIST></ROOT>", "FREQS_LIST"},
+        {"list nested deeper", "<ROOT><FREQS_LIST><F StName=\"A\"/></FREQS_LIST></ROOT>",
+         "FREQS_LIST"},
         {"bad attribute", "<FREQS_LIST>\n\n<F StName=A/></FREQS_LIST>", "line 3"},
         {"invalid UTF-8", "<FREQS_LIST><F StName=\"\xFF\xFE\"/></FREQS_LIST>", "line 1"},
         {"undefined entity", "<FREQS_LIST><F StName=\"&nope;\"/></FREQS_LIST>", "nope"},
@@ -297,8 +324,8 @@ TEST_F(StationFile, NeverReadsEntitiesOrDtdsFromOutside)
     const auto secret = m_folder.file("secret.txt");
     writeBytes(secret, "SECRET");
     const std::string external =
-        "<?xml version=\"1.0\"?><!DOCTYPE FREQS_LIST [<!ENTITY x SYSTEM \"file://" + secret.string() +
-        "\">]><FREQS_LIST><F StName=\"&x;\"/></FREQS_LIST>";
+        "<?xml version=\"1.0\"?><!DOCTYPE FREQS_LIST [<!ENTITY x SYSTEM \"file://" +
+        secret.string() + "\">]><FREQS_LIST><F StName=\"&x;\"/></FREQS_LIST>";
     EXPECT_FALSE(load(external));
     EXPECT_EQ(m_base.GetCount(), 0);
     std::string inContent = external;
@@ -309,8 +336,9 @@ TEST_F(StationFile, NeverReadsEntitiesOrDtdsFromOutside)
     writeBytes(dtd, "<!ENTITY y \"FROM-DTD\">");
     EXPECT_FALSE(load("<?xml version=\"1.0\"?><!DOCTYPE FREQS_LIST SYSTEM \"" + dtd.string() +
                       "\"><FREQS_LIST><F StName=\"&y;\"/></FREQS_LIST>"));
-    ASSERT_TRUE(load("<?xml version=\"1.0\"?><!DOCTYPE FREQS_LIST SYSTEM \"http://127.0.0.1:9/x.dtd\">"
-                     "<FREQS_LIST><F StName=\"A\"/></FREQS_LIST>"));
+    ASSERT_TRUE(
+        load("<?xml version=\"1.0\"?><!DOCTYPE FREQS_LIST SYSTEM \"http://127.0.0.1:9/x.dtd\">"
+             "<FREQS_LIST><F StName=\"A\"/></FREQS_LIST>"));
     EXPECT_EQ(m_base[0].stName, u"A");
 }
 
@@ -350,7 +378,7 @@ std::string stationsXml(int count)
     return xml + "</FREQS_LIST>\n";
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(StationFile, LoadAnnouncesProgressByTheStepRule)
 {

@@ -73,7 +73,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SummaryText, BuildsTheDocumentedLines)
 {
@@ -157,7 +157,7 @@ TEST_F(SummaryText, ShiftsHoursToLocalTimeAndWrapsPastMidnight)
         {{23, 0}, {6, 30}, 2 * kHour, u"7 MHz, 01:00-08:30;"},
         {{2, 0}, {4, 15}, -5 * kHour, u"7 MHz, 21:00-23:15;"},
         {{22, 0}, {6, 30}, 5 * kHour + 45 * 60, u"7 MHz, 03:45-12:15;"},
-        {{0, 0}, {12, 0}, -1, u"7 MHz, 23:59-11:59;"},  // 23:59:59 shown without seconds
+        {{0, 0}, {12, 0}, -1, u"7 MHz, 23:59-11:59;"}, // 23:59:59 shown without seconds
         {{6, 0}, {22, 0}, 0, u"7 MHz, 06:00-22:00;"},
     };
     for (const Case& c : cases) {
@@ -189,7 +189,7 @@ TEST_F(SummaryText, ShowsOutOfRangeHoursAsStoredWithoutShifting)
 {
     struct Case {
         int from[2], to[2];
-        std::u16string gmt, local;  // local: at UTC+2
+        std::u16string gmt, local; // local: at UTC+2
     };
     const Case cases[] = {
         {{22, 0}, {24, 30}, u"7 MHz, 22:00-24:30 GMT;", u"7 MHz, 00:00-24:30;"},
@@ -215,7 +215,7 @@ TEST_F(SummaryText, HourTextUsesTheInstalledFormatterForValidTimesOnly)
                std::u16string(1, char16_t(u'a' + minute));
     });
     EXPECT_EQ(FormatHourTextAt(1, 2, false, 0), u"hbc");
-    EXPECT_EQ(FormatHourTextAt(23, 0, true, 2 * kHour), u"hba");  // gets the shifted time
+    EXPECT_EQ(FormatHourTextAt(23, 0, true, 2 * kHour), u"hba"); // gets the shifted time
     EXPECT_EQ(FormatHourTextAt(24, 30, false, 0), u"24:30");
     setHourFormatter(nullptr);
     EXPECT_EQ(FormatHourTextAt(1, 2, false, 0), u"01:02");

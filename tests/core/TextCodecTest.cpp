@@ -17,14 +17,16 @@ TEST(TextCodec, Utf8ToUtf16ReplacesEachBadByte)
         {"\x80", u"\uFFFD"},
         {"\xC3", u"\uFFFD"},
         {"\xC3(", u"\uFFFD("},
-        {"\xC0\x80", u"\uFFFD\uFFFD"},                      // overlong
-        {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},            // overlong
-        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},            // surrogate
-        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
-        {"\xE2\x82", u"\uFFFD\uFFFD"},                      // cut off
+        {"\xC0\x80", u"\uFFFD\uFFFD"},                     // overlong
+        {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},           // overlong
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},           // surrogate
+        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}, // beyond U+10FFFF
+        {"\xE2\x82", u"\uFFFD\uFFFD"},                     // cut off
         {"\xF0\x9F\x93\xBB", u"\U0001F4FB"},
         {"\xEF\xBF\xBD", u"\uFFFD"},
-        {"a\xFF" "b\xD0\x96", u"a\uFFFDb\u0416"},
+        {"a\xFF"
+         "b\xD0\x96",
+         u"a\uFFFDb\u0416"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(utf8ToUtf16(c.bytes), c.text) << c.bytes;
@@ -37,8 +39,10 @@ TEST(TextCodec, NonAsciiAndBadBytesAnywhereInALongText)
         SCOPED_TRACE(at);
         const std::u16string head(ascii.begin(), ascii.begin() + static_cast<long>(at));
         const std::u16string tail(ascii.begin() + static_cast<long>(at), ascii.end());
-        EXPECT_EQ(utf8ToUtf16(ascii.substr(0, at) + "\xC3\xB8" + ascii.substr(at)), head + u"\u00F8" + tail);
-        EXPECT_EQ(utf8ToUtf16(ascii.substr(0, at) + "\xFF" + ascii.substr(at)), head + u"\uFFFD" + tail);
+        EXPECT_EQ(utf8ToUtf16(ascii.substr(0, at) + "\xC3\xB8" + ascii.substr(at)),
+                  head + u"\u00F8" + tail);
+        EXPECT_EQ(utf8ToUtf16(ascii.substr(0, at) + "\xFF" + ascii.substr(at)),
+                  head + u"\uFFFD" + tail);
         EXPECT_EQ(utf8ToUtf16(ascii.substr(0, at)), head);
     }
 }

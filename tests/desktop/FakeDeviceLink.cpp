@@ -41,7 +41,7 @@ private:
     std::size_t m_position = 0;
 };
 
-}  // namespace
+} // namespace
 
 void FakeDeviceLink::setExePath(const QString& folder)
 {
@@ -49,7 +49,10 @@ void FakeDeviceLink::setExePath(const QString& folder)
         folder;
 }
 
-void FakeDeviceLink::beginConnect() { m_connecting = true; }
+void FakeDeviceLink::beginConnect()
+{
+    m_connecting = true;
+}
 
 bool FakeDeviceLink::waitForConnection(std::chrono::milliseconds timeout)
 {
@@ -93,4 +96,4 @@ std::unique_ptr<DeviceFile> FakeDeviceLink::createFile(const QString& devicePath
     return std::make_unique<FakeFile>(*this, contents);
 }
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -18,10 +18,10 @@ namespace kavrin::orvale {
 class FakeDeviceLink : public DeviceLink {
 public:
     // The device.
-    bool refuseConnection = false;                            // never comes up
-    std::map<std::pair<QString, QString>, QString> registry;  // (key, value name) -> string
-    std::map<QString, QByteArray> files;                      // device path -> contents
-    std::set<QString> lockedFiles;                            // cannot be opened or created
+    bool refuseConnection = false;                           // never comes up
+    std::map<std::pair<QString, QString>, QString> registry; // (key, value name) -> string
+    std::map<QString, QByteArray> files;                     // device path -> contents
+    std::set<QString> lockedFiles;                           // cannot be opened or created
     // The most bytes one read gives.
     std::size_t largestPiece = std::numeric_limits<std::size_t>::max();
     // The link breaks once a read or write would take a file past this many bytes.
@@ -30,7 +30,7 @@ public:
     // What the transfer did.
     bool connected = false;
     int disconnects = 0;
-    std::vector<std::size_t> readSizes;  // the buffer size of each read
+    std::vector<std::size_t> readSizes; // the buffer size of each read
 
     void setExePath(const QString& folder);
 
@@ -46,4 +46,4 @@ private:
     bool m_connecting = false;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

@@ -1,8 +1,8 @@
+#include "core/Modulation.h"
 #include "desktop/CPPCTransferDlg.h"
 #include "desktop/CommandIds.h"
-#include "core/Modulation.h"
-#include "tests/desktop/OrvaleHarness.h"
 #include "desktop/WindowPlacement.h"
+#include "tests/desktop/OrvaleHarness.h"
 
 #include <QAction>
 #include <QTest>
@@ -63,7 +63,8 @@ private slots:
         deleteFirstStation();
         m_orvale->prompts.answers.push_back(QMessageBox::No);
         QVERIFY(m_orvale->frame().close());
-        QCOMPARE(m_orvale->prompts.messages.last(), QStringLiteral("Stations list was modified, save it?"));
+        QCOMPARE(m_orvale->prompts.messages.last(),
+                 QStringLiteral("Stations list was modified, save it?"));
         QCOMPARE(m_orvale->prompts.captions.last(), QStringLiteral("Warning"));
         QCOMPARE(readBytes(m_orvale->stationFile), before);
     }
@@ -168,7 +169,7 @@ private slots:
         QVERIFY(saved.find("Alpha") == std::string::npos);
         QCOMPARE(m_orvale->handheld.files["/device/Tavrel/Stations.xml"].toStdString(), saved);
         QVERIFY(m_orvale->frame().close());
-        QVERIFY(m_orvale->prompts.messages.size() == 1);  // the delete question only
+        QVERIFY(m_orvale->prompts.messages.size() == 1); // the delete question only
     }
 
     void uploadWithoutAFileSaysSo()
@@ -176,7 +177,8 @@ private slots:
         m_orvale->start();
         QTRY_VERIFY(!m_orvale->view().isLoading());
         m_orvale->view().runCommand(ID_PPC_SAVE);
-        QCOMPARE(m_orvale->prompts.messages, QStringList({"Stations list is empty, nothing to send"}));
+        QCOMPARE(m_orvale->prompts.messages,
+                 QStringList({"Stations list is empty, nothing to send"}));
         QCOMPARE(m_orvale->prompts.captions, QStringList({"Information"}));
         QVERIFY(m_orvale->prompts.dialogs.empty());
     }
@@ -205,7 +207,8 @@ private slots:
         const auto deviceFile = m_orvale->folder.file("device.xml");
         device.Save(deviceFile);
         m_orvale->handheld.setExePath("/device/");
-        m_orvale->handheld.files["/device/Stations.xml"] = QByteArray::fromStdString(readBytes(deviceFile));
+        m_orvale->handheld.files["/device/Stations.xml"] =
+            QByteArray::fromStdString(readBytes(deviceFile));
         m_orvale->prompts.dialogs.push_back(runTransfer());
         m_orvale->view().runCommand(ID_PPC_LOAD);
         QTRY_COMPARE(m_orvale->view().statusText(), QStringLiteral("1 items in base, 1 displayed"));
@@ -247,8 +250,8 @@ private slots:
         QCOMPARE(record.size(), 44);
         QCOMPARE(record.left(4), QByteArray("\x2c\0\0\0", 4));
         QCOMPARE(record.mid(8, 4), QByteArray("\x03\0\0\0", 4));
-        QCOMPARE(record.mid(28, 4), QByteArray("\xfb\xff\xff\xff", 4));  // left -5
-        QCOMPARE(record.mid(36, 4), QByteArray("\x27\x01\0\0", 4));      // right 295
+        QCOMPARE(record.mid(28, 4), QByteArray("\xfb\xff\xff\xff", 4)); // left -5
+        QCOMPARE(record.mid(36, 4), QByteArray("\x27\x01\0\0", 4));     // right 295
         WindowPlacement back;
         QVERIFY(WindowPlacement::fromRecord(record, back));
         QCOMPARE(back.normal, placement.normal);
@@ -264,7 +267,8 @@ private slots:
         QAction* lf = m_orvale->frame().action(ID_FREQ_LF);
         QCOMPARE(lf->text(), QStringLiteral("Low Frequency (less than 300 kHz)"));
         QCOMPARE(lf->statusTip(), lf->text());
-        QCOMPARE(m_orvale->frame().action(ID_FREQ_ALL)->toolTip(), QStringLiteral("Show all freqiencies"));
+        QCOMPARE(m_orvale->frame().action(ID_FREQ_ALL)->toolTip(),
+                 QStringLiteral("Show all freqiencies"));
         QCOMPARE(m_orvale->frame().action(ID_TIME_TOGGLE_ACTIVE)->toolTip(),
                  QStringLiteral("Show all/active stations"));
         QVERIFY(m_orvale->frame().action(ID_VIEW_TOOLBAR)->isChecked());

@@ -31,6 +31,9 @@ QStringList OrvaleHarness::listedNames()
     return names;
 }
 
-int OrvaleHarness::rowOf(const QString& name) { return listedNames().indexOf(name); }
+int OrvaleHarness::rowOf(const QString& name)
+{
+    return listedNames().indexOf(name);
+}
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

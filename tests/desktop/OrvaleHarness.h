@@ -1,9 +1,9 @@
 #pragma once
 
-#include "desktop/CMainFrame.h"
-#include "tests/desktop/FakeDeviceLink.h"
-#include "desktop/COrvaleView.h"
 #include "core/ORVImpl.h"
+#include "desktop/CMainFrame.h"
+#include "desktop/COrvaleView.h"
+#include "tests/desktop/FakeDeviceLink.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestStations.h"
@@ -47,4 +47,4 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
 };
 
-}  // namespace kavrin::orvale
+} // namespace kavrin::orvale

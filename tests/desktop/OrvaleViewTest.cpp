@@ -1,11 +1,11 @@
+#include "core/Modulation.h"
 #include "desktop/CImportBiDlg.h"
+#include "desktop/CommandIds.h"
+#include "tests/desktop/OrvaleHarness.h"
 #include "ui/dialogs/CInputFreqRangeDlg.h"
 #include "ui/dialogs/CSearchParamsDlg.h"
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPropDlg.h"
-#include "desktop/CommandIds.h"
-#include "core/Modulation.h"
-#include "tests/desktop/OrvaleHarness.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,14 +22,14 @@ namespace {
 
 // Frequency order: Alpha, Bravo, Charlie, Foxtrot, Delta, Echo.
 const std::vector<TestStation> kStations = {
-    {u"Alpha", 0.2, MOD_AM},      {u"Bravo", 0.3, MOD_FM},  {u"Charlie", 7.1, MOD_USB},
-    {u"Delta", 100.0, MOD_FM},    {u"Echo", 433.0, MOD_NFM},
-    {u"Foxtrot", 14.07, MOD_DIGITAL, 10, 11},  // off the air at noon
+    {u"Alpha", 0.2, MOD_AM},    {u"Bravo", 0.3, MOD_FM},
+    {u"Charlie", 7.1, MOD_USB}, {u"Delta", 100.0, MOD_FM},
+    {u"Echo", 433.0, MOD_NFM},  {u"Foxtrot", 14.07, MOD_DIGITAL, 10, 11}, // off the air at noon
 };
 
 using Ids = QList<int>;
 
-}  // namespace
+} // namespace
 
 class OrvaleViewTest : public QObject {
     Q_OBJECT
@@ -78,29 +78,46 @@ private slots:
         QTest::addColumn<Ids>("checked");
         QTest::addColumn<Ids>("unchecked");
         const QStringList all = {"Alpha", "Bravo", "Charlie", "Foxtrot", "Delta", "Echo"};
-        QTest::newRow("defaults") << Ids{} << all << Ids{ID_FREQ_ALL, ID_MOD_ALL, ID_TIME_ALL, ID_TIME_LOCAL, ID_SORT_FREQUENCY}
-                                  << Ids{ID_FREQ_LF, ID_MOD_AM, ID_TIME_ACTIVE, ID_TIME_GMT, ID_TIME_TOGGLE_ACTIVE};
+        QTest::newRow("defaults") << Ids{} << all
+                                  << Ids{ID_FREQ_ALL, ID_MOD_ALL, ID_TIME_ALL, ID_TIME_LOCAL,
+                                         ID_SORT_FREQUENCY}
+                                  << Ids{ID_FREQ_LF, ID_MOD_AM, ID_TIME_ACTIVE, ID_TIME_GMT,
+                                         ID_TIME_TOGGLE_ACTIVE};
         QTest::newRow("LF takes 0.3 MHz") << Ids{ID_FREQ_LF} << QStringList{"Alpha", "Bravo"}
                                           << Ids{ID_FREQ_LF} << Ids{ID_FREQ_ALL, ID_FREQ_MW};
-        QTest::newRow("MW does not") << Ids{ID_FREQ_MW} << QStringList{} << Ids{ID_FREQ_MW} << Ids{ID_FREQ_LF};
-        QTest::newRow("SW") << Ids{ID_FREQ_SW} << QStringList{"Charlie", "Foxtrot"} << Ids{ID_FREQ_SW} << Ids{};
-        QTest::newRow("VHF") << Ids{ID_FREQ_VHF} << QStringList{"Delta"} << Ids{ID_FREQ_VHF} << Ids{};
-        QTest::newRow("FM broadcast") << Ids{ID_FREQ_FM} << QStringList{"Delta"} << Ids{ID_FREQ_FM} << Ids{};
-        QTest::newRow("UHF") << Ids{ID_FREQ_UHF} << QStringList{"Echo"} << Ids{ID_FREQ_UHF} << Ids{};
-        QTest::newRow("back to all") << Ids{ID_FREQ_UHF, ID_FREQ_ALL} << all << Ids{ID_FREQ_ALL} << Ids{ID_FREQ_UHF};
-        QTest::newRow("AM alone") << Ids{ID_MOD_AM} << QStringList{"Alpha"} << Ids{ID_MOD_AM} << Ids{ID_MOD_ALL};
-        QTest::newRow("AM off again") << Ids{ID_MOD_AM, ID_MOD_AM} << QStringList{} << Ids{} << Ids{ID_MOD_AM, ID_MOD_ALL};
-        QTest::newRow("FM and NFM") << Ids{ID_MOD_FM, ID_MOD_NFM} << QStringList{"Bravo", "Delta", "Echo"}
-                                    << Ids{ID_MOD_FM, ID_MOD_NFM} << Ids{ID_MOD_ALL, ID_MOD_AM};
-        QTest::newRow("all eight") << Ids{ID_MOD_AM, ID_MOD_FM, ID_MOD_NFM, ID_MOD_USB, ID_MOD_LSB, ID_MOD_CW, ID_MOD_DRM, ID_MOD_DIGITAL}
+        QTest::newRow("MW does not")
+            << Ids{ID_FREQ_MW} << QStringList{} << Ids{ID_FREQ_MW} << Ids{ID_FREQ_LF};
+        QTest::newRow("SW") << Ids{ID_FREQ_SW} << QStringList{"Charlie", "Foxtrot"}
+                            << Ids{ID_FREQ_SW} << Ids{};
+        QTest::newRow("VHF") << Ids{ID_FREQ_VHF} << QStringList{"Delta"} << Ids{ID_FREQ_VHF}
+                             << Ids{};
+        QTest::newRow("FM broadcast")
+            << Ids{ID_FREQ_FM} << QStringList{"Delta"} << Ids{ID_FREQ_FM} << Ids{};
+        QTest::newRow("UHF") << Ids{ID_FREQ_UHF} << QStringList{"Echo"} << Ids{ID_FREQ_UHF}
+                             << Ids{};
+        QTest::newRow("back to all")
+            << Ids{ID_FREQ_UHF, ID_FREQ_ALL} << all << Ids{ID_FREQ_ALL} << Ids{ID_FREQ_UHF};
+        QTest::newRow("AM alone") << Ids{ID_MOD_AM} << QStringList{"Alpha"} << Ids{ID_MOD_AM}
+                                  << Ids{ID_MOD_ALL};
+        QTest::newRow("AM off again")
+            << Ids{ID_MOD_AM, ID_MOD_AM} << QStringList{} << Ids{} << Ids{ID_MOD_AM, ID_MOD_ALL};
+        QTest::newRow("FM and NFM")
+            << Ids{ID_MOD_FM, ID_MOD_NFM} << QStringList{"Bravo", "Delta", "Echo"}
+            << Ids{ID_MOD_FM, ID_MOD_NFM} << Ids{ID_MOD_ALL, ID_MOD_AM};
+        QTest::newRow("all eight") << Ids{ID_MOD_AM,  ID_MOD_FM, ID_MOD_NFM, ID_MOD_USB,
+                                          ID_MOD_LSB, ID_MOD_CW, ID_MOD_DRM, ID_MOD_DIGITAL}
                                    << all << Ids{ID_MOD_ALL} << Ids{ID_MOD_AM, ID_MOD_DIGITAL};
-        QTest::newRow("show all modulations") << Ids{ID_MOD_CW, ID_MOD_ALL} << all << Ids{ID_MOD_ALL} << Ids{ID_MOD_CW};
-        QTest::newRow("active") << Ids{ID_TIME_ACTIVE} << QStringList{"Alpha", "Bravo", "Charlie", "Delta", "Echo"}
+        QTest::newRow("show all modulations")
+            << Ids{ID_MOD_CW, ID_MOD_ALL} << all << Ids{ID_MOD_ALL} << Ids{ID_MOD_CW};
+        QTest::newRow("active") << Ids{ID_TIME_ACTIVE}
+                                << QStringList{"Alpha", "Bravo", "Charlie", "Delta", "Echo"}
                                 << Ids{ID_TIME_ACTIVE, ID_TIME_TOGGLE_ACTIVE} << Ids{ID_TIME_ALL};
-        QTest::newRow("toolbar toggle") << Ids{ID_TIME_TOGGLE_ACTIVE} << QStringList{"Alpha", "Bravo", "Charlie", "Delta", "Echo"}
+        QTest::newRow("toolbar toggle") << Ids{ID_TIME_TOGGLE_ACTIVE}
+                                        << QStringList{"Alpha", "Bravo", "Charlie", "Delta", "Echo"}
                                         << Ids{ID_TIME_ACTIVE} << Ids{ID_TIME_ALL};
-        QTest::newRow("toggle twice") << Ids{ID_TIME_TOGGLE_ACTIVE, ID_TIME_TOGGLE_ACTIVE} << all
-                                      << Ids{ID_TIME_ALL} << Ids{ID_TIME_ACTIVE, ID_TIME_TOGGLE_ACTIVE};
+        QTest::newRow("toggle twice")
+            << Ids{ID_TIME_TOGGLE_ACTIVE, ID_TIME_TOGGLE_ACTIVE} << all << Ids{ID_TIME_ALL}
+            << Ids{ID_TIME_ACTIVE, ID_TIME_TOGGLE_ACTIVE};
         QTest::newRow("filters combine") << Ids{ID_MOD_USB, ID_FREQ_SW} << QStringList{"Charlie"}
                                          << Ids{ID_MOD_USB, ID_FREQ_SW} << Ids{};
         QTest::newRow("GMT") << Ids{ID_TIME_GMT} << all << Ids{ID_TIME_GMT} << Ids{ID_TIME_LOCAL};
@@ -143,7 +160,7 @@ private slots:
         QVERIFY(startWith(many));
         m_orvale->frame().resize(500, 300);
         CKavrinView& view = m_orvale->view();
-        view.selectRow(299, false);  // S1000, the highest frequency
+        view.selectRow(299, false); // S1000, the highest frequency
         QCOMPARE(m_orvale->frame().action(ID_SORT_NAME)->isChecked(), false);
         m_orvale->frame().action(ID_SORT_NAME)->trigger();
         QVERIFY(m_orvale->frame().action(ID_SORT_NAME)->isChecked());
@@ -164,13 +181,15 @@ private slots:
 
         m_orvale->prompts.answers = {QMessageBox::No};
         view.runCommand(ID_STATION_DELETE);
-        QCOMPARE(m_orvale->prompts.messages.last(), QStringLiteral("Really delete this station from the list?"));
+        QCOMPARE(m_orvale->prompts.messages.last(),
+                 QStringLiteral("Really delete this station from the list?"));
         QCOMPARE(view.rows().rowCount(), 6);
         QVERIFY(!view.isModified());
 
         m_orvale->prompts.answers = {QMessageBox::Yes};
         view.runCommand(ID_STATION_DELETE);
-        QCOMPARE(m_orvale->listedNames(), QStringList({"Alpha", "Charlie", "Foxtrot", "Delta", "Echo"}));
+        QCOMPARE(m_orvale->listedNames(),
+                 QStringList({"Alpha", "Charlie", "Foxtrot", "Delta", "Echo"}));
         QVERIFY(m_orvale->base[1].stName.empty());
         QCOMPARE(m_orvale->base.GetCount(), 6);
         QVERIFY(view.isModified());
@@ -230,7 +249,7 @@ private slots:
         QCOMPARE(view.firstSelectedRow(), 0);
         QCOMPARE(view.statusText(), QStringLiteral("8 items in base, 2 displayed"));
 
-        view.runCommand(ID_STATION_NEW);  // cancelled: nothing changes
+        view.runCommand(ID_STATION_NEW); // cancelled: nothing changes
         QCOMPARE(m_orvale->base.GetCount(), 8);
     }
 
@@ -291,7 +310,7 @@ private slots:
     {
         QVERIFY(startWith(kStations));
         COrvaleView& view = m_orvale->view();
-        view.runCommand(ID_FREQ_USER);  // cancelled
+        view.runCommand(ID_FREQ_USER); // cancelled
         QCOMPARE(view.filter().rangeKind, RangeKind::All);
         QCOMPARE(m_orvale->listedNames().size(), 6);
 
@@ -331,7 +350,8 @@ private slots:
         });
         m_orvale->prompts.files.push_back(KAVRIN_TEST_DATA_DIR "/schedule-sample.txt");
         m_orvale->frame().action(ID_IMPORT_SCHEDULE)->trigger();
-        QTRY_COMPARE(m_orvale->view().statusText(), QStringLiteral("37 items in base, 37 displayed"));
+        QTRY_COMPARE(m_orvale->view().statusText(),
+                     QStringLiteral("37 items in base, 37 displayed"));
         QVERIFY(m_orvale->view().isModified());
         QCOMPARE(m_orvale->prompts.captions, QStringList({"Cannot parse string: 22"}));
         QVERIFY(m_orvale->prompts.messages[0].contains("Radio Kestrel"));
@@ -339,7 +359,7 @@ private slots:
 
     void importOfAFileItCannotUseKeepsTheList_data()
     {
-        QTest::addColumn<QString>("content");  // empty: no such file
+        QTest::addColumn<QString>("content"); // empty: no such file
         QTest::addColumn<QString>("message");
         QTest::newRow("missing file") << QString() << "Cannot open file";
         QTest::newRow("not a schedule") << "Shopping list\nmilk\neggs\n"
@@ -354,7 +374,10 @@ private slots:
         const auto file = m_orvale->folder.file("schedule.txt");
         if (!content.isEmpty())
             writeBytes(file, content.toStdString());
-        m_orvale->prompts.dialogs.push_back([](QDialog& d) { d.accept(); return d.result(); });
+        m_orvale->prompts.dialogs.push_back([](QDialog& d) {
+            d.accept();
+            return d.result();
+        });
         m_orvale->prompts.files.push_back(QString::fromStdString(file.string()));
         m_orvale->view().runCommand(ID_IMPORT_SCHEDULE);
         QVERIFY(m_orvale->prompts.messages.value(0).startsWith(message));
@@ -366,9 +389,12 @@ private slots:
     void cancellingTheImportChangesNothing()
     {
         QVERIFY(startWith(kStations));
-        m_orvale->view().runCommand(ID_IMPORT_SCHEDULE);  // explanation cancelled
-        m_orvale->prompts.dialogs.push_back([](QDialog& d) { d.accept(); return d.result(); });
-        m_orvale->view().runCommand(ID_IMPORT_SCHEDULE);  // no file chosen
+        m_orvale->view().runCommand(ID_IMPORT_SCHEDULE); // explanation cancelled
+        m_orvale->prompts.dialogs.push_back([](QDialog& d) {
+            d.accept();
+            return d.result();
+        });
+        m_orvale->view().runCommand(ID_IMPORT_SCHEDULE); // no file chosen
         QCOMPARE(m_orvale->base.GetCount(), 6);
         QVERIFY(!m_orvale->view().isModified());
         QVERIFY(m_orvale->prompts.messages.isEmpty());
@@ -385,7 +411,10 @@ private slots:
                         "Issoudun            F   170\n";
         const auto file = m_orvale->folder.file("bad.txt");
         writeBytes(file, schedule);
-        m_orvale->prompts.dialogs.push_back([](QDialog& d) { d.accept(); return d.result(); });
+        m_orvale->prompts.dialogs.push_back([](QDialog& d) {
+            d.accept();
+            return d.result();
+        });
         m_orvale->prompts.files.push_back(QString::fromStdString(file.string()));
         m_orvale->prompts.answers = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok,
                                      QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok,

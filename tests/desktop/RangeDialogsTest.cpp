@@ -1,10 +1,10 @@
+#include "desktop/DesktopDialogLayout.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TestFiles.h"
 #include "ui/dialogs/CInputFreqRangeDlg.h"
 #include "ui/dialogs/CRangePropDlg.h"
 #include "ui/dialogs/ControlId.h"
-#include "desktop/DesktopDialogLayout.h"
-#include "tests/support/ScriptedPrompts.h"
 #include "ui/platform/SettingsProfile.h"
-#include "tests/support/TestFiles.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -88,13 +88,20 @@ private slots:
         QTest::addColumn<QString>("high");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<float>("lowRead");
-        QTest::newRow("wrong order") << "7.2" << "7.1" << false << 0.f;
-        QTest::newRow("equal edges") << "7.1" << "7.1" << true << 7.1f;
-        QTest::newRow("above a band's limit") << "0" << "100000.5" << true << 0.f;
-        QTest::newRow("above the range limit") << "0" << "100001" << false << 0.f;
-        QTest::newRow("negative") << "-1" << "5" << false << 0.f;
-        QTest::newRow("empty") << "" << "5" << false << 0.f;
-        QTest::newRow("comma stops the number") << "7,1" << "8" << true << 7.f;
+        QTest::newRow("wrong order") << "7.2"
+                                     << "7.1" << false << 0.f;
+        QTest::newRow("equal edges") << "7.1"
+                                     << "7.1" << true << 7.1f;
+        QTest::newRow("above a band's limit") << "0"
+                                              << "100000.5" << true << 0.f;
+        QTest::newRow("above the range limit") << "0"
+                                               << "100001" << false << 0.f;
+        QTest::newRow("negative") << "-1"
+                                  << "5" << false << 0.f;
+        QTest::newRow("empty") << ""
+                               << "5" << false << 0.f;
+        QTest::newRow("comma stops the number") << "7,1"
+                                                << "8" << true << 7.f;
     }
 
     void okChecksTheEdges()
@@ -110,7 +117,7 @@ private slots:
         QCOMPARE(m_prompts->beeps, accepted ? 0 : 1);
         if (accepted)
             QCOMPARE(dialog->low(), lowRead);
-        QCOMPARE(dialog->m_low->text(), low);  // a refusal leaves the user's texts
+        QCOMPARE(dialog->m_low->text(), low); // a refusal leaves the user's texts
     }
 
     void addedBandsSurviveACancel()
@@ -139,7 +146,7 @@ private slots:
     {
         auto dialog = open(1.0f, 2.0f);
         QPushButton* del = findControl<QPushButton>(dialog.get(), CInputFreqRangeDlg::IDC_DEL);
-        del->click();  // nothing selected
+        del->click(); // nothing selected
         QCOMPARE(m_prompts->beeps, 0);
         dialog->m_bandList->setCurrentRow(0);
         del->click();
@@ -160,7 +167,8 @@ private slots:
         findControl<QPushButton>(reset.get(), CInputFreqRangeDlg::IDC_RESET)->click();
         QCOMPARE(reset->m_bandList->count(), 17);
         QCOMPARE(reset->m_bandList->currentRow(), 0);
-        QCOMPARE(reset->m_low->text(), QStringLiteral("3"));  // selecting " None" this way fills nothing
+        QCOMPARE(reset->m_low->text(),
+                 QStringLiteral("3")); // selecting " None" this way fills nothing
     }
 
     void rangePropertiesChecksItsFields_data()
@@ -169,11 +177,21 @@ private slots:
         QTest::addColumn<QString>("low");
         QTest::addColumn<QString>("high");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("good") << "31 m" << "9.4" << "9.9" << true;
-        QTest::newRow("no name") << "" << "9.4" << "9.9" << false;
-        QTest::newRow("above a band's limit") << "x" << "0" << "100000.5" << false;
-        QTest::newRow("at the limit") << "x" << "0" << "99999.9" << true;
-        QTest::newRow("wrong order") << "x" << "9.9" << "9.4" << false;
+        QTest::newRow("good") << "31 m"
+                              << "9.4"
+                              << "9.9" << true;
+        QTest::newRow("no name") << ""
+                                 << "9.4"
+                                 << "9.9" << false;
+        QTest::newRow("above a band's limit") << "x"
+                                              << "0"
+                                              << "100000.5" << false;
+        QTest::newRow("at the limit") << "x"
+                                      << "0"
+                                      << "99999.9" << true;
+        QTest::newRow("wrong order") << "x"
+                                     << "9.9"
+                                     << "9.4" << false;
     }
 
     void rangePropertiesChecksItsFields()

@@ -1,12 +1,12 @@
+#include "core/Clock.h"
+#include "core/Modulation.h"
+#include "desktop/DesktopDialogLayout.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPPg2.h"
 #include "ui/dialogs/CStationPropDlg.h"
-#include "ui/dialogs/CSearchParamsDlg.h"
-#include "core/Clock.h"
 #include "ui/dialogs/ControlId.h"
-#include "desktop/DesktopDialogLayout.h"
-#include "core/Modulation.h"
-#include "tests/support/ScriptedPrompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +21,10 @@ using namespace kavrin::orvale;
 
 namespace {
 
-ClockReading threeHoursEast() { return {1796731200, 3 * 3600}; }
+ClockReading threeHoursEast()
+{
+    return {1796731200, 3 * 3600};
+}
 
 ORVImpl::FreqInfo named(const std::u16string& name, const std::u16string& rx)
 {
@@ -31,11 +34,17 @@ ORVImpl::FreqInfo named(const std::u16string& name, const std::u16string& rx)
     return r;
 }
 
-QComboBox* list(QWidget* page, int id) { return findControl<QComboBox>(page, id); }
+QComboBox* list(QWidget* page, int id)
+{
+    return findControl<QComboBox>(page, id);
+}
 
-void choose(QComboBox* box, int value) { box->setCurrentIndex(box->findData(value)); }
+void choose(QComboBox* box, int value)
+{
+    box->setCurrentIndex(box->findData(value));
+}
 
-}  // namespace
+} // namespace
 
 class StationDialogsTest : public QObject {
     Q_OBJECT
@@ -122,11 +131,11 @@ private slots:
         r.usePattern = 1;
         for (int& d : r.days)
             d = 0;
-        r.days[0] = 1;  // Sunday
+        r.days[0] = 1; // Sunday
         CStationPropDlg dialog(r, m_layout);
         QVERIFY(dialog.m_page2->m_days[6]->isChecked());
         QVERIFY(!dialog.m_page2->m_days[0]->isChecked());
-        dialog.m_page2->m_days[0]->setChecked(true);  // Monday
+        dialog.m_page2->m_days[0]->setChecked(true); // Monday
         dialog.save();
         QCOMPARE(dialog.record().days[1], 1);
         QCOMPARE(dialog.record().days[0], 1);
@@ -151,7 +160,7 @@ private slots:
         dialog.save();
         QCOMPARE(m_prompts->messages.last(), QStringLiteral("Frequency must be in vaid range"));
         QVERIFY(dialog.result() != QDialog::Accepted);
-        QVERIFY(dialog.record().stName.empty());  // a refused attempt changes nothing
+        QVERIFY(dialog.record().stName.empty()); // a refused attempt changes nothing
 
         dialog.m_page1->m_rx->setText("");
         dialog.m_page1->m_tx->setText("145.5");
@@ -165,7 +174,7 @@ private slots:
     {
         ORVImpl::FreqInfo r = named(u"Recorded", u"3.33 7.85");
         r.soundsFld = u"/home/me/recordings/chu";
-        r.modulation = 9;  // outside the table
+        r.modulation = 9; // outside the table
         r.freqRX[9] = 0;
         CStationPropDlg dialog(r, m_layout);
         QCOMPARE(dialog.m_page1->m_modulation->currentIndex(), -1);

@@ -1,9 +1,9 @@
 #include "desktop/CPPCTransferDlg.h"
-#include "tests/desktop/FakeDeviceLink.h"
 #include "desktop/FolderDeviceLink.h"
+#include "desktop/TransferWorker.h"
+#include "tests/desktop/FakeDeviceLink.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TestFiles.h"
-#include "desktop/TransferWorker.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -44,7 +44,7 @@ QStringList texts(const QSignalSpy& spy)
     return shown;
 }
 
-}  // namespace
+} // namespace
 
 class TransferTest : public QObject {
     Q_OBJECT
@@ -59,8 +59,7 @@ private:
 
     TransferResult runWorker(CPPCTransferDlg::Direction direction, DeviceLink& link)
     {
-        TransferWorker worker(link, m_desktopFile,
-                              m_profile->value("PocketPC/BasePath").toString(),
+        TransferWorker worker(link, m_desktopFile, m_profile->value("PocketPC/BasePath").toString(),
                               [this](const QString& status) { m_info << status; });
         return direction == CPPCTransferDlg::Load ? worker.load() : worker.save();
     }
@@ -80,8 +79,7 @@ private:
     {
         return dialog.findChild<QPushButton*>();
     }
-    std::unique_ptr<CPPCTransferDlg> dialog(CPPCTransferDlg::Direction direction,
-                                            DeviceLink& link)
+    std::unique_ptr<CPPCTransferDlg> dialog(CPPCTransferDlg::Direction direction, DeviceLink& link)
     {
         auto shown = std::make_unique<CPPCTransferDlg>(direction, m_desktopFile, *m_profile, link);
         shown->show();
@@ -113,8 +111,7 @@ private slots:
     {
         QTest::addColumn<int>("direction");
         QTest::addColumn<QString>("title");
-        QTest::newRow("load") << int(CPPCTransferDlg::Load)
-                              << "Load stations list from Pocket PC";
+        QTest::newRow("load") << int(CPPCTransferDlg::Load) << "Load stations list from Pocket PC";
         QTest::newRow("save") << int(CPPCTransferDlg::Save) << "Save stations list on Pocket PC";
     }
     void dialogStartsReady()
@@ -160,9 +157,9 @@ private slots:
         load->accept();
         load->close();
         QVERIFY(load->isVisible());
-        QCOMPARE(m_prompts->beeps, 2);  // Esc and the close box
+        QCOMPARE(m_prompts->beeps, 2); // Esc and the close box
         QVERIFY(ended.wait(10000));
-        QCOMPARE(ended.count(), 1);  // the second click started nothing
+        QCOMPARE(ended.count(), 1); // the second click started nothing
         load->accept();
         QVERIFY(!load->isVisible());
         QCOMPARE(load->result(), int(QDialog::Accepted));
@@ -194,13 +191,18 @@ private slots:
 
     void findsTheDeviceFile_data()
     {
-        QTest::addColumn<QString>("exePath");  // null: no value on the device
+        QTest::addColumn<QString>("exePath"); // null: no value on the device
         QTest::addColumn<QString>("basePath");
         QTest::addColumn<QString>("devicePath");
         const QString longFolder = "/" + QString(400, 'f') + "/";
-        QTest::newRow("ExePath") << "/tavrel/" << "/base/" << "/tavrel/Stations.xml";
-        QTest::newRow("BasePath when no ExePath") << QString() << "/base/" << "/base/Stations.xml";
-        QTest::newRow("no separator added") << "/tavrel" << "" << "/tavrelStations.xml";
+        QTest::newRow("ExePath") << "/tavrel/"
+                                 << "/base/"
+                                 << "/tavrel/Stations.xml";
+        QTest::newRow("BasePath when no ExePath") << QString() << "/base/"
+                                                  << "/base/Stations.xml";
+        QTest::newRow("no separator added") << "/tavrel"
+                                            << ""
+                                            << "/tavrelStations.xml";
         QTest::newRow("long ExePath read whole") << longFolder << "" << longFolder + "Stations.xml";
     }
     void findsTheDeviceFile()
@@ -280,7 +282,7 @@ private slots:
         QCOMPARE(readBytes(m_desktopFile), std::string("old desktop list"));
         for (const auto& entry : std::filesystem::directory_iterator(m_folder->path()))
             QVERIFY2(entry.path() == m_desktopFile || entry.path().extension() == ".ini",
-                     entry.path().c_str());  // no temporary file left behind
+                     entry.path().c_str()); // no temporary file left behind
         QCOMPARE(m_link->disconnects, 1);
     }
 

@@ -1,13 +1,13 @@
+#include "handheld/CTavrelAboutDlg.h"
+#include "handheld/HandheldDialogLayout.h"
+#include "tests/support/TestFiles.h"
 #include "ui/dialogs/CInputFreqRangeDlg.h"
 #include "ui/dialogs/CRangePropDlg.h"
 #include "ui/dialogs/CSearchParamsDlg.h"
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPPg2.h"
 #include "ui/dialogs/CStationPropDlg.h"
-#include "handheld/CTavrelAboutDlg.h"
-#include "handheld/HandheldDialogLayout.h"
 #include "ui/platform/SettingsProfile.h"
-#include "tests/support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
-#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "core/Modulation.h"
 #include "handheld/CKavrinListCtrl.h"
 #include "handheld/CTavrelAboutDlg.h"
-#include "core/Modulation.h"
 #include "handheld/TavrelCommandIds.h"
 #include "tests/handheld/TavrelHarness.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -117,4 +117,4 @@ std::vector<TestStation> manyStations(int count)
     return many;
 }
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

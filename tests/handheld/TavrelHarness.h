@@ -1,7 +1,7 @@
 #pragma once
 
-#include "handheld/CTavrelDlg.h"
 #include "core/ORVImpl.h"
+#include "handheld/CTavrelDlg.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestStations.h"
@@ -75,4 +75,4 @@ private:
 // opposite.
 std::vector<TestStation> manyStations(int count);
 
-}  // namespace kavrin::tavrel
+} // namespace kavrin::tavrel

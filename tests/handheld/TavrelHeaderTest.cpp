@@ -1,6 +1,6 @@
+#include "core/Modulation.h"
 #include "handheld/CKavrinListCtrl.h"
 #include "handheld/HeaderStrip.h"
-#include "core/Modulation.h"
 #include "handheld/TavrelCommandIds.h"
 #include "tests/handheld/TavrelHarness.h"
 

@@ -1,9 +1,9 @@
-#include "handheld/CKavrinListCtrl.h"
-#include "ui/dialogs/CStationPropDlg.h"
-#include "handheld/CTavrelApp.h"
 #include "core/Modulation.h"
+#include "handheld/CKavrinListCtrl.h"
+#include "handheld/CTavrelApp.h"
 #include "handheld/TavrelCommandIds.h"
 #include "tests/handheld/TavrelHarness.h"
+#include "ui/dialogs/CStationPropDlg.h"
 
 #include <QContextMenuEvent>
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
-#include "handheld/CKavrinListCtrl.h"
 #include "core/Modulation.h"
+#include "handheld/CKavrinListCtrl.h"
 #include "handheld/TavrelCommandIds.h"
 #include "tests/handheld/TavrelHarness.h"
 

@@ -30,7 +30,7 @@ bool writeAll(int fd, const char* data, std::size_t size)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 ChildOutcome runInChild(const std::function<std::string()>& body, std::chrono::seconds limit)
 {
@@ -87,4 +87,4 @@ ChildOutcome runInChild(const std::function<std::string()>& body, std::chrono::s
     return outcome;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -4,9 +4,15 @@
 
 namespace kavrin {
 
-ScriptedPrompts::ScriptedPrompts() { installPrompts(this); }
+ScriptedPrompts::ScriptedPrompts()
+{
+    installPrompts(this);
+}
 
-ScriptedPrompts::~ScriptedPrompts() { installPrompts(nullptr); }
+ScriptedPrompts::~ScriptedPrompts()
+{
+    installPrompts(nullptr);
+}
 
 QMessageBox::StandardButton ScriptedPrompts::message(QWidget*, const QString& text,
                                                      const QString& caption, QMessageBox::Icon,
@@ -26,7 +32,10 @@ QMessageBox::StandardButton ScriptedPrompts::message(QWidget*, const QString& te
     return QMessageBox::NoButton;
 }
 
-void ScriptedPrompts::beep() { ++beeps; }
+void ScriptedPrompts::beep()
+{
+    ++beeps;
+}
 
 QString ScriptedPrompts::openFileName(QWidget*, const QString&, const QString&)
 {
@@ -49,4 +58,4 @@ int ScriptedPrompts::run(QDialog& dialog)
     return result;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -22,7 +22,7 @@ public:
     // Each handler gets the dialog after it was set up (shown offscreen) and returns the result.
     std::deque<std::function<int(QDialog&)>> dialogs;
 
-    QStringList messages;  // texts of the message boxes shown, in order
+    QStringList messages; // texts of the message boxes shown, in order
     QStringList captions;
     int beeps = 0;
 
@@ -34,4 +34,4 @@ public:
     int run(QDialog& dialog) override;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

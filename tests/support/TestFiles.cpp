@@ -2,10 +2,10 @@
 
 #include <cerrno>
 #include <fstream>
-#include <stdlib.h>
-#include <system_error>
 #include <sstream>
 #include <stdexcept>
+#include <stdlib.h>
+#include <system_error>
 
 namespace kavrin {
 
@@ -44,4 +44,4 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes)
     out << bytes;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

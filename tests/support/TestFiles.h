@@ -23,4 +23,4 @@ private:
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -1,10 +1,10 @@
 #include "tests/support/TestStations.h"
 
+#include "core/Clock.h"
+#include "core/ORVImpl.h"
 #include "ui/dialogs/CSearchParamsDlg.h"
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPropDlg.h"
-#include "core/Clock.h"
-#include "core/ORVImpl.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,10 +16,10 @@ namespace {
 
 ClockReading tuesdayNoon()
 {
-    return {1796731200, 3 * 3600};  // 2026-12-08 12:00:00 UTC
+    return {1796731200, 3 * 3600}; // 2026-12-08 12:00:00 UTC
 }
 
-}  // namespace
+} // namespace
 
 void writeTestStations(const std::filesystem::path& file, const std::vector<TestStation>& stations)
 {
@@ -41,9 +41,15 @@ void writeTestStations(const std::filesystem::path& file, const std::vector<Test
     base.Save(file);
 }
 
-TuesdayNoon::TuesdayNoon() { setClockSource(&tuesdayNoon); }
+TuesdayNoon::TuesdayNoon()
+{
+    setClockSource(&tuesdayNoon);
+}
 
-TuesdayNoon::~TuesdayNoon() { setClockSource(nullptr); }
+TuesdayNoon::~TuesdayNoon()
+{
+    setClockSource(nullptr);
+}
 
 std::function<int(QDialog&)> saveStation(const QString& name, const QString& rx, int modulation)
 {
@@ -69,4 +75,4 @@ std::function<int(QDialog&)> search(const QString& text, bool matchCase)
     };
 }
 
-}  // namespace kavrin
+} // namespace kavrin

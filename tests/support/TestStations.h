@@ -16,7 +16,7 @@ struct TestStation {
     std::u16string name;
     double mhz;
     int modulation;
-    int fromHour = -1;  // -1: on the air around the clock
+    int fromHour = -1; // -1: on the air around the clock
     int toHour = -1;
     std::u16string location = {};
 };
@@ -39,4 +39,4 @@ std::function<int(QDialog&)> saveStation(const QString& name, const QString& rx,
 // The search dialog: sets the text and the case rule, then OK.
 std::function<int(QDialog&)> search(const QString& text, bool matchCase);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -25,10 +25,16 @@ QMessageBox::StandardButton ask(QMessageBox::StandardButtons buttons,
                              QStringLiteral("Warning"), QMessageBox::Question, buttons);
 }
 
-void pressEscape(QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }
-void closeBox(QMessageBox& box) { box.close(); }
+void pressEscape(QMessageBox& box)
+{
+    QTest::keyClick(&box, Qt::Key_Escape);
+}
+void closeBox(QMessageBox& box)
+{
+    box.close();
+}
 
-}  // namespace
+} // namespace
 
 class PromptsTest : public QObject {
     Q_OBJECT

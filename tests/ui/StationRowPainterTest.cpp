@@ -10,7 +10,8 @@ using namespace kavrin;
 
 namespace {
 
-QImage drawRow(bool onAir, bool highlighted, const QString& name = QStringLiteral("WWV Fort Collins"))
+QImage drawRow(bool onAir, bool highlighted,
+               const QString& name = QStringLiteral("WWV Fort Collins"))
 {
     QImage image(320, 30, QImage::Format_RGB32);
     image.fill(Qt::magenta);
@@ -46,7 +47,7 @@ const QRgb kGrey = qRgb(150, 150, 150);
 const QRgb kBlue = qRgb(0, 0, 200);
 const QRgb kBlack = qRgb(0, 0, 0);
 
-}  // namespace
+} // namespace
 
 class StationRowPainterTest : public QObject {
     Q_OBJECT
@@ -59,8 +60,8 @@ private slots:
         QCOMPARE(row.pixel(319, 29), kRed);
         QCOMPARE(row.pixel(160, 29), kRed);
         QVERIFY(count(row, kBlue, QRect(0, 1, 320, 14)) > 0);
-        QVERIFY(countDark(row, QRect(1, 16, 318, 12)) > 0);  // the summary stays black
-        QCOMPARE(count(row, qRgb(255, 0, 255), row.rect()), 0);  // the whole row is painted
+        QVERIFY(countDark(row, QRect(1, 16, 318, 12)) > 0);     // the summary stays black
+        QCOMPARE(count(row, qRgb(255, 0, 255), row.rect()), 0); // the whole row is painted
     }
 
     void offAirNameIsGreyEvenWhenHighlighted()

@@ -23,4 +23,4 @@ bool CommandTable::isEnabled(int id, bool ownerIdle) const
     return c != nullptr && ownerIdle && (!c->enabled || c->enabled());
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -23,4 +23,4 @@ private:
     std::vector<ViewCommand> m_commands;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -1,11 +1,11 @@
 #include "ui/dialogs/CInputFreqRangeDlg.h"
 
+#include "core/StationFilter.h"
 #include "ui/dialogs/CRangePropDlg.h"
 #include "ui/dialogs/ControlId.h"
 #include "ui/dialogs/DialogLayout.h"
-#include "ui/platform/Prompts.h"
 #include "ui/dialogs/RangeInput.h"
-#include "core/StationFilter.h"
+#include "ui/platform/Prompts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,20 +17,12 @@ namespace kavrin {
 
 CInputFreqRangeDlg::CInputFreqRangeDlg(float low, float high, Profile& profile,
                                        const DialogLayout& layout, QWidget* parent)
-    : QDialog(parent),
-      m_lowLabel(new QLabel(tr("Low range, MHz:"), this)),
-      m_low(new QLineEdit(this)),
-      m_highLabel(new QLabel(tr("High range, MHz:"), this)),
-      m_high(new QLineEdit(this)),
-      m_bandsLabel(new QLabel(tr("Popular bands:"), this)),
-      m_bandList(new QListWidget(this)),
-      m_add(new QPushButton(tr("Add"), this)),
-      m_del(new QPushButton(tr("Del"), this)),
-      m_reset(new QPushButton(tr("Reset list"), this)),
-      m_ok(new QPushButton(tr("OK"), this)),
-      m_profile(profile),
-      m_layout(layout),
-      m_lowEdge(low),
+    : QDialog(parent), m_lowLabel(new QLabel(tr("Low range, MHz:"), this)),
+      m_low(new QLineEdit(this)), m_highLabel(new QLabel(tr("High range, MHz:"), this)),
+      m_high(new QLineEdit(this)), m_bandsLabel(new QLabel(tr("Popular bands:"), this)),
+      m_bandList(new QListWidget(this)), m_add(new QPushButton(tr("Add"), this)),
+      m_del(new QPushButton(tr("Del"), this)), m_reset(new QPushButton(tr("Reset list"), this)),
+      m_ok(new QPushButton(tr("OK"), this)), m_profile(profile), m_layout(layout), m_lowEdge(low),
       m_highEdge(high)
 {
     setWindowTitle(tr("Input frequency range"));
@@ -67,7 +59,10 @@ CInputFreqRangeDlg::CInputFreqRangeDlg(float low, float high, Profile& profile,
     layout.arrange(*this);
 }
 
-CInputFreqRangeDlg::~CInputFreqRangeDlg() { m_bands.Save(m_profile); }
+CInputFreqRangeDlg::~CInputFreqRangeDlg()
+{
+    m_bands.Save(m_profile);
+}
 
 std::optional<CInputFreqRangeDlg::Range> CInputFreqRangeDlg::ask(const StationFilter& filter,
                                                                  Profile& profile,
@@ -144,4 +139,4 @@ void CInputFreqRangeDlg::resetBands()
     m_bandList->setCurrentRow(0);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -83,4 +83,4 @@ private:
     float m_highEdge;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

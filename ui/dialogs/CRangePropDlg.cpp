@@ -2,8 +2,8 @@
 
 #include "ui/dialogs/ControlId.h"
 #include "ui/dialogs/DialogLayout.h"
-#include "ui/platform/Prompts.h"
 #include "ui/dialogs/RangeInput.h"
+#include "ui/platform/Prompts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,14 +12,10 @@
 namespace kavrin {
 
 CRangePropDlg::CRangePropDlg(const DialogLayout& layout, QWidget* parent)
-    : QDialog(parent),
-      m_nameLabel(new QLabel(tr("Range name:"), this)),
-      m_name(new QLineEdit(this)),
-      m_lowLabel(new QLabel(tr("Low range, MHz:"), this)),
-      m_low(new QLineEdit(this)),
-      m_highLabel(new QLabel(tr("High range, MHz:"), this)),
-      m_high(new QLineEdit(this)),
-      m_save(new QPushButton(tr("Save"), this))
+    : QDialog(parent), m_nameLabel(new QLabel(tr("Range name:"), this)),
+      m_name(new QLineEdit(this)), m_lowLabel(new QLabel(tr("Low range, MHz:"), this)),
+      m_low(new QLineEdit(this)), m_highLabel(new QLabel(tr("High range, MHz:"), this)),
+      m_high(new QLineEdit(this)), m_save(new QPushButton(tr("Save"), this))
 {
     setWindowTitle(tr("Range properties"));
     setControlId(m_name, IDC_NAME);
@@ -37,7 +33,10 @@ CRangePropDlg::CRangePropDlg(const DialogLayout& layout, QWidget* parent)
     layout.arrange(*this);
 }
 
-QString CRangePropDlg::name() const { return m_name->text(); }
+QString CRangePropDlg::name() const
+{
+    return m_name->text();
+}
 
 void CRangePropDlg::accept()
 {
@@ -52,4 +51,4 @@ void CRangePropDlg::accept()
     QDialog::accept();
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -40,4 +40,4 @@ private:
     float m_highEdge = 0;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

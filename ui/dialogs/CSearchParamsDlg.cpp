@@ -12,12 +12,9 @@
 namespace kavrin {
 
 CSearchParamsDlg::CSearchParamsDlg(const DialogLayout& layout, QWidget* parent)
-    : QDialog(parent),
-      m_findLabel(new QLabel(tr("Find what:"), this)),
-      m_findWhat(new QLineEdit(this)),
-      m_matchCase(new QCheckBox(tr("Match case"), this)),
-      m_ok(new QPushButton(tr("OK"), this)),
-      m_cancel(new QPushButton(tr("Cancel"), this))
+    : QDialog(parent), m_findLabel(new QLabel(tr("Find what:"), this)),
+      m_findWhat(new QLineEdit(this)), m_matchCase(new QCheckBox(tr("Match case"), this)),
+      m_ok(new QPushButton(tr("OK"), this)), m_cancel(new QPushButton(tr("Cancel"), this))
 {
     setWindowTitle(tr("Search parameters"));
     setControlId(m_findWhat, IDC_FIND_WHAT);
@@ -34,9 +31,15 @@ CSearchParamsDlg::CSearchParamsDlg(const DialogLayout& layout, QWidget* parent)
     layout.arrange(*this);
 }
 
-QString CSearchParamsDlg::searchText() const { return m_findWhat->text(); }
+QString CSearchParamsDlg::searchText() const
+{
+    return m_findWhat->text();
+}
 
-bool CSearchParamsDlg::matchCase() const { return m_matchCase->isChecked(); }
+bool CSearchParamsDlg::matchCase() const
+{
+    return m_matchCase->isChecked();
+}
 
 void CSearchParamsDlg::accept()
 {
@@ -47,4 +50,4 @@ void CSearchParamsDlg::accept()
     QDialog::accept();
 }
 
-}  // namespace kavrin
+} // namespace kavrin

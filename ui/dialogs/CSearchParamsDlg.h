@@ -32,4 +32,4 @@ public:
     QPushButton* m_cancel;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

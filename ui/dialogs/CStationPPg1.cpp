@@ -1,8 +1,8 @@
 #include "ui/dialogs/CStationPPg1.h"
 
+#include "core/Modulation.h"
 #include "ui/dialogs/ControlId.h"
 #include "ui/dialogs/DialogLayout.h"
-#include "core/Modulation.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,16 +12,11 @@
 namespace kavrin {
 
 CStationPPg1::CStationPPg1(const DialogLayout& layout, QWidget* parent)
-    : StationPage(parent),
-      m_rxLabel(new QLabel(tr("Frequency, MHz:"), this)),
-      m_rx(new QLineEdit(this)),
-      m_txLabel(new QLabel(tr("Frequency for TX, MHz:"), this)),
-      m_tx(new QLineEdit(this)),
-      m_locationLabel(new QLabel(tr("Location:"), this)),
-      m_location(new QLineEdit(this)),
-      m_commentLabel(new QLabel(tr("Comment:"), this)),
-      m_comment(new QPlainTextEdit(this)),
-      m_modulationLabel(new QLabel(tr("Modulation:"), this)),
+    : StationPage(parent), m_rxLabel(new QLabel(tr("Frequency, MHz:"), this)),
+      m_rx(new QLineEdit(this)), m_txLabel(new QLabel(tr("Frequency for TX, MHz:"), this)),
+      m_tx(new QLineEdit(this)), m_locationLabel(new QLabel(tr("Location:"), this)),
+      m_location(new QLineEdit(this)), m_commentLabel(new QLabel(tr("Comment:"), this)),
+      m_comment(new QPlainTextEdit(this)), m_modulationLabel(new QLabel(tr("Modulation:"), this)),
       m_modulation(new QComboBox(this)),
       m_hint(new QLabel(tr("Hint: you can add several frequency values, semicolon separated, "
                            "for example '1; 1.2; 3'."),
@@ -41,7 +36,8 @@ CStationPPg1::CStationPPg1(const DialogLayout& layout, QWidget* parent)
     m_hint->setWordWrap(true);
     m_hint->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     for (int code : kDialogModulationOrder)
-        m_modulation->addItem(QString::fromStdU16String(std::u16string(modulationName(code))), code);
+        m_modulation->addItem(QString::fromStdU16String(std::u16string(modulationName(code))),
+                              code);
     setTabOrder(m_rx, m_tx);
     setTabOrder(m_tx, m_location);
     setTabOrder(m_location, m_comment);
@@ -69,4 +65,4 @@ void CStationPPg1::store(ORVImpl::FreqInfo& record) const
         m_modulation->currentIndex() >= 0 ? m_modulation->currentData().toInt() : MOD_UNKNOWN;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -46,4 +46,4 @@ public:
     QLabel* m_hint;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

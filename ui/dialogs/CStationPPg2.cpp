@@ -1,9 +1,9 @@
 #include "ui/dialogs/CStationPPg2.h"
 
+#include "core/TimeOfDay.h"
 #include "ui/dialogs/ControlId.h"
 #include "ui/dialogs/DialogLayout.h"
 #include "ui/platform/LocaleHourText.h"
-#include "core/TimeOfDay.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,25 +15,25 @@ namespace kavrin {
 namespace {
 
 // Button i (Monday first) shows days[dayOfButton(i)]: the record counts from Sunday.
-int dayOfButton(int button) { return (button + 1) % 7; }
+int dayOfButton(int button)
+{
+    return (button + 1) % 7;
+}
 
-void select(QComboBox* list, int value) { list->setCurrentIndex(list->findData(value)); }
+void select(QComboBox* list, int value)
+{
+    list->setCurrentIndex(list->findData(value));
+}
 
-}  // namespace
+} // namespace
 
 CStationPPg2::CStationPPg2(const DialogLayout& layout, QWidget* parent)
-    : StationPage(parent),
-      m_fromLabel(new QLabel(tr("From:"), this)),
-      m_fromHour(new QComboBox(this)),
-      m_fromHourUnit(new QLabel(tr("h"), this)),
-      m_fromMin(new QComboBox(this)),
-      m_fromMinUnit(new QLabel(tr("min"), this)),
-      m_toLabel(new QLabel(tr("To:"), this)),
-      m_toHour(new QComboBox(this)),
-      m_toHourUnit(new QLabel(tr("h"), this)),
-      m_toMin(new QComboBox(this)),
-      m_toMinUnit(new QLabel(tr("min"), this)),
-      m_daysLabel(new QLabel(tr("Working\ndays:"), this)),
+    : StationPage(parent), m_fromLabel(new QLabel(tr("From:"), this)),
+      m_fromHour(new QComboBox(this)), m_fromHourUnit(new QLabel(tr("h"), this)),
+      m_fromMin(new QComboBox(this)), m_fromMinUnit(new QLabel(tr("min"), this)),
+      m_toLabel(new QLabel(tr("To:"), this)), m_toHour(new QComboBox(this)),
+      m_toHourUnit(new QLabel(tr("h"), this)), m_toMin(new QComboBox(this)),
+      m_toMinUnit(new QLabel(tr("min"), this)), m_daysLabel(new QLabel(tr("Working\ndays:"), this)),
       m_useGmt(new QCheckBox(tr("Use GMT"), this))
 {
     setControlId(m_fromHour, IDC_FROM_HOUR);
@@ -117,4 +117,4 @@ void CStationPPg2::store(ORVImpl::FreqInfo& record, int localOffsetSeconds) cons
         record.days[dayOfButton(i)] = m_days[i]->isChecked() ? 1 : 0;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

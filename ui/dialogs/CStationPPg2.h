@@ -25,7 +25,7 @@ public:
         IDC_TO_HOUR = 1015,
         IDC_TO_MIN = 1016,
         IDC_USE_GMT = 1017,
-        IDC_MONDAY = 1018,  // … 1024 Sunday
+        IDC_MONDAY = 1018, // … 1024 Sunday
     };
 
     CStationPPg2(const DialogLayout& layout, QWidget* parent = nullptr);
@@ -51,8 +51,8 @@ public:
     QComboBox* m_toMin;
     QLabel* m_toMinUnit;
     QLabel* m_daysLabel;
-    std::array<QPushButton*, 7> m_days;  // Monday … Sunday
+    std::array<QPushButton*, 7> m_days; // Monday … Sunday
     QCheckBox* m_useGmt;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -1,8 +1,8 @@
 #include "ui/dialogs/CStationPropDlg.h"
 
+#include "core/Clock.h"
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPPg2.h"
-#include "core/Clock.h"
 #include "ui/dialogs/ControlId.h"
 #include "ui/dialogs/DialogLayout.h"
 #include "ui/platform/Prompts.h"
@@ -16,13 +16,9 @@ namespace kavrin {
 
 CStationPropDlg::CStationPropDlg(const ORVImpl::FreqInfo& record, const DialogLayout& layout,
                                  QWidget* parent)
-    : QDialog(parent),
-      m_nameLabel(new QLabel(tr("Name:"), this)),
-      m_name(new QLineEdit(this)),
-      m_tabs(new QTabWidget(this)),
-      m_page1(new CStationPPg1(layout, m_tabs)),
-      m_page2(new CStationPPg2(layout, m_tabs)),
-      m_save(new QPushButton(tr("Save"), this)),
+    : QDialog(parent), m_nameLabel(new QLabel(tr("Name:"), this)), m_name(new QLineEdit(this)),
+      m_tabs(new QTabWidget(this)), m_page1(new CStationPPg1(layout, m_tabs)),
+      m_page2(new CStationPPg2(layout, m_tabs)), m_save(new QPushButton(tr("Save"), this)),
       m_record(record)
 {
     setWindowTitle(tr("Station properties"));
@@ -54,7 +50,7 @@ void CStationPropDlg::save()
         return;
     }
     ORVImpl::FreqInfo attempt = m_record;
-    const std::u16string soundsFolder = attempt.soundsFld;  // no control shows it: keep it
+    const std::u16string soundsFolder = attempt.soundsFld; // no control shows it: keep it
     attempt.Reset();
     attempt.stName = name.toStdU16String();
     attempt.soundsFld = soundsFolder;
@@ -75,4 +71,4 @@ void CStationPropDlg::save()
     accept();
 }
 
-}  // namespace kavrin
+} // namespace kavrin

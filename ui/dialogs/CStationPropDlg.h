@@ -46,4 +46,4 @@ private:
     ORVImpl::FreqInfo m_record;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

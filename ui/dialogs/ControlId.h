@@ -12,11 +12,13 @@ namespace kavrin {
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 
-inline void setControlId(QWidget* control, int id) { control->setProperty("controlId", id); }
+inline void setControlId(QWidget* control, int id)
+{
+    control->setProperty("controlId", id);
+}
 
 // The child of `root` with control id `id` (searching the whole tree below it), or nullptr.
-template <typename Control = QWidget>
-Control* findControl(const QWidget* root, int id)
+template <typename Control = QWidget> Control* findControl(const QWidget* root, int id)
 {
     for (Control* candidate : root->findChildren<Control*>()) {
         if (candidate->property("controlId").toInt() == id)
@@ -25,4 +27,4 @@ Control* findControl(const QWidget* root, int id)
     return nullptr;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -29,4 +29,4 @@ public:
     virtual QString rangeEdgeText(float mhz) const = 0;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -16,4 +16,4 @@ std::optional<std::pair<float, float>> readRange(const QString& lowText, const Q
     return std::pair{low, high};
 }
 
-}  // namespace kavrin
+} // namespace kavrin

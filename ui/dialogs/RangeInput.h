@@ -13,4 +13,4 @@ namespace kavrin {
 std::optional<std::pair<float, float>> readRange(const QString& lowText, const QString& highText,
                                                  float limit);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -13,4 +13,4 @@ void StationPage::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -9,7 +9,10 @@ SentNotice::SentNotice(QObject* receiver, Handler handler)
 {
 }
 
-SentNotice::~SentNotice() { shutDown(); }
+SentNotice::~SentNotice()
+{
+    shutDown();
+}
 
 void SentNotice::send(int command)
 {
@@ -56,4 +59,4 @@ void SentNotice::deliver(int command, unsigned long ticket)
     m_handled.notify_all();
 }
 
-}  // namespace kavrin
+} // namespace kavrin

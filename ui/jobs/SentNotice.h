@@ -45,4 +45,4 @@ private:
     bool m_down = false;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

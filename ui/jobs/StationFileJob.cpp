@@ -22,20 +22,20 @@ bool StationFileJob::start(Kind kind, ORVImpl& base, std::filesystem::path path,
     m_succeeded = false;
     m_missingFile = false;
     m_failure.clear();
-    m_thread = std::thread([this, kind, &base, path = std::move(path), progressCommand,
-                            doneCommand] {
-        const ProgressNotify notify = [this](int command) { m_notices.send(command); };
-        std::error_code ignored;
-        if (kind == Kind::Load && !std::filesystem::exists(path, ignored)) {
-            m_missingFile = true;
-            m_succeeded = true;
-        } else if (kind == Kind::Load) {
-            m_succeeded = base.Load(path, notify, progressCommand, &m_failure);
-        } else {
-            m_succeeded = base.Save(path, notify, progressCommand, &m_failure);
-        }
-        m_notices.post(doneCommand);
-    });
+    m_thread =
+        std::thread([this, kind, &base, path = std::move(path), progressCommand, doneCommand] {
+            const ProgressNotify notify = [this](int command) { m_notices.send(command); };
+            std::error_code ignored;
+            if (kind == Kind::Load && !std::filesystem::exists(path, ignored)) {
+                m_missingFile = true;
+                m_succeeded = true;
+            } else if (kind == Kind::Load) {
+                m_succeeded = base.Load(path, notify, progressCommand, &m_failure);
+            } else {
+                m_succeeded = base.Save(path, notify, progressCommand, &m_failure);
+            }
+            m_notices.post(doneCommand);
+        });
     return true;
 }
 
@@ -47,4 +47,4 @@ bool StationFileJob::finish()
     return true;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

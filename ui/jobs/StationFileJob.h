@@ -20,7 +20,7 @@ public:
     enum class Kind { Load, Save };
 
     StationFileJob(QObject* receiver, SentNotice::Handler handler);
-    ~StationFileJob();  // releases a waiting worker and joins it
+    ~StationFileJob(); // releases a waiting worker and joins it
 
     // Starts a job unless one is running (then returns false). A load of a file that does not
     // exist leaves the base as it is and counts as success with missingFile() set.
@@ -45,4 +45,4 @@ private:
     std::string m_failure;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

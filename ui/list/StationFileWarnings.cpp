@@ -8,16 +8,22 @@ namespace kavrin {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("StationFileWarnings", text); }
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("StationFileWarnings", text);
+}
 
 void warn(QWidget* parent, const QString& text)
 {
     prompts().message(parent, text, tr("Warning"), QMessageBox::Warning, QMessageBox::Ok);
 }
 
-QString pathText(const std::filesystem::path& file) { return QString::fromStdString(file.string()); }
+QString pathText(const std::filesystem::path& file)
+{
+    return QString::fromStdString(file.string());
+}
 
-}  // namespace
+} // namespace
 
 void warnUnreadableStationFile(QWidget* parent, const std::filesystem::path& file,
                                const std::string& why)
@@ -34,4 +40,4 @@ void warnUnsavedStationFile(QWidget* parent, const std::filesystem::path& file,
          tr("Cannot save stations list\n%1\n%2").arg(pathText(file), QString::fromStdString(why)));
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -17,4 +17,4 @@ void warnUnreadableStationFile(QWidget* parent, const std::filesystem::path& fil
 void warnUnsavedStationFile(QWidget* parent, const std::filesystem::path& file,
                             const std::string& why);
 
-}  // namespace kavrin
+} // namespace kavrin

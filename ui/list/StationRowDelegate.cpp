@@ -28,4 +28,4 @@ QSize StationRowDelegate::sizeHint(const QStyleOptionViewItem& option,
     return {QStyledItemDelegate::sizeHint(option, index).width(), kStationRowHeight};
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -20,4 +20,4 @@ private:
     StationRowFonts m_fonts;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

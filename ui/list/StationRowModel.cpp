@@ -104,4 +104,4 @@ void StationRowModel::reorder(const std::function<void(std::vector<StationRow>&)
     emit layoutChanged();
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -16,7 +16,7 @@ class StationRowModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Role {
-        StationIndexRole = Qt::UserRole,  // the station's index in the base
+        StationIndexRole = Qt::UserRole, // the station's index in the base
         SummaryRole,
         OnAirRole,
     };
@@ -47,4 +47,4 @@ private:
     std::vector<StationRow> m_rows;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -15,7 +15,7 @@ const QColor kOffAirColour(150, 150, 150);
 const QColor kHighlightColour(0, 0, 200);
 const QString kEllipsis = QStringLiteral("...");
 
-}  // namespace
+} // namespace
 
 StationRowFonts StationRowFonts::forListFont(const QFont& listFont)
 {
@@ -72,4 +72,4 @@ void paintStationRow(QPainter& painter, const QRect& row, int textWidth, const Q
     painter.restore();
 }
 
-}  // namespace kavrin
+} // namespace kavrin

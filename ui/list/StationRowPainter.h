@@ -16,8 +16,8 @@ namespace kavrin {
 inline constexpr int kStationRowHeight = 30;
 
 struct StationRowFonts {
-    QFont name;     // the list's own font, bold
-    QFont summary;  // "Times New Roman", 10 pixels, light
+    QFont name;    // the list's own font, bold
+    QFont summary; // "Times New Roman", 10 pixels, light
 
     static StationRowFonts forListFont(const QFont& listFont);
 };
@@ -31,4 +31,4 @@ void paintStationRow(QPainter& painter, const QRect& row, int textWidth, const Q
                      const QString& summary, bool onAir, bool highlighted,
                      const StationRowFonts& fonts);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -30,9 +30,12 @@ std::u16string localeHourText(int hour, int minute)
     return QLocale().toString(QTime(hour, minute), format).toStdU16String();
 }
 
-}  // namespace
+} // namespace
 
-void installLocaleHourFormat() { setHourFormatter(&localeHourText); }
+void installLocaleHourFormat()
+{
+    setHourFormatter(&localeHourText);
+}
 
 QString localeHourOnlyText(int hour)
 {
@@ -40,4 +43,4 @@ QString localeHourOnlyText(int hour)
     return QLocale().toString(QTime(hour, 0), format);
 }
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -12,4 +12,4 @@ void installLocaleHourFormat();
 // ("7", "07", "7 AM").
 QString localeHourOnlyText(int hour);
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -38,13 +38,16 @@ public:
 RealPrompts g_realPrompts;
 Prompts* g_prompts = &g_realPrompts;
 
-}  // namespace
+} // namespace
 
-Prompts& prompts() { return *g_prompts; }
+Prompts& prompts()
+{
+    return *g_prompts;
+}
 
 void installPrompts(Prompts* replacement)
 {
     g_prompts = replacement ? replacement : &g_realPrompts;
 }
 
-}  // namespace kavrin
+} // namespace kavrin

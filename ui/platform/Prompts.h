@@ -39,4 +39,4 @@ Prompts& prompts();
 // Installs `replacement` (not owned); nullptr restores the real prompts.
 void installPrompts(Prompts* replacement);
 
-}  // namespace kavrin
+} // namespace kavrin

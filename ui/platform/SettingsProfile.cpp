@@ -11,7 +11,7 @@ QString key(const std::string& section, const std::string& name)
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(name);
 }
 
-}  // namespace
+} // namespace
 
 int SettingsProfile::readInt(const std::string& section, const std::string& name,
                              int defaultValue) const
@@ -39,4 +39,4 @@ void SettingsProfile::writeString(const std::string& section, const std::string&
     m_settings.setValue(key(section, name), QString::fromStdU16String(value));
 }
 
-}  // namespace kavrin
+} // namespace kavrin

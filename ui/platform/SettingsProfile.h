@@ -23,4 +23,4 @@ private:
     QSettings& m_settings;
 };
 
-}  // namespace kavrin
+} // namespace kavrin

@@ -13,4 +13,4 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-}  // namespace kavrin
+} // namespace kavrin
