@@ -80,12 +80,11 @@ int measureLoad(const char* path)
 
     ORVImpl base;
     const ProgressNotify notify = [](int) {};
-    std::string why;
     const auto start = std::chrono::steady_clock::now();
-    const bool loaded = base.Load(path, notify, 1029, &why);
+    const Result loaded = base.Load(path, notify, 1029);
     const auto elapsed = std::chrono::steady_clock::now() - start;
     if (!loaded) {
-        std::fprintf(stderr, "cannot load %s: %s\n", path, why.c_str());
+        std::fprintf(stderr, "cannot load %s: %s\n", path, loaded.reason().c_str());
         return 1;
     }
 
@@ -136,10 +135,10 @@ int generateAndMeasure(const char* program, int stations)
     const bool saved = inChild([&] {
         ORVImpl base;
         StationGenerator().fill(base, stations);
-        std::string why;
-        if (base.Save(file, {}, 0, &why))
+        const Result saved = base.Save(file);
+        if (saved)
             return 0;
-        std::fprintf(stderr, "cannot save %s: %s\n", file.c_str(), why.c_str());
+        std::fprintf(stderr, "cannot save %s: %s\n", file.c_str(), saved.reason().c_str());
         return 1;
     });
     if (!saved)

@@ -26,7 +26,7 @@ public:
     {
         ORVImpl generated;
         StationGenerator().fill(generated, kBenchStationCount);
-        generated.Save(m_folder.file("Stations.xml"));
+        saveBenchFile(generated, m_folder.file("Stations.xml"));
         m_frame = std::make_unique<CMainFrame>(m_base, m_profile, m_folder.file("Stations.xml"));
         m_frame->resize(800, 600);
         m_frame->show();

@@ -212,9 +212,8 @@ void BM_SaveImportedBase(benchmark::State& state)
         return;
     const std::filesystem::path target = fixture().folder.file("Stations.xml");
     for (auto _ : state) {
-        std::string why;
-        if (!base.Save(target, {}, 0, &why)) {
-            state.SkipWithError(("save failed: " + why).c_str());
+        if (const Result saved = base.Save(target); !saved) {
+            state.SkipWithError(("save failed: " + saved.reason()).c_str());
             break;
         }
     }

@@ -60,9 +60,8 @@ void BM_Save(benchmark::State& state)
     StationFileFixture& f = fixture();
     const std::filesystem::path target = f.folder.file("Saved.xml");
     for (auto _ : state) {
-        std::string why;
-        if (!f.base.Save(target, kNoOpNotify, kProgressCommand, &why)) {
-            state.SkipWithError(("save failed: " + why).c_str());
+        if (const Result saved = f.base.Save(target, kNoOpNotify, kProgressCommand); !saved) {
+            state.SkipWithError(("save failed: " + saved.reason()).c_str());
             break;
         }
     }
@@ -74,10 +73,9 @@ void BM_Load(benchmark::State& state)
     StationFileFixture& f = fixture();
     ORVImpl base;
     for (auto _ : state) {
-        std::string why;
-        if (!base.Load(f.file, kNoOpNotify, kProgressCommand, &why) ||
-            base.GetCount() != kBenchStationCount) {
-            state.SkipWithError(("load failed: " + why).c_str());
+        const Result loaded = base.Load(f.file, kNoOpNotify, kProgressCommand);
+        if (!loaded || base.GetCount() != kBenchStationCount) {
+            state.SkipWithError(("load failed: " + loaded.reason()).c_str());
             break;
         }
         // Freeing the previous base is not part of a load a program does at start.

@@ -359,9 +359,9 @@ void StationGenerator::setWorkingHours(ORVImpl::FreqInfo& r)
 
 void saveBenchFile(const ORVImpl& base, const std::filesystem::path& file)
 {
-    std::string why;
-    if (!base.Save(file, {}, 0, &why)) {
-        std::fprintf(stderr, "cannot save the benchmark file %s: %s\n", file.c_str(), why.c_str());
+    if (const Result saved = base.Save(file); !saved) {
+        std::fprintf(stderr, "cannot save the benchmark file %s: %s\n", file.c_str(),
+                     saved.reason().c_str());
         std::exit(1);
     }
 }

@@ -34,7 +34,7 @@ struct TavrelFixture {
         saveBenchFile(base, file);
         ORVImpl one;
         StationGenerator().fill(one, 1);
-        one.Save(smallFile);
+        saveBenchFile(one, smallFile);
     }
 
     TempFolder folder;
@@ -92,7 +92,7 @@ double plainStart(TavrelFixture& f)
     QApplication::processEvents();
     const Clock::time_point start = Clock::now();
     bool loaded = false;
-    std::thread worker([&] { loaded = base.Load(f.file); });
+    std::thread worker([&] { loaded = base.Load(f.file).ok(); });
     worker.join();
     if (!loaded)
         return -1;

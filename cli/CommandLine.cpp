@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/UtcMoment.h"
+#include "core/FrequencyLimits.h"
 #include "core/Modulation.h"
 #include "core/TextCodec.h"
 
@@ -87,7 +88,7 @@ std::string setRange(CliOptions& o, std::string_view value)
     if (dash)
         rest.remove_prefix(1);
     const std::optional<float> high = dash ? readMegahertz(rest) : std::nullopt;
-    if (!low || !high || !rest.empty() || *low < 0 || *high > 100000.9f || *low > *high)
+    if (!low || !high || !rest.empty() || *low < 0 || *high > kHighestRangeEdge || *low > *high)
         return "bad range '" + std::string(value) + "'";
     o.filter.setUserRange(*low, *high);
     return {};

@@ -23,9 +23,8 @@ int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream
     case ScheduleImportStatus::Imported:
         break;
     }
-    std::string whyNot;
-    if (!base.Save(options.output, {}, 0, &whyNot)) {
-        err << "kavrin: cannot save " << options.output << ": " << whyNot << '\n';
+    if (const Result saved = base.Save(options.output); !saved) {
+        err << "kavrin: cannot save " << options.output << ": " << saved.reason() << '\n';
         return 1;
     }
     out << result.stationsImported << " stations imported\n";

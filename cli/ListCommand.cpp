@@ -33,9 +33,8 @@ void printRows(const std::vector<StationRow>& rows, std::ostream& out)
 int runList(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     ORVImpl base;
-    std::string whyNot;
-    if (!loadStationFile(options.file, base, whyNot)) {
-        err << "kavrin: cannot read " << options.file << ": " << whyNot << '\n';
+    if (const Result loaded = loadStationFile(options.file, base); !loaded) {
+        err << "kavrin: cannot read " << options.file << ": " << loaded.reason() << '\n';
         return 1;
     }
 

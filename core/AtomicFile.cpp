@@ -9,10 +9,9 @@
 #else
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace kavrin {
-
-#endif
 
 namespace {
 
@@ -51,7 +50,7 @@ AtomicFileWriter::~AtomicFileWriter()
     discard();
 }
 
-bool AtomicFileWriter::open()
+Result AtomicFileWriter::open()
 {
     // A target the user made read-only is respected even where the folder would allow a rename.
     std::error_code ignored;
@@ -76,22 +75,22 @@ bool AtomicFileWriter::open()
         return fail("cannot create a file in " + m_target.parent_path().string() + ": " +
                     describe(error));
     }
-    return true;
+    return Result::success();
 }
 
-bool AtomicFileWriter::write(std::string_view bytes)
+Result AtomicFileWriter::write(std::string_view bytes)
 {
-    if (m_failed || m_file == nullptr)
-        return false;
+    if (!m_failure || m_file == nullptr)
+        return notWritable();
     if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
         return fail("cannot write " + m_temporary.string() + ": " + describe(errno));
-    return true;
+    return Result::success();
 }
 
-bool AtomicFileWriter::commit()
+Result AtomicFileWriter::commit()
 {
-    if (m_failed || m_file == nullptr)
-        return false;
+    if (!m_failure || m_file == nullptr)
+        return notWritable();
     if (std::fflush(m_file) != 0 || !syncToDisk(m_file))
         return fail("cannot write " + m_temporary.string() + ": " + describe(errno));
     const bool closed = std::fclose(m_file) == 0;
@@ -110,16 +109,21 @@ bool AtomicFileWriter::commit()
         return fail("cannot replace " + m_target.string() + ": " + renameError.message());
     m_temporary.clear();
     syncFolder(m_target.parent_path());
-    return true;
+    return Result::success();
 }
 
-bool AtomicFileWriter::fail(const std::string& what)
+Result AtomicFileWriter::fail(const std::string& what)
 {
-    if (!m_failed)
-        m_error = what;
-    m_failed = true;
+    if (m_failure)
+        m_failure = Result::failure(what);
     discard();
-    return false;
+    return m_failure;
+}
+
+Result AtomicFileWriter::notWritable() const
+{
+    return m_failure ? Result::failure(m_target.string() + " was not opened for writing")
+                     : m_failure;
 }
 
 void AtomicFileWriter::discard()

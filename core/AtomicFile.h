@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -17,27 +19,26 @@ public:
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
-    // Creates the temporary file. False, with the reason in error(), when it cannot.
-    bool open();
+    // Creates the temporary file.
+    Result open();
 
-    // Appends bytes. False once any write failed; later writes then do nothing.
-    bool write(std::string_view bytes);
+    // Appends bytes. Fails once any write failed; later writes then do nothing and repeat that
+    // first failure.
+    Result write(std::string_view bytes);
 
     // Flushes and syncs the temporary file and renames it over the target (keeping the target's
-    // permissions). False, with the reason in error(), when any step or an earlier write failed.
-    bool commit();
-
-    const std::string& error() const { return m_error; }
+    // permissions). Fails when any step or an earlier write failed.
+    Result commit();
 
 private:
-    bool fail(const std::string& what);
+    Result fail(const std::string& what);
+    Result notWritable() const;
     void discard();
 
     std::filesystem::path m_target;
     std::filesystem::path m_temporary;
     std::FILE* m_file = nullptr;
-    std::string m_error;
-    bool m_failed = false;
+    Result m_failure = Result::success();
 };
 
 } // namespace kavrin

@@ -2,13 +2,12 @@
 
 namespace kavrin {
 
-bool backUpFile(const std::filesystem::path& file, std::filesystem::path& backup,
-                std::string* whyNot)
+Result backUpFile(const std::filesystem::path& file, std::filesystem::path& backup)
 {
     backup.clear();
     std::error_code error;
     if (!std::filesystem::exists(file, error))
-        return true;
+        return Result::success();
     for (int number = 0; number < 1000; ++number) {
         std::filesystem::path candidate = file;
         candidate += number == 0 ? std::string(".bak") : ".bak" + std::to_string(number);
@@ -17,14 +16,12 @@ bool backUpFile(const std::filesystem::path& file, std::filesystem::path& backup
         if (std::filesystem::copy_file(file, candidate, std::filesystem::copy_options::none,
                                        error)) {
             backup = candidate;
-            return true;
+            return Result::success();
         }
         break;
     }
-    if (whyNot)
-        *whyNot = "cannot keep a backup of " + file.string() +
-                  (error ? ": " + error.message() : std::string(": no free backup name"));
-    return false;
+    return Result::failure("cannot keep a backup of " + file.string() +
+                           (error ? ": " + error.message() : std::string(": no free backup name")));
 }
 
 } // namespace kavrin

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/FrequencyLimits.h"
+#include "core/Result.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -77,19 +80,18 @@ public:
     // Removes every record and frees the storage.
     void Clear();
 
-    // Replaces the base with the stations of the file at `path`. Returns true when the whole file
-    // was read; on failure the base is empty and `whyNot`, when given, holds a short reason
-    // (with the line number where the parser gives one). Reports progress through g_loadProgress
-    // and `notify` (if set) with `notifyCommand`. Never loads external entities or DTDs, never
-    // touches the network.
-    bool Load(const std::filesystem::path& path, const ProgressNotify& notify = {},
-              int notifyCommand = 0, std::string* whyNot = nullptr);
+    // Replaces the base with the stations of the file at `path`. Succeeds when the whole file was
+    // read; on failure the base is empty and the reason is short (with the line number where the
+    // parser gives one). Reports progress through g_loadProgress and `notify` (if set) with
+    // `notifyCommand`. Never loads external entities or DTDs, never touches the network.
+    Result Load(const std::filesystem::path& path, const ProgressNotify& notify = {},
+                int notifyCommand = 0);
 
     // Writes every record that has a name to `path`. The file is replaced only once the whole
-    // document is safely on disk: on failure it returns false, `whyNot` says why, and whatever
-    // was at `path` before is left byte for byte as it was. Reports progress like Load.
-    bool Save(const std::filesystem::path& path, const ProgressNotify& notify = {},
-              int notifyCommand = 0, std::string* whyNot = nullptr) const;
+    // document is safely on disk: on failure whatever was at `path` before is left byte for byte
+    // as it was. Reports progress like Load.
+    Result Save(const std::filesystem::path& path, const ProgressNotify& notify = {},
+                int notifyCommand = 0) const;
 
     // The two list columns of a station: its name, and the one-line summary of frequencies,
     // modulation, working hours (GMT, or local time when `localTime`), location and comment.
@@ -100,8 +102,7 @@ private:
     std::vector<FreqInfo> m_records;
 };
 
-// A slot value is a usable frequency when 0 < v < 99999.9 held in single precision.
-constexpr double kFreqLimit = static_cast<double>(99999.9f);
+// A slot value is a usable frequency when 0 < v < kFreqLimit.
 constexpr bool isUsableFreq(double v)
 {
     return v > 0 && v < kFreqLimit;

@@ -248,17 +248,10 @@ std::size_t countChildren(const std::filesystem::path& path)
     return counter.childElements();
 }
 
-bool failWith(std::string* whyNot, const std::string& why)
-{
-    if (whyNot)
-        *whyNot = why;
-    return false;
-}
-
 } // namespace
 
-bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& notify,
-                   int notifyCommand, std::string* whyNot)
+Result ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& notify,
+                     int notifyCommand)
 {
     Clear();
 
@@ -270,10 +263,10 @@ bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& noti
                               kind == std::filesystem::file_type::not_found ||
                               kind == std::filesystem::file_type::none;
     if (!openingTells)
-        return failWith(whyNot, "not a plain file");
+        return Result::failure("not a plain file");
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return failWith(whyNot, "cannot open the file");
+        return Result::failure("cannot open the file");
 
     const std::size_t expected = countChildren(path);
     std::error_code sizeError;
@@ -295,7 +288,7 @@ bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& noti
     std::unique_ptr<xmlParserCtxt, ContextDeleter> context(xmlCreatePushParserCtxt(
         &sax, &pass, chunk.data(), static_cast<int>(in.gcount()), name.c_str()));
     if (!context)
-        return failWith(whyNot, "the XML parser could not be started");
+        return Result::failure("the XML parser could not be started");
     pass.setContext(context.get());
     // NOENT only makes the parser hand over "&amp;" as "&": with no entity declarations kept by
     // the handler, the five predefined entities and character references are all there is.
@@ -318,14 +311,14 @@ bool ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& noti
             why = in.bad()
                       ? "the file could not be read"
                       : (wellFormed ? "the file holds no FREQS_LIST element" : "malformed XML");
-        return failWith(whyNot, why);
+        return Result::failure(why);
     }
     context.reset(); // before the records are made, for the reason PendingStations gives
     m_records.reserve(stations.size());
     stations.forEach(
         [&](const StationAttributes& station) { readStation(m_records.emplace_back(), station); });
     progress.finish();
-    return true;
+    return Result::success();
 }
 
 } // namespace kavrin

@@ -124,31 +124,32 @@ void appendStation(std::string& out, const ORVImpl::FreqInfo& r, int number)
 
 } // namespace
 
-bool ORVImpl::Save(const std::filesystem::path& path, const ProgressNotify& notify,
-                   int notifyCommand, std::string* whyNot) const
+Result ORVImpl::Save(const std::filesystem::path& path, const ProgressNotify& notify,
+                     int notifyCommand) const
 {
     AtomicFileWriter file(path);
-    bool ok = file.open();
+    Result result = file.open();
 
     ProgressStepper progress(m_records.size(), notify, notifyCommand);
     std::string out = "<?xml version=\"1.0\"?>\n<FREQS_LIST>\n";
     int written = 0;
-    for (std::size_t i = 0; ok && i < m_records.size(); ++i) {
+    for (std::size_t i = 0; result && i < m_records.size(); ++i) {
         progress.beforeItem(i);
         if (m_records[i].stName.empty())
             continue;
         appendStation(out, m_records[i], written++);
         if (out.size() >= kFlushSize) {
-            ok = file.write(out);
+            result = file.write(out);
             out.clear();
         }
     }
     out += "</FREQS_LIST>\n";
-    ok = ok && file.write(out) && file.commit();
-    if (!ok && whyNot)
-        *whyNot = file.error();
+    if (result)
+        result = file.write(out);
+    if (result)
+        result = file.commit();
     progress.finish();
-    return ok;
+    return result;
 }
 
 } // namespace kavrin

@@ -23,13 +23,13 @@ struct RangeBounds {
 
 // Indexed by RangeKind All … UHF.
 constexpr std::array<RangeBounds, 7> kRangeBounds = {{
-    {0.0f, 99999.9f},
+    {0.0f, kHighestFrequency},
     {0.0f, 0.3f},
     {0.3f, 3.0f},
     {3.0f, 30.0f},
     {30.0f, 300.0f},
     {88.0f, 108.0f},
-    {300.0f, 99999.9f},
+    {300.0f, kHighestFrequency},
 }};
 
 } // namespace

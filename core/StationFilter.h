@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/FrequencyLimits.h"
+
 #include <cstdint>
 
 namespace kavrin {
@@ -43,8 +45,8 @@ struct StationFilter {
     bool modDRM = false;
     bool modCW = false;
     RangeKind rangeKind = RangeKind::All;
-    float rangeLow = 0.0f;      // MHz, inclusive; not tested while rangeKind is All
-    float rangeHigh = 99999.9f; // MHz, inclusive
+    float rangeLow = 0.0f;               // MHz, inclusive; not tested while rangeKind is All
+    float rangeHigh = kHighestFrequency; // MHz, inclusive
 
     // The flag that selects modulation `code` (0–7), or nullptr for any other code. The one place
     // that ties modulation codes to the eight flags.
@@ -59,8 +61,8 @@ struct StationFilter {
     // A code outside 0–7 changes nothing.
     void toggleModulation(int code);
 
-    // rangeKind = `kind` with the bounds of that range (All resets them to 0 and 99999.9).
-    // Choosing User keeps the present bounds.
+    // rangeKind = `kind` with the bounds of that range (All resets them to 0 and
+    // kHighestFrequency). Choosing User keeps the present bounds.
     void chooseRange(RangeKind kind);
 
     // rangeKind = User with the given bounds.

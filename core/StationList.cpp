@@ -57,17 +57,24 @@ StationRow makeRow(const ORVImpl::FreqInfo& record, int index, bool onAir, bool 
     return row;
 }
 
+int usedStationCount(const ORVImpl& base)
+{
+    int used = 0;
+    for (int i = 0; i < base.GetCount(); ++i)
+        used += base[i].stName.empty() ? 0 : 1;
+    return used;
+}
+
 StationListing buildDisplayedSet(const ORVImpl& base, const StationFilter& filter, std::time_t utc,
                                  int localOffsetSeconds)
 {
     StationListing listing;
-    listing.rows.reserve(static_cast<std::size_t>(base.GetCount()));
+    listing.itemsInBase = usedStationCount(base);
+    listing.rows.reserve(static_cast<std::size_t>(listing.itemsInBase));
     for (int i = 0; i < base.GetCount(); ++i) {
         const ORVImpl::FreqInfo& record = base[i];
-        if (record.stName.empty())
-            continue;
-        ++listing.itemsInBase;
-        offerRow(listing.rows, record, i, filter, utc, localOffsetSeconds);
+        if (!record.stName.empty())
+            offerRow(listing.rows, record, i, filter, utc, localOffsetSeconds);
     }
     sortRows(listing.rows, base, filter.sortKey);
     return listing;

@@ -41,6 +41,9 @@ SearchResult buildSearchResult(const ORVImpl& base, const StationFilter& filter,
 SearchResult buildSearchResult(const ORVImpl& base, const StationFilter& filter,
                                std::u16string_view text, bool matchCase);
 
+// The stations of the base that are in use: the records with a name.
+int usedStationCount(const ORVImpl& base);
+
 // "%d items in base, %d displayed".
 std::u16string statusText(int itemsInBase, int displayed);
 

@@ -299,16 +299,15 @@ void COrvaleView::onLoadDone()
 bool COrvaleView::saveStations()
 {
     WaitCursor wait;
-    std::string why;
     std::filesystem::path backup;
-    bool saved = !m_keepUnreadableFile || backUpFile(m_stationFile, backup, &why);
+    Result saved = m_keepUnreadableFile ? backUpFile(m_stationFile, backup) : Result::success();
     if (saved) {
         m_keepUnreadableFile = false;
-        saved = m_base.Save(m_stationFile, {}, 0, &why);
+        saved = m_base.Save(m_stationFile);
     }
     if (!saved)
-        warnUnsavedStationFile(this, m_stationFile, why);
-    return saved;
+        warnUnsavedStationFile(this, m_stationFile, saved.reason());
+    return saved.ok();
 }
 
 void COrvaleView::refill()

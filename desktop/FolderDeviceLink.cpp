@@ -54,16 +54,16 @@ class ReplaceFile final : public DeviceFile {
 public:
     explicit ReplaceFile(const std::filesystem::path& path) : m_writer(path) {}
 
-    bool open() { return m_writer.open(); }
+    bool open() { return m_writer.open().ok(); }
 
     std::optional<std::size_t> read(std::span<char>) override { return std::nullopt; }
 
     bool write(std::span<const char> bytes) override
     {
-        return m_writer.write(std::string_view(bytes.data(), bytes.size()));
+        return m_writer.write(std::string_view(bytes.data(), bytes.size())).ok();
     }
 
-    bool close() override { return m_writer.commit(); }
+    bool close() override { return m_writer.commit().ok(); }
 
 private:
     AtomicFileWriter m_writer;

@@ -83,12 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             propertyBroken("progress out of order");
         last = percent;
     };
-    std::string why;
-    if (base.Load(file.path(), notify, 130, &why)) {
+    const Result loaded = base.Load(file.path(), notify, 130);
+    if (loaded) {
         if (last != 100)
             propertyBroken("a load that succeeded did not announce 100");
         compareWithTree(base, data, size);
-    } else if (base.GetCount() != 0 || why.empty()) {
+    } else if (base.GetCount() != 0 || loaded.reason().empty()) {
         propertyBroken("a failed load left records or no reason");
     }
     return 0;

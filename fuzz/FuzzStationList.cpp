@@ -156,11 +156,10 @@ void saveAndReload(const ORVImpl& base)
     // scripts/fuzz points TMPDIR at a folder in memory.
     static TempFolder folder;
     const auto path = folder.file("Stations.xml");
-    std::string why;
-    if (!base.Save(path, {}, 0, &why))
+    if (!base.Save(path))
         propertyBroken("a save into a scratch folder failed");
     ORVImpl reloaded;
-    if (!reloaded.Load(path, {}, 0, &why) || reloaded.GetCount() != usedCount(base))
+    if (!reloaded.Load(path) || reloaded.GetCount() != usedCount(base))
         propertyBroken("a saved file did not load back whole");
     int next = 0;
     for (int i = 0; i < base.GetCount(); ++i) {

@@ -522,10 +522,9 @@ void CTavrelDlg::exitDialog()
     if (answer != QMessageBox::Yes)
         return; // closed without an answer: the changes stay, and so does the dialog
     if (m_keepUnreadableFile) {
-        std::string why;
         std::filesystem::path backup;
-        if (!backUpFile(m_stationFile, backup, &why)) {
-            reportSaveFailure(why);
+        if (const Result kept = backUpFile(m_stationFile, backup); !kept) {
+            reportSaveFailure(kept.reason());
             return;
         }
         m_keepUnreadableFile = false;

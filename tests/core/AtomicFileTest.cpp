@@ -59,13 +59,14 @@ TEST_F(SafeSave, FolderThatCannotBeWrittenFailsAndKeepsTheOldFile)
     // A "folder" that is a file cannot take a new file, even for root.
     const auto notAFolder = m_folder.file("plain");
     writeBytes(notAFolder, "x");
-    EXPECT_FALSE(m_base.Save(notAFolder / "Stations.xml", {}, 0, &why));
-    EXPECT_FALSE(why.empty());
+    const Result intoAFile = m_base.Save(notAFolder / "Stations.xml");
+    EXPECT_FALSE(intoAFile);
+    EXPECT_FALSE(intoAFile.reason().empty());
 
     if (geteuid() != 0) { // root writes through permission bits
         std::filesystem::permissions(m_folder.path(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::remove);
-        EXPECT_FALSE(m_base.Save(m_path, {}, 0, &why));
+        EXPECT_FALSE(m_base.Save(m_path));
         std::filesystem::permissions(m_folder.path(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add);
     }
@@ -76,9 +77,9 @@ TEST_F(SafeSave, ReadOnlyFileIsRespected)
 {
     std::filesystem::permissions(m_path, std::filesystem::perms::owner_read |
                                              std::filesystem::perms::group_read);
-    std::string why;
-    EXPECT_FALSE(m_base.Save(m_path, {}, 0, &why));
-    EXPECT_NE(why.find("read-only"), std::string::npos) << why;
+    const Result saved = m_base.Save(m_path);
+    EXPECT_FALSE(saved);
+    EXPECT_NE(saved.reason().find("read-only"), std::string::npos) << saved.reason();
     EXPECT_EQ(readBytes(m_path), m_original);
     EXPECT_EQ(filesIn(m_folder.path()), 1u);
 }
@@ -101,8 +102,7 @@ TEST_F(SafeSave, SaveKilledAtAnyMomentLeavesTheOldFileWhole)
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            m_base.Save(m_path);
-            _exit(0);
+            _exit(m_base.Save(m_path) ? 0 : 1);
         }
         usleep(std::uniform_int_distribution<int>(0, 40000)(random));
         kill(child, SIGKILL);

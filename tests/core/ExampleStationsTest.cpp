@@ -18,8 +18,8 @@ class ExampleStations : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string why;
-        ASSERT_TRUE(m_base.Load(kExampleFile, {}, 0, &why)) << why;
+        const Result loaded = m_base.Load(kExampleFile);
+        ASSERT_TRUE(loaded) << loaded.reason();
     }
 
     template <typename Predicate> bool anyStation(Predicate predicate) const

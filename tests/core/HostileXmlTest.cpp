@@ -44,11 +44,10 @@ LoadOutcome loadInChild(const std::filesystem::path& file, std::chrono::seconds 
     const ChildOutcome child = runInChild(
         [&file] {
             ORVImpl base;
-            std::string why;
-            const bool loaded = base.Load(file, {}, 0, &why);
+            const Result loaded = base.Load(file);
             const std::string name = base.GetCount() > 0 ? utf16ToUtf8(base[0].stName) : "";
-            return std::to_string(loaded) + " " + std::to_string(base.GetCount()) + "\n" + why +
-                   "\n" + name.substr(0, 64);
+            return std::to_string(loaded.ok()) + " " + std::to_string(base.GetCount()) + "\n" +
+                   loaded.reason() + "\n" + name.substr(0, 64);
         },
         limit);
     LoadOutcome outcome;

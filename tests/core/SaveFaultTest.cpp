@@ -91,10 +91,10 @@ private:
 class SaveFault : public ::testing::Test {
 protected:
     // A save that fails must say why and leave the old file and nothing else.
-    void expectFailedAndKept(bool saved, const std::string& why, const std::string& situation)
+    void expectFailedAndKept(const Result& saved, const std::string& situation)
     {
         EXPECT_FALSE(saved) << situation;
-        EXPECT_FALSE(why.empty()) << situation;
+        EXPECT_FALSE(saved.reason().empty()) << situation;
         EXPECT_EQ(readBytes(m_path), m_original) << situation;
         EXPECT_TRUE(strays(m_folder.path(), "Stations.xml").empty()) << situation;
     }
@@ -124,18 +124,17 @@ TEST_F(SaveFault, DiskFullAfterAnyNumberOfBytesKeepsTheOldFile)
     const std::string whole = completeSave(small);
     for (std::size_t limit = 0; limit <= whole.size(); ++limit) {
         writeBytes(m_path, m_original);
-        std::string why;
-        bool saved;
+        Result saved = Result::success();
         {
             FileSizeLimit full(limit);
             ASSERT_TRUE(full.applied());
-            saved = small.Save(m_path, {}, 0, &why);
+            saved = small.Save(m_path);
         }
         if (limit == whole.size()) {
-            EXPECT_TRUE(saved) << why;
+            EXPECT_TRUE(saved) << saved.reason();
             EXPECT_EQ(readBytes(m_path), whole);
         } else {
-            expectFailedAndKept(saved, why, "limit " + std::to_string(limit));
+            expectFailedAndKept(saved, "limit " + std::to_string(limit));
         }
     }
     std::cout << "[ faults   ] " << whole.size() + 1 << " byte limits over a save of "
@@ -158,21 +157,19 @@ TEST_F(SaveFault, DiskFullAnywhereInALargeSaveKeepsTheOldFile)
     limits.push_back(whole.size() - 1);
     for (std::size_t limit : limits) {
         writeBytes(m_path, m_original);
-        std::string why;
-        bool saved;
+        Result saved = Result::success();
         {
             FileSizeLimit full(limit);
-            saved = large.Save(m_path, {}, 0, &why);
+            saved = large.Save(m_path);
         }
-        expectFailedAndKept(saved, why, "limit " + std::to_string(limit));
+        expectFailedAndKept(saved, "limit " + std::to_string(limit));
     }
     // The same when there was no file before: none is left behind.
     std::filesystem::remove(m_path);
-    std::string why;
-    bool saved;
+    Result saved = Result::success();
     {
         FileSizeLimit full(whole.size() / 2);
-        saved = large.Save(m_path, {}, 0, &why);
+        saved = large.Save(m_path);
     }
     EXPECT_FALSE(saved);
     EXPECT_TRUE(std::filesystem::is_empty(m_folder.path()));
@@ -250,8 +247,9 @@ TEST_F(SaveFault, FullFileSystemKeepsTheOldFile)
         bool saved = false;
         for (std::uintmax_t pages = 0; !saved && pages * 4096 <= whole.size() + 8192; ++pages) {
             std::filesystem::resize_file(filler, filled - std::min(filled, pages * 4096));
-            std::string why;
-            saved = base.Save(m_path, {}, 0, &why);
+            const Result attempt = base.Save(m_path);
+            saved = attempt.ok();
+            const std::string& why = attempt.reason();
             ++attempts;
             const std::string situation = std::to_string(pages) + " pages free: ";
             if (saved) {
@@ -286,9 +284,9 @@ TEST_F(SaveFault, ReadOnlyFolderKeepsTheOldFile)
         if (mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) != 0 ||
             mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
             return std::string("cannot make a read-only bind mount: ") + std::strerror(errno);
-        std::string why;
-        p.check(!base.Save(m_path, {}, 0, &why), "saved into a read-only folder");
-        p.check(!why.empty(), "no reason given");
+        const Result saved = base.Save(m_path);
+        p.check(!saved, "saved into a read-only folder");
+        p.check(!saved.reason().empty(), "no reason given");
         p.check(readBytes(m_path) == m_original, "the old file changed");
         p.check(strays(folder, "Stations.xml").empty(), "left a file behind");
         return p.text;
@@ -298,11 +296,10 @@ TEST_F(SaveFault, ReadOnlyFolderKeepsTheOldFile)
             GTEST_SKIP() << "no private mount namespace, and permission bits do not stop root";
         std::filesystem::permissions(folder, std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::remove);
-        std::string why;
-        const bool saved = base.Save(m_path, {}, 0, &why);
+        const Result saved = base.Save(m_path);
         std::filesystem::permissions(folder, std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add);
-        expectFailedAndKept(saved, why, "folder without write permission");
+        expectFailedAndKept(saved, "folder without write permission");
         return;
     }
     EXPECT_EQ(*problems, "");
@@ -316,9 +313,9 @@ TEST_F(SaveFault, TargetThatCannotBeReplacedIsLeftAlone)
     std::filesystem::remove(m_path);
     std::filesystem::create_directory(m_path);
     writeBytes(m_path / "inside", "x");
-    std::string why;
-    EXPECT_FALSE(base.Save(m_path, {}, 0, &why));
-    EXPECT_FALSE(why.empty());
+    const Result saved = base.Save(m_path);
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(saved.reason().empty());
     EXPECT_EQ(readBytes(m_path / "inside"), "x");
     EXPECT_TRUE(strays(m_folder.path(), "Stations.xml").empty());
 }
@@ -347,9 +344,8 @@ TEST_F(SaveFault, ProcessKilledAtAnyMomentOfASaveKeepsAWholeFile)
         if (child == 0) {
             close(started[0]);
             const char go = 1;
-            if (write(started[1], &go, 1) == 1)
-                base.Save(m_path);
-            _exit(0);
+            const bool saved = write(started[1], &go, 1) == 1 && base.Save(m_path);
+            _exit(saved ? 0 : 1);
         }
         close(started[1]);
         char go;

@@ -22,14 +22,14 @@ FreqInfo station(const std::u16string& name)
 
 class StationFile : public ::testing::Test {
 protected:
-    bool load(const std::string& xml, std::string* why = nullptr)
+    Result load(const std::string& xml)
     {
         writeBytes(m_path, xml);
-        return m_base.Load(m_path, {}, 0, why);
+        return m_base.Load(m_path);
     }
 
     // Loads the document element's content wrapped in a declaration and FREQS_LIST.
-    bool loadStations(const std::string& elements)
+    Result loadStations(const std::string& elements)
     {
         return load("<?xml version=\"1.0\"?><FREQS_LIST>" + elements + "</FREQS_LIST>");
     }
@@ -280,8 +280,8 @@ TEST_F(StationFile, ReadsEveryEncodingXmlAllows)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        std::string why;
-        ASSERT_TRUE(load(c.bytes, &why)) << why;
+        const Result loaded = load(c.bytes);
+        ASSERT_TRUE(loaded) << loaded.reason();
         ASSERT_EQ(m_base.GetCount(), 1);
         EXPECT_EQ(m_base[0].stName, c.expected);
     }
@@ -308,15 +308,16 @@ TEST_F(StationFile, BrokenFilesFailWithAReasonAndAnEmptyBase)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         m_base.Add(station(u"old"));
-        std::string why;
-        EXPECT_FALSE(load(c.bytes, &why));
+        const Result loaded = load(c.bytes);
+        const std::string& why = loaded.reason();
+        EXPECT_FALSE(loaded);
         EXPECT_EQ(m_base.GetCount(), 0);
         EXPECT_FALSE(why.empty());
         EXPECT_NE(why.find(c.reasonPart), std::string::npos) << why;
     }
-    std::string why;
-    EXPECT_FALSE(m_base.Load(m_folder.file("missing.xml"), {}, 0, &why));
-    EXPECT_FALSE(why.empty());
+    const Result missing = m_base.Load(m_folder.file("missing.xml"));
+    EXPECT_FALSE(missing);
+    EXPECT_FALSE(missing.reason().empty());
 }
 
 TEST_F(StationFile, NeverReadsEntitiesOrDtdsFromOutside)
@@ -414,8 +415,8 @@ TEST_F(StationFile, CommentLineBreaksSurviveAndUnwritableCharactersAreReplaced)
     r.stComment = u"first\r\nsecond";
     m_base.Add(r);
     save();
-    std::string why;
-    ASSERT_TRUE(m_base.Load(m_path, {}, 0, &why)) << why;
+    const Result loaded = m_base.Load(m_path);
+    ASSERT_TRUE(loaded) << loaded.reason();
     EXPECT_EQ(m_base[0].stName, u"A\uFFFDB\uFFFD");
     EXPECT_EQ(m_base[0].stComment, u"first\r\nsecond");
 }

@@ -205,7 +205,7 @@ private slots:
         r.freqRX[0] = 9.5;
         device.Add(r);
         const auto deviceFile = m_orvale->folder.file("device.xml");
-        device.Save(deviceFile);
+        QVERIFY(device.Save(deviceFile));
         m_orvale->handheld.setExePath("/device/");
         m_orvale->handheld.files["/device/Stations.xml"] =
             QByteArray::fromStdString(readBytes(deviceFile));

@@ -30,7 +30,8 @@ void setReadOnly(const std::filesystem::path& file, bool readOnly)
 QStringList savedNames(const std::filesystem::path& file)
 {
     ORVImpl saved;
-    saved.Load(file);
+    if (!saved.Load(file))
+        return {};
     QStringList names;
     for (int i = 0; i < saved.GetCount(); ++i)
         names << QString::fromStdU16String(saved[i].stName);

@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <stdexcept>
+
 namespace kavrin {
 
 namespace {
@@ -38,7 +40,8 @@ void writeTestStations(const std::filesystem::path& file, const std::vector<Test
         }
         base.Add(r);
     }
-    base.Save(file);
+    if (const Result saved = base.Save(file); !saved)
+        throw std::runtime_error("cannot write the test stations: " + saved.reason());
 }
 
 TuesdayNoon::TuesdayNoon()

@@ -1,5 +1,6 @@
 #include "ui/dialogs/CInputFreqRangeDlg.h"
 
+#include "core/FrequencyLimits.h"
 #include "core/StationFilter.h"
 #include "ui/dialogs/CRangePropDlg.h"
 #include "ui/dialogs/ControlId.h"
@@ -77,7 +78,7 @@ std::optional<CInputFreqRangeDlg::Range> CInputFreqRangeDlg::ask(const StationFi
 
 void CInputFreqRangeDlg::accept()
 {
-    const auto range = readRange(m_low->text(), m_high->text(), 100000.9f);
+    const auto range = readRange(m_low->text(), m_high->text(), kHighestRangeEdge);
     if (!range) {
         prompts().beep();
         return;

@@ -1,5 +1,6 @@
 #include "ui/dialogs/CRangePropDlg.h"
 
+#include "core/FrequencyLimits.h"
 #include "ui/dialogs/ControlId.h"
 #include "ui/dialogs/DialogLayout.h"
 #include "ui/dialogs/RangeInput.h"
@@ -42,7 +43,7 @@ void CRangePropDlg::accept()
 {
     const auto range = m_name->text().isEmpty()
                            ? std::nullopt
-                           : readRange(m_low->text(), m_high->text(), 99999.9f);
+                           : readRange(m_low->text(), m_high->text(), kHighestFrequency);
     if (!range) {
         prompts().beep();
         return;

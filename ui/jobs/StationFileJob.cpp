@@ -30,9 +30,13 @@ bool StationFileJob::start(Kind kind, ORVImpl& base, std::filesystem::path path,
                 m_missingFile = true;
                 m_succeeded = true;
             } else if (kind == Kind::Load) {
-                m_succeeded = base.Load(path, notify, progressCommand, &m_failure);
+                const Result loaded = base.Load(path, notify, progressCommand);
+                m_succeeded = loaded.ok();
+                m_failure = loaded.reason();
             } else {
-                m_succeeded = base.Save(path, notify, progressCommand, &m_failure);
+                const Result saved = base.Save(path, notify, progressCommand);
+                m_succeeded = saved.ok();
+                m_failure = saved.reason();
             }
             m_notices.post(doneCommand);
         });
