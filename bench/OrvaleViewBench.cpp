@@ -78,7 +78,7 @@ BENCHMARK(BM_FilterChange)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_SortChange(benchmark::State& state)
 {
     bool byName = false;
-    loadedOrvale().view().selectRow(50000, false);
+    loadedOrvale().view().selectRow(50000);
     for (auto _ : state) {
         loadedOrvale().run(byName ? ID_SORT_FREQUENCY : ID_SORT_NAME);
         byName = !byName;

@@ -26,7 +26,7 @@ void COrvaleApp::quitWithScreenshot(const QString& file)
     QObject::connect(&m_frame->view(), &COrvaleView::loadFinished, m_frame.get(), [this, file] {
         // Let the refilled list paint before the picture is taken.
         QTimer::singleShot(300, m_frame.get(), [this, file] {
-            m_frame->view().selectRow(0, false);
+            m_frame->view().selectRow(0);
             const bool saved = m_frame->grab().save(file);
             QApplication::exit(saved ? 0 : 1);
         });

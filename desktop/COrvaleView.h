@@ -1,13 +1,10 @@
 #pragma once
 
-#include "core/StationFilter.h"
 #include "desktop/CKavrinView.h"
 #include "ui/commands/CommandTable.h"
-#include "ui/jobs/StationFileJob.h"
+#include "ui/list/StationListOwner.h"
 
 #include <filesystem>
-#include <functional>
-#include <vector>
 
 class QSettings;
 
@@ -29,8 +26,9 @@ struct ViewSupport {
     DeviceLink& link;           // the desktop–handheld link of the transfers
 };
 
-// The desktop station list and its commands. Owns the list's filter and sort settings and the
-// "modified" flag; loads the station file in the background as soon as it exists.
+// The desktop station list: the list owner's rows in the desktop's report list, its commands
+// under the desktop's ids, texts and toolbar pictures, the schedule import and the transfers to
+// and from the handheld. Loads the station file in the background as soon as it is asked to.
 class COrvaleView : public CKavrinView {
     Q_OBJECT
 public:
@@ -39,19 +37,15 @@ public:
     ~COrvaleView() override;
 
     const QString& statusText() const { return m_statusText; }
-    bool isModified() const { return m_modified; }
-    bool isLoading() const { return m_loadThread.running(); }
-    const StationFilter& filter() const { return m_filter; }
-    const std::filesystem::path& stationFilePath() const { return m_stationFile; }
+    bool isModified() const { return m_owner.isModified(); }
+    bool isLoading() const { return m_owner.isBusy(); }
+    const StationFilter& filter() const { return m_owner.filter(); }
 
-    // The command table.
-    const std::vector<ViewCommand>& commands() const { return m_commands.all(); }
     const ViewCommand* command(int id) const { return m_commands.find(id); }
 
     // The command rules. While the station file loads, every command of the list is disabled:
     // the loading thread has the station base to itself.
     bool isEnabled(int id) const { return m_commands.isEnabled(id, !isLoading()); }
-    bool isChecked(int id) const { return m_commands.isChecked(id); }
 
     // Runs command `id` if it exists and is enabled.
     void runCommand(int id);
@@ -71,34 +65,16 @@ signals:
 
 private:
     void buildCommands();
-    void addCommand(ViewCommand command);
-    void onNotice(int command);
-    void onLoadDone();
-    void refill();
-    void changeFilter(const std::function<void(StationFilter&)>& change);
-    void sortBy(SortKey key);
-    void sortKeepingSelection();
-    void newStation();
-    void editStation();
-    void deleteStation();
-    void startSearch();
-    void chooseUserRange();
     void importSchedule();
     void uploadToHandheld();
     void downloadFromHandheld();
-    int usedStationCount() const;
     void setStatusText(const QString& text);
 
-    ORVImpl& m_base;
-    std::filesystem::path m_stationFile;
+    ORVImpl& m_base; // the schedule import replaces its stations
     ViewSupport m_support;
     QString m_statusText;
-    StationFileJob m_loadThread;
-    bool m_modified = false;
-    StationFilter m_filter;
+    StationListOwner m_owner;
     CommandTable m_commands;
-    // The station file exists but could not be read: keep it before a save replaces it.
-    bool m_keepUnreadableFile = false;
 };
 
 } // namespace kavrin::orvale

@@ -1,5 +1,6 @@
 #include "desktop/CPPCTransferDlg.h"
 
+#include "desktop/TransferWorker.h"
 #include "ui/platform/Prompts.h"
 
 #include <QHBoxLayout>
@@ -13,7 +14,8 @@ namespace kavrin::orvale {
 CPPCTransferDlg::CPPCTransferDlg(Direction direction, std::filesystem::path stationFile,
                                  QSettings& profile, DeviceLink& link, QWidget* parent)
     : QDialog(parent), m_direction(direction), m_stationFile(std::move(stationFile)),
-      m_profile(profile), m_link(link), m_notices(this, [this](int command) { onNotice(command); })
+      m_profile(profile), m_link(link),
+      m_worker(this, [this](const Notice& notice) { onNotice(notice); })
 {
     setWindowTitle(direction == Load ? tr("Load stations list from Pocket PC")
                                      : tr("Save stations list on Pocket PC"));
@@ -46,12 +48,7 @@ CPPCTransferDlg::CPPCTransferDlg(Direction direction, std::filesystem::path stat
         4 * layout->contentsMargins().left());
 }
 
-CPPCTransferDlg::~CPPCTransferDlg()
-{
-    m_notices.shutDown();
-    if (m_worker.joinable())
-        m_worker.join();
-}
+CPPCTransferDlg::~CPPCTransferDlg() = default;
 
 QString CPPCTransferDlg::statusText() const
 {
@@ -64,12 +61,18 @@ void CPPCTransferDlg::startTransfer()
         return;
     m_start->setEnabled(false);
     const QString basePath = m_profile.value(QStringLiteral("PocketPC/BasePath")).toString();
-    m_worker = std::thread([this, basePath] {
-        TransferWorker worker(m_link, m_stationFile, basePath,
-                              [this](const QString& status) { report(Info, status); });
-        m_result = m_direction == Load ? worker.load() : worker.save();
-        report(Ready, m_result.status);
-    });
+    m_worker.start(
+        [this, basePath](NoticeChannel& notices) {
+            TransferWorker worker(m_link, m_stationFile, basePath,
+                                  [&notices](const QString& status) {
+                                      Notice info;
+                                      info.command = Info;
+                                      info.text = status;
+                                      notices.post(std::move(info));
+                                  });
+            return m_direction == Load ? worker.load() : worker.save();
+        },
+        Ready);
 }
 
 void CPPCTransferDlg::done(int result)
@@ -82,32 +85,28 @@ void CPPCTransferDlg::done(int result)
     QDialog::done(result);
 }
 
-void CPPCTransferDlg::report(Notice notice, const QString& text)
+void CPPCTransferDlg::onNotice(const Notice& notice)
 {
-    {
-        std::lock_guard lock(m_pendingMutex);
-        m_pending.push_back(text);
-    }
-    m_notices.post(notice);
-}
-
-void CPPCTransferDlg::onNotice(int command)
-{
-    QString text;
-    {
-        std::lock_guard lock(m_pendingMutex);
-        text = m_pending.front();
-        m_pending.pop_front();
-    }
-    m_status->setText(text);
-    emit statusShown(text);
-    if (command != Ready)
+    if (notice.command == Info) {
+        showStatus(notice.text);
         return;
-    m_worker.join();
-    if (m_result.received)
+    }
+    m_worker.finish();
+    if (notice.result && m_direction == Load)
         m_received = true;
+    if (notice.result)
+        showStatus(m_direction == Load ? tr("Transfer finished, list will be updated now")
+                                       : tr("Transfer finished"));
+    else
+        showStatus(QString::fromStdString(notice.result.reason()));
     m_start->setEnabled(true);
     emit transferEnded();
+}
+
+void CPPCTransferDlg::showStatus(const QString& status)
+{
+    m_status->setText(status);
+    emit statusShown(status);
 }
 
 } // namespace kavrin::orvale

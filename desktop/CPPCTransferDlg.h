@@ -1,14 +1,10 @@
 #pragma once
 
-#include "desktop/TransferWorker.h"
-#include "ui/jobs/SentNotice.h"
+#include "ui/jobs/BackgroundJob.h"
 
 #include <QDialog>
 
-#include <deque>
 #include <filesystem>
-#include <mutex>
-#include <thread>
 
 class QLabel;
 class QPushButton;
@@ -34,9 +30,8 @@ public:
                     DeviceLink& link, QWidget* parent = nullptr);
     ~CPPCTransferDlg() override; // waits for a running worker
 
-    Direction direction() const { return m_direction; }
     bool received() const { return m_received; }
-    bool isBusy() const { return m_worker.joinable(); }
+    bool isBusy() const { return m_worker.running(); }
     QString statusText() const;
 
     // What "Start transfer" does: starts a worker unless one runs.
@@ -51,10 +46,10 @@ signals:
     void transferEnded();
 
 private:
-    enum Notice { Info = 1003, Ready = 1004 };
+    enum NoticeId { Info = 1003, Ready = 1004 };
 
-    void report(Notice notice, const QString& text);
-    void onNotice(int command);
+    void onNotice(const Notice& notice);
+    void showStatus(const QString& status);
 
     Direction m_direction;
     std::filesystem::path m_stationFile;
@@ -63,14 +58,7 @@ private:
     bool m_received = false;
     QPushButton* m_start;
     QLabel* m_status;
-
-    // Texts the worker reported, oldest first, one for each notice not yet handled.
-    std::mutex m_pendingMutex;
-    std::deque<QString> m_pending;
-    // Written by the worker before its Ready notice; read after the worker was joined.
-    TransferResult m_result;
-    SentNotice m_notices;
-    std::thread m_worker;
+    BackgroundJob m_worker;
 };
 
 } // namespace kavrin::orvale

@@ -43,6 +43,11 @@ private:
     bool m_initialised = false;
 };
 
+Result failure(const QString& status)
+{
+    return Result::failure(status.toStdString());
+}
+
 } // namespace
 
 TransferWorker::TransferWorker(DeviceLink& link, std::filesystem::path desktopFile,
@@ -52,63 +57,63 @@ TransferWorker::TransferWorker(DeviceLink& link, std::filesystem::path desktopFi
 {
 }
 
-TransferResult TransferWorker::load()
+Result TransferWorker::load()
 {
     m_info(tr("Connecting..."));
     LinkConnection connection(m_link);
     if (!connection.connect())
-        return {tr("Cannot connect to PocketPC")};
+        return failure(tr("Cannot connect to PocketPC"));
     const std::optional<QString> path = devicePath();
     if (!path)
-        return {tr("Error: PocketPC version is not installed")};
+        return failure(tr("Error: PocketPC version is not installed"));
     if (isDesktopFile(*path))
-        return {tr("Error: 'Stations.xml' on PocketPC is the desktop file itself")};
+        return failure(tr("Error: 'Stations.xml' on PocketPC is the desktop file itself"));
     const std::unique_ptr<DeviceFile> deviceFile = m_link.openFile(*path);
     if (!deviceFile)
-        return {tr("Error: Cannot open file 'Stations.xml' on PocketPC")};
+        return failure(tr("Error: Cannot open file 'Stations.xml' on PocketPC"));
 
     // The station file is replaced only once the whole device file arrived.
     AtomicFileWriter desktopFile(m_desktopFile);
     const QString cannotWrite = tr("Error: Cannot write file 'Stations.xml' on desktop");
     if (!desktopFile.open())
-        return {cannotWrite};
+        return failure(cannotWrite);
     std::vector<char> piece(kPieceSize);
     qint64 total = 0;
     for (;;) {
         const std::optional<std::size_t> count = deviceFile->read(piece);
         if (!count)
-            return {tr("Error: Transfer interrupted")};
+            return failure(tr("Error: Transfer interrupted"));
         if (*count == 0)
             break;
         total += static_cast<qint64>(*count);
         m_info(tr("Read data from PocketPC: %1 bytes").arg(total));
         if (!desktopFile.write(std::string_view(piece.data(), *count)))
-            return {cannotWrite};
+            return failure(cannotWrite);
     }
     deviceFile->close();
     if (!desktopFile.commit())
-        return {cannotWrite};
-    return {tr("Transfer finished, list will be updated now"), true};
+        return failure(cannotWrite);
+    return Result::success();
 }
 
-TransferResult TransferWorker::save()
+Result TransferWorker::save()
 {
     m_info(tr("Connecting..."));
     LinkConnection connection(m_link);
     if (!connection.connect())
-        return {tr("Cannot connect to PocketPC")};
+        return failure(tr("Cannot connect to PocketPC"));
     m_info(tr("Save stations list on PocketPC"));
     std::ifstream desktopFile(m_desktopFile, std::ios::binary);
     if (!desktopFile)
-        return {tr("Error: Cannot open file 'Stations.xml' on desktop")};
+        return failure(tr("Error: Cannot open file 'Stations.xml' on desktop"));
     const std::optional<QString> path = devicePath();
     if (!path)
-        return {tr("Error: PocketPC version is not installed")};
+        return failure(tr("Error: PocketPC version is not installed"));
     if (isDesktopFile(*path))
-        return {tr("Error: 'Stations.xml' on PocketPC is the desktop file itself")};
+        return failure(tr("Error: 'Stations.xml' on PocketPC is the desktop file itself"));
     const std::unique_ptr<DeviceFile> deviceFile = m_link.createFile(*path);
     if (!deviceFile)
-        return {tr("Error: Cannot create file 'Stations.xml' on PocketPC")};
+        return failure(tr("Error: Cannot create file 'Stations.xml' on PocketPC"));
 
     const QString interrupted = tr("Error: Transfer interrupted");
     std::vector<char> piece(kPieceSize);
@@ -117,17 +122,17 @@ TransferResult TransferWorker::save()
         desktopFile.read(piece.data(), static_cast<std::streamsize>(piece.size()));
         const auto count = static_cast<std::size_t>(desktopFile.gcount());
         if (desktopFile.bad())
-            return {interrupted};
+            return failure(interrupted);
         if (count == 0)
             break;
         total += static_cast<qint64>(count);
         m_info(tr("Save data on PocketPC: %1 bytes saved").arg(total));
         if (!deviceFile->write(std::span<const char>(piece.data(), count)))
-            return {interrupted};
+            return failure(interrupted);
     }
     if (!deviceFile->close())
-        return {interrupted};
-    return {tr("Transfer finished")};
+        return failure(interrupted);
+    return Result::success();
 }
 
 std::optional<QString> TransferWorker::devicePath()

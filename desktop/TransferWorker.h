@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -11,12 +13,6 @@
 namespace kavrin::orvale {
 
 class DeviceLink;
-
-// The closing status of one transfer and whether it replaced the desktop station file.
-struct TransferResult {
-    QString status;
-    bool received = false;
-};
 
 // The two copy routines of the station file transfer, run on a worker thread. They touch only the
 // desktop station file and the link, and report each step through `info`, which is called on the
@@ -39,13 +35,13 @@ public:
                    Info info);
 
     // Copies the device's station file to the desktop station file. The desktop file is replaced
-    // only when the whole device file arrived (then `received` is set); on any failure it is as
-    // it was.
-    TransferResult load();
+    // only when the whole device file arrived, that is when it succeeds; on any failure it is as
+    // it was. A failure's reason is the status line's text ("Cannot connect to PocketPC").
+    Result load();
 
     // Copies the desktop station file to the device, replacing the device's. A failure on the
     // way may leave a partial device file where the link cannot replace files atomically.
-    TransferResult save();
+    Result save();
 
 private:
     std::optional<QString> devicePath();

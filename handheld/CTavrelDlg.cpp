@@ -1,28 +1,15 @@
 #include "handheld/CTavrelDlg.h"
 
-#include "core/Clock.h"
-#include "core/FileBackup.h"
-#include "core/LoadProgress.h"
-#include "core/LoweredSearch.h"
-#include "core/Modulation.h"
 #include "core/ORVImpl.h"
-#include "core/OnAir.h"
-#include "core/PassesFilter.h"
-#include "core/RowSort.h"
-#include "core/StationList.h"
 #include "handheld/CKavrinListCtrl.h"
 #include "handheld/CTavrelAboutDlg.h"
 #include "handheld/DialogUnits.h"
 #include "handheld/HeaderMenus.h"
 #include "handheld/HeaderStrip.h"
 #include "handheld/TavrelCommandIds.h"
-#include "ui/dialogs/CInputFreqRangeDlg.h"
-#include "ui/dialogs/CSearchParamsDlg.h"
-#include "ui/dialogs/CStationPropDlg.h"
+#include "ui/commands/ListCommands.h"
 #include "ui/dialogs/ControlId.h"
-#include "ui/list/StationFileWarnings.h"
 #include "ui/platform/Prompts.h"
-#include "ui/platform/WaitCursor.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -42,10 +29,52 @@ const DialogUnits kMainUnits(240.0 / 139.0, 320.0 / 185.0);
 // The band above the header strip, where the handheld's shell shows the active window's caption.
 constexpr QRect kCaptionBand(0, 0, 240, 26);
 
-// The platform's wide-character lower-case function, one code unit at a time.
-char16_t platformLower(char16_t c)
+// The list commands under the handheld's ids.
+struct HandheldListCommand {
+    int id;
+    ListAction action;
+};
+
+constexpr HandheldListCommand kListCommands[] = {
+    {ID_STATION_NEW, ListAction::StationNew},
+    {ID_STATION_EDIT, ListAction::StationEdit},
+    {ID_STATION_DELETE, ListAction::StationDelete},
+    {ID_SEARCH_START, ListAction::SearchStart},
+    {ID_SEARCH_RESET, ListAction::SearchReset},
+    {ID_TIME_ALL, ListAction::TimeAll},
+    {ID_TIME_ACTIVE, ListAction::TimeActive},
+    {ID_TIME_REFRESH, ListAction::TimeRefresh},
+    {ID_TIME_LOCAL, ListAction::TimeLocal},
+    {ID_TIME_GMT, ListAction::TimeGmt},
+    {ID_FREQ_ALL, ListAction::RangeAll},
+    {ID_FREQ_LF, ListAction::RangeLF},
+    {ID_FREQ_MW, ListAction::RangeMW},
+    {ID_FREQ_SW, ListAction::RangeSW},
+    {ID_FREQ_VHF, ListAction::RangeVHF},
+    {ID_FREQ_FM, ListAction::RangeFM},
+    {ID_FREQ_UHF, ListAction::RangeUHF},
+    {ID_FREQ_USER, ListAction::RangeUser},
+    {ID_MOD_ALL, ListAction::ModulationAll},
+    {ID_MOD_AM, ListAction::ModulationAM},
+    {ID_MOD_FM, ListAction::ModulationFM},
+    {ID_MOD_NFM, ListAction::ModulationNFM},
+    {ID_MOD_USB, ListAction::ModulationUSB},
+    {ID_MOD_LSB, ListAction::ModulationLSB},
+    {ID_MOD_CW, ListAction::ModulationCW},
+    {ID_MOD_DRM, ListAction::ModulationDRM},
+    {ID_MOD_DIGITAL, ListAction::ModulationDigital},
+    {ID_SORT_FREQUENCY, ListAction::SortFrequency},
+    {ID_SORT_NAME, ListAction::SortName},
+    {ID_SORT_MODULATION, ListAction::SortModulation},
+    {ID_SORT_LOCATION, ListAction::SortLocation},
+};
+
+StationListStyle handheldStyle()
 {
-    return static_cast<char16_t>(QChar::toLower(char32_t{c}));
+    StationListStyle style;
+    style.search = StationListStyle::Search::Lowered;
+    style.emptySearchIcon = QMessageBox::NoIcon;
+    return style;
 }
 
 QFont headerFont()
@@ -78,9 +107,15 @@ QIcon makeIcon()
 
 CTavrelDlg::CTavrelDlg(ORVImpl& base, std::filesystem::path stationFile, QSettings& profile,
                        QWidget* parent)
-    : QDialog(parent), m_base(base), m_stationFile(std::move(stationFile)), m_bandsProfile(profile),
-      m_hWorker(this, [this](int command) { onNotice(command); }),
-      m_headerBitmap(makeHeaderBitmap()), m_headerFont(headerFont()),
+    : QDialog(parent), m_bandsProfile(profile), m_headerBitmap(makeHeaderBitmap()),
+      m_headerFont(headerFont()), m_list(new CKavrinListCtrl(this)),
+      m_status(new QLabel(tr("Ready"), this)), m_owner(base, std::move(stationFile),
+                                                       {*m_list,
+                                                        *this,
+                                                        m_bandsProfile,
+                                                        m_layout,
+                                                        handheldStyle(),
+                                                        {IDC_WORKER_PROGRESS, IDC_WORKER_DONE}}),
       m_menuRunner([](QMenu& menu, const QPoint& at) { return menu.exec(at); })
 {
     setWindowTitle(QStringLiteral("Kavrin"));
@@ -90,15 +125,19 @@ CTavrelDlg::CTavrelDlg(ORVImpl& base, std::filesystem::path stationFile, QSettin
 
     auto* caption = new QLabel(tr("Stations list:"), this);
     caption->setGeometry(kMainUnits.rect(2, 27, 100, 8));
-    m_list = new CKavrinListCtrl(this);
     setControlId(m_list, IDC_STATION_LIST);
     m_list->setGeometry(kMainUnits.rect(1, 36, 136, 138));
     m_list->fitStationColumn();
-    m_status = new QLabel(tr("Ready"), this);
     setControlId(m_status, IDC_STATUS);
     m_status->setGeometry(kMainUnits.rect(1, 174, 138, 8));
 
     buildCommands();
+    connect(&m_owner, &StationListOwner::statusTextChanged, this, &CTavrelDlg::setStatusText);
+    connect(&m_owner, &StationListOwner::progressed, this, &CTavrelDlg::showProgress);
+    connect(&m_owner, &StationListOwner::loadFinished, this, &CTavrelDlg::onLoadFinished);
+    connect(&m_owner, &StationListOwner::saveFinished, this, &CTavrelDlg::onSaveFinished);
+    // The new sort label shows at once, not with the next paint.
+    connect(&m_owner, &StationListOwner::sorted, this, [this] { repaint(headerRect()); });
     connect(m_list, &QAbstractItemView::doubleClicked, this,
             [this] { postCommand(ID_STATION_EDIT); });
     connect(m_list, &CKavrinListCtrl::tapAndHold, this, &CTavrelDlg::showStationMenu);
@@ -107,101 +146,19 @@ CTavrelDlg::CTavrelDlg(ORVImpl& base, std::filesystem::path stationFile, QSettin
 
 CTavrelDlg::~CTavrelDlg() = default;
 
-void CTavrelDlg::addCommand(int id, const QString& menuText, std::function<void()> run,
-                            std::function<bool()> checked, std::function<bool()> enabled)
-{
-    ViewCommand command;
-    command.id = id;
-    command.menuText = menuText;
-    command.run = std::move(run);
-    command.checked = std::move(checked);
-    command.enabled = std::move(enabled);
-    m_commands.add(std::move(command));
-}
-
 void CTavrelDlg::buildCommands()
 {
-    const auto selected = [this] { return m_list->selectedRow() >= 0; };
-    addCommand(ID_STATION_NEW, tr("New station..."), [this] { newStation(); });
-    addCommand(
-        ID_STATION_EDIT, tr("Edit station..."), [this] { editStation(); }, {}, selected);
-    addCommand(
-        ID_STATION_DELETE, tr("Delete station..."), [this] { deleteStation(); }, {}, selected);
-    addCommand(ID_APP_ABOUT, tr("About"), [this] { showAbout(); });
-    addCommand(ID_APP_EXIT, tr("Exit"), [this] { exitDialog(); });
-
-    addCommand(ID_SEARCH_START, tr("Start search..."), [this] { startSearch(); });
-    addCommand(ID_SEARCH_RESET, tr("Reset search"), [this] { refreshList(); });
-
-    const auto filterCommand = [this](int id, const QString& text,
-                                      std::function<void(StationFilter&)> change,
-                                      std::function<bool(const StationFilter&)> checked) {
-        addCommand(
-            id, text, [this, change] { changeFilter(change); },
-            [this, checked] { return checked(m_filter); });
+    for (const HandheldListCommand& entry : kListCommands)
+        m_commands.add(listCommand(entry.id, entry.action, m_owner));
+    const auto addOwn = [this](int id, const QString& menuText, std::function<void()> run) {
+        ViewCommand command;
+        command.id = id;
+        command.menuText = menuText;
+        command.run = std::move(run);
+        m_commands.add(std::move(command));
     };
-    filterCommand(ID_TIME_ALL, tr("Show all stations"), &StationFilter::showAllStations,
-                  &StationFilter::allStationsChecked);
-    filterCommand(ID_TIME_ACTIVE, tr("Show active stations"), &StationFilter::showActiveStations,
-                  &StationFilter::activeStationsChecked);
-    addCommand(ID_TIME_REFRESH, tr("Refresh list"), [this] { refreshList(); });
-    filterCommand(ID_TIME_LOCAL, tr("Use local time"), &StationFilter::chooseLocalTime,
-                  &StationFilter::localTimeChecked);
-    filterCommand(ID_TIME_GMT, tr("Use GMT time"), &StationFilter::chooseGmtTime,
-                  &StationFilter::gmtTimeChecked);
-
-    struct Range {
-        int id;
-        const char* text;
-        RangeKind kind;
-    };
-    for (const Range& r :
-         {Range{ID_FREQ_ALL, "Show all frequencies", RangeKind::All},
-          Range{ID_FREQ_LF, "Low Frequency (less than 300 kHz)", RangeKind::LF},
-          Range{ID_FREQ_MW, "Medium Waves (300 - 3000 kHz)", RangeKind::MW},
-          Range{ID_FREQ_SW, "Short Waves (3 - 30 MHz)", RangeKind::SW},
-          Range{ID_FREQ_VHF, "Very High Frequency (30 - 300 MHz)", RangeKind::VHF},
-          Range{ID_FREQ_FM, "FM radio broadcast (88 – 108 MHz)", RangeKind::FMBroadcast},
-          Range{ID_FREQ_UHF, "Ultra High Frequency (300 MHz and more)", RangeKind::UHF}}) {
-        const RangeKind kind = r.kind;
-        filterCommand(
-            r.id, tr(r.text), [kind](StationFilter& f) { f.chooseRange(kind); },
-            [kind](const StationFilter& f) { return f.rangeChecked(kind); });
-    }
-    addCommand(
-        ID_FREQ_USER, tr("User defined range..."), [this] { chooseUserRange(); },
-        [this] { return m_filter.rangeChecked(RangeKind::User); });
-
-    filterCommand(ID_MOD_ALL, tr("Show all modulations"), &StationFilter::showAllModulations,
-                  &StationFilter::allModulationsChecked);
-    struct Mod {
-        int id;
-        int code;
-    };
-    for (const Mod& m : {Mod{ID_MOD_AM, MOD_AM}, Mod{ID_MOD_FM, MOD_FM}, Mod{ID_MOD_NFM, MOD_NFM},
-                         Mod{ID_MOD_USB, MOD_USB}, Mod{ID_MOD_LSB, MOD_LSB}, Mod{ID_MOD_CW, MOD_CW},
-                         Mod{ID_MOD_DRM, MOD_DRM}, Mod{ID_MOD_DIGITAL, MOD_DIGITAL}}) {
-        const int code = m.code;
-        filterCommand(
-            m.id, QString::fromStdU16String(std::u16string(modulationName(code))),
-            [code](StationFilter& f) { f.toggleModulation(code); },
-            [code](const StationFilter& f) { return f.modulationChecked(code); });
-    }
-
-    struct Sort {
-        int id;
-        const char* text;
-        SortKey key;
-    };
-    for (const Sort& s : {Sort{ID_SORT_FREQUENCY, "Sort by frequency", SortKey::Frequency},
-                          Sort{ID_SORT_NAME, "Sort by name", SortKey::Name},
-                          Sort{ID_SORT_MODULATION, "Sort by modulation", SortKey::Modulation},
-                          Sort{ID_SORT_LOCATION, "Sort by location", SortKey::Location}}) {
-        const SortKey key = s.key;
-        addCommand(
-            s.id, tr(s.text), [this, key] { sortBy(key); },
-            [this, key] { return m_filter.sortChecked(key); });
-    }
+    addOwn(ID_APP_ABOUT, tr("About"), [this] { showAbout(); });
+    addOwn(ID_APP_EXIT, tr("Exit"), [this] { exitDialog(); });
 }
 
 void CTavrelDlg::runCommand(int id)
@@ -209,7 +166,7 @@ void CTavrelDlg::runCommand(int id)
     if (menuOfAnchor(id) != 0) {
         showHeaderMenu(id);
     } else if (id == IDC_LOAD) {
-        startLoading();
+        m_owner.startLoading();
     } else if (isEnabled(id)) {
         command(id)->run();
     }
@@ -242,7 +199,7 @@ void CTavrelDlg::paintEvent(QPaintEvent*)
     painter.setPen(Qt::white);
     painter.drawText(kCaptionBand.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      windowTitle());
-    paintHeader(painter, m_headerBitmap, m_headerFont, m_filter.sortKey);
+    paintHeader(painter, m_headerBitmap, m_headerFont, m_owner.filter().sortKey);
 }
 
 void CTavrelDlg::mousePressEvent(QMouseEvent* event)
@@ -316,23 +273,8 @@ void CTavrelDlg::openMenu(int menuId, const QPoint& globalPos)
         runCommand(chosen);
 }
 
-void CTavrelDlg::startLoading()
+void CTavrelDlg::showProgress(int percent)
 {
-    m_hWorker.start(StationFileJob::Kind::Load, m_base, m_stationFile, IDC_WORKER_PROGRESS,
-                    IDC_WORKER_DONE);
-}
-
-void CTavrelDlg::onNotice(int command)
-{
-    if (command == IDC_WORKER_PROGRESS)
-        showProgress();
-    else if (command == IDC_WORKER_DONE)
-        onWorkerDone();
-}
-
-void CTavrelDlg::showProgress()
-{
-    const int percent = g_loadProgress;
     if (m_bSaving)
         setStatusText(tr("Saving: %1%").arg(percent));
     else if (percent < 100)
@@ -346,158 +288,27 @@ void CTavrelDlg::showProgress()
         m_status->repaint();
 }
 
-void CTavrelDlg::onWorkerDone()
+void CTavrelDlg::onLoadFinished(const Result& result)
 {
-    if (!m_hWorker.finish())
-        return;
-    if (m_bSaving) {
-        m_bSaving = false;
-        if (m_hWorker.succeeded()) {
-            m_bModified = false;
-            emit workerFinished();
-            endDialog();
-            return;
-        }
-        // The list stays modified and on screen: the user may free the disk or the file and
-        // exit again.
-        setStatusText(m_statusBeforeSave);
-        reportSaveFailure(m_hWorker.failure());
-        emit workerFinished();
-        return;
-    }
-    refreshList();
-    if (!m_hWorker.succeeded()) {
-        m_keepUnreadableFile = true;
-        warnUnreadableStationFile(this, m_stationFile, m_hWorker.failure());
-    } else if (m_base.GetCount() == 0) {
+    if (result && m_owner.base().GetCount() == 0)
         prompts().message(this, tr("Stations list is empty"), tr("Warning"), QMessageBox::NoIcon,
                           QMessageBox::Ok);
-    }
     m_list->setFocus();
     emit workerFinished();
 }
 
-void CTavrelDlg::refreshList()
+void CTavrelDlg::onSaveFinished(const Result& result)
 {
-    WaitCursor wait;
-    m_list->setUpdatesEnabled(false);
-    StationListing listing = buildDisplayedSet(m_base, m_filter);
-    m_list->rows().setRows(std::move(listing.rows));
-    m_list->fitStationColumn();
-    m_list->setUpdatesEnabled(true);
-    setStatusText(QString::fromStdU16String(
-        kavrin::statusText(listing.itemsInBase, m_list->rows().rowCount())));
-    m_list->setFocus();
-}
-
-void CTavrelDlg::changeFilter(const std::function<void(StationFilter&)>& change)
-{
-    change(m_filter);
-    refreshList();
-}
-
-void CTavrelDlg::sortBy(SortKey key)
-{
-    StationRowModel& rows = m_list->rows();
-    const int selected = m_list->selectedRow();
-    const int station = selected >= 0 ? rows.row(selected).index : -1;
-    m_filter.sortBy(key);
-    rows.reorder([this](std::vector<StationRow>& r) { sortRows(r, m_base, m_filter.sortKey); });
-    if (station >= 0)
-        m_list->scrollTo(rows.index(rows.rowOfStation(station), 0));
-    // The new label shows at once, not with the next paint.
-    repaint(headerRect());
-    m_list->setFocus();
-}
-
-void CTavrelDlg::newStation()
-{
-    CStationPropDlg dialog(ORVImpl::FreqInfo{}, m_layout, this);
-    const int result = prompts().run(dialog);
-    m_list->setFocus();
-    if (result != QDialog::Accepted)
-        return;
-    const int station = m_base.Add(dialog.record());
-    m_bModified = true;
-    StationRowModel& rows = m_list->rows();
-    const ClockReading now = readClock();
-    const FilterVerdict verdict = passesFilter(m_base[station], m_filter, now.utc);
-    if (verdict.passes)
-        rows.appendRow(makeRow(m_base[station], station, verdict.onAir, m_filter.useLocalTime != 0,
-                               now.localOffsetSeconds));
-    rows.reorder([this](std::vector<StationRow>& r) { sortRows(r, m_base, m_filter.sortKey); });
-    if (const int row = rows.rowOfStation(station); row >= 0)
-        m_list->selectRow(row);
-}
-
-void CTavrelDlg::editStation()
-{
-    StationRowModel& rows = m_list->rows();
-    const int row = m_list->selectedRow();
-    if (row < 0)
-        return;
-    const int station = rows.row(row).index;
-    CStationPropDlg dialog(m_base[station], m_layout, this);
-    const int result = prompts().run(dialog);
-    m_list->setFocus();
-    if (result != QDialog::Accepted)
-        return;
-    m_base[station] = dialog.record();
-    m_bModified = true;
-    // The edited row is not filtered again: it stays until the next refresh.
-    const ClockReading now = readClock();
-    m_list->setUpdatesEnabled(false);
-    rows.replaceRow(row, makeRow(m_base[station], station, IsWorkingAt(m_base[station], now.utc),
-                                 m_filter.useLocalTime != 0, now.localOffsetSeconds));
-    rows.reorder([this](std::vector<StationRow>& r) { sortRows(r, m_base, m_filter.sortKey); });
-    m_list->setUpdatesEnabled(true);
-    m_list->selectRow(rows.rowOfStation(station));
-}
-
-void CTavrelDlg::deleteStation()
-{
-    StationRowModel& rows = m_list->rows();
-    const int row = m_list->selectedRow();
-    if (row < 0)
-        return;
-    const auto answer =
-        prompts().message(this, tr("Really delete this station from the list?"), tr("Warning"),
-                          QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return;
-    const int station = rows.row(row).index;
-    rows.removeRowAt(row);
-    m_base[station].stName.clear();
-    m_bModified = true;
-    if (rows.rowCount() > 0)
-        m_list->selectRow(std::min(row, rows.rowCount() - 1));
-    m_list->setFocus();
-}
-
-void CTavrelDlg::startSearch()
-{
-    CSearchParamsDlg dialog(m_layout, this);
-    const int result = prompts().run(dialog);
-    if (result != QDialog::Accepted) {
-        m_list->setFocus();
+    m_bSaving = false;
+    if (result) {
+        emit workerFinished();
+        endDialog();
         return;
     }
-    WaitCursor wait;
-    m_list->setUpdatesEnabled(false);
-    SearchResult found = buildLoweredSearchResult(
-        m_base, m_filter, dialog.searchText().toStdU16String(), dialog.matchCase(), &platformLower);
-    m_list->rows().setRows(std::move(found.rows));
-    m_list->setUpdatesEnabled(true);
-    if (found.matchCount == 0)
-        prompts().message(this, tr("Search results list is empty"), tr("Warning"),
-                          QMessageBox::NoIcon, QMessageBox::Ok);
-    m_list->setFocus();
-}
-
-void CTavrelDlg::chooseUserRange()
-{
-    if (const auto range = CInputFreqRangeDlg::ask(m_filter, m_bandsProfile, m_layout, this))
-        changeFilter([r = *range](StationFilter& f) { f.setUserRange(r.low, r.high); });
+    // The list stays modified and on screen: the user may free the disk or the file and exit
+    // again.
+    setStatusText(m_statusBeforeSave);
+    emit workerFinished();
 }
 
 void CTavrelDlg::showAbout()
@@ -508,7 +319,7 @@ void CTavrelDlg::showAbout()
 
 void CTavrelDlg::exitDialog()
 {
-    if (!m_bModified) {
+    if (!m_owner.isModified()) {
         endDialog();
         return;
     }
@@ -521,23 +332,8 @@ void CTavrelDlg::exitDialog()
     }
     if (answer != QMessageBox::Yes)
         return; // closed without an answer: the changes stay, and so does the dialog
-    if (m_keepUnreadableFile) {
-        std::filesystem::path backup;
-        if (const Result kept = backUpFile(m_stationFile, backup); !kept) {
-            reportSaveFailure(kept.reason());
-            return;
-        }
-        m_keepUnreadableFile = false;
-    }
     m_statusBeforeSave = statusText();
-    m_bSaving = true;
-    m_hWorker.start(StationFileJob::Kind::Save, m_base, m_stationFile, IDC_WORKER_PROGRESS,
-                    IDC_WORKER_DONE);
-}
-
-void CTavrelDlg::reportSaveFailure(const std::string& why)
-{
-    warnUnsavedStationFile(this, m_stationFile, why);
+    m_bSaving = m_owner.startSaving().ok();
 }
 
 void CTavrelDlg::endDialog()

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/StationFilter.h"
 #include "handheld/HandheldDialogLayout.h"
 #include "ui/commands/CommandTable.h"
-#include "ui/jobs/StationFileJob.h"
+#include "ui/list/StationListOwner.h"
 #include "ui/platform/SettingsProfile.h"
 
 #include <QDialog>
@@ -47,7 +46,6 @@ public:
 
     // The command table and its rules. A command is enabled when no worker runs and its own rule
     // (a selected row for Edit and Delete) holds.
-    const std::vector<ViewCommand>& commands() const { return m_commands.all(); }
     const ViewCommand* command(int id) const { return m_commands.find(id); }
     bool isEnabled(int id) const { return m_commands.isEnabled(id, !isBusy()); }
     bool isChecked(int id) const { return m_commands.isChecked(id); }
@@ -59,11 +57,10 @@ public:
     // Replaces how popup menus are opened (a real popup by default).
     void setMenuRunner(MenuRunner runner) { m_menuRunner = std::move(runner); }
 
-    bool isBusy() const { return m_hWorker.running(); }
-    bool isModified() const { return m_bModified; }
+    bool isBusy() const { return m_owner.isBusy(); }
+    bool isModified() const { return m_owner.isModified(); }
     QString statusText() const;
-    const StationFilter& filter() const { return m_filter; }
-    const std::filesystem::path& stationFilePath() const { return m_stationFile; }
+    const std::filesystem::path& stationFilePath() const { return m_owner.stationFile(); }
     CKavrinListCtrl& list() const { return *m_list; }
 
 signals:
@@ -81,46 +78,28 @@ protected:
 
 private:
     void buildCommands();
-    void addCommand(int id, const QString& menuText, std::function<void()> run,
-                    std::function<bool()> checked = {}, std::function<bool()> enabled = {});
     void postCommand(int id);
     void showHeaderMenu(int anchor);
     void showStationMenu(const QPoint& globalPos);
     void openMenu(int menuId, const QPoint& globalPos);
-    void startLoading();
-    void onNotice(int command);
-    void showProgress();
-    void onWorkerDone();
-    void refreshList();
-    void changeFilter(const std::function<void(StationFilter&)>& change);
-    void sortBy(SortKey key);
-    void newStation();
-    void editStation();
-    void deleteStation();
-    void startSearch();
-    void chooseUserRange();
+    void showProgress(int percent);
+    void onLoadFinished(const Result& result);
+    void onSaveFinished(const Result& result);
     void showAbout();
     void exitDialog();
-    void reportSaveFailure(const std::string& why);
     void endDialog();
     void setStatusText(const QString& text);
 
-    ORVImpl& m_base;
-    std::filesystem::path m_stationFile;
     SettingsProfile m_bandsProfile;
     HandheldDialogLayout m_layout;
-    StationFileJob m_hWorker;
-    bool m_bSaving = false;
-    bool m_bModified = false;
-    StationFilter m_filter;
     QPixmap m_headerBitmap;
     QFont m_headerFont;
     CKavrinListCtrl* m_list;
     QLabel* m_status;
+    StationListOwner m_owner;
     CommandTable m_commands;
     MenuRunner m_menuRunner;
-    // The station file exists but could not be read: keep it before a save replaces it.
-    bool m_keepUnreadableFile = false;
+    bool m_bSaving = false;
     QString m_statusBeforeSave;
     bool m_ending = false;
 };

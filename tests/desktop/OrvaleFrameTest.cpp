@@ -38,7 +38,7 @@ private:
 
     void deleteFirstStation()
     {
-        m_orvale->view().selectRow(0, false);
+        m_orvale->view().selectRow(0);
         m_orvale->prompts.answers.push_back(QMessageBox::Yes);
         m_orvale->view().runCommand(ID_STATION_DELETE);
     }
@@ -110,27 +110,6 @@ private slots:
         // Closing again and declining the save ends the program.
         m_orvale->prompts.answers.push_back(QMessageBox::No);
         QVERIFY(m_orvale->frame().close());
-    }
-
-    void anUnreadableFileIsReportedAndKeptBeforeASave()
-    {
-        const std::string broken = "<?xml version=\"1.0\"?><FREQS_LIST><F StName=\"A\">";
-        writeBytes(m_orvale->stationFile, broken);
-        m_orvale->start();
-        QTRY_COMPARE(m_orvale->prompts.messages.size(), 1);
-        QVERIFY(m_orvale->prompts.messages[0].startsWith("Cannot read stations list"));
-        QVERIFY(m_orvale->prompts.messages[0].contains("line"));
-        QCOMPARE(m_orvale->view().statusText(), QStringLiteral("0 items in base, 0 displayed"));
-
-        QVERIFY(m_orvale->view().saveStations());
-        const auto backup = m_orvale->folder.file("Stations.xml.bak");
-        QCOMPARE(readBytes(backup), broken);
-        ORVImpl saved;
-        QVERIFY(saved.Load(m_orvale->stationFile));
-
-        // Only the first save keeps a backup: the file it replaces next is the program's own.
-        QVERIFY(m_orvale->view().saveStations());
-        QVERIFY(!std::filesystem::exists(m_orvale->folder.file("Stations.xml.bak1")));
     }
 
     void closingDuringALoadWaitsForIt()

@@ -25,10 +25,7 @@ void OrvaleHarness::start()
 
 QStringList OrvaleHarness::listedNames()
 {
-    QStringList names;
-    for (const StationRow& row : view().rows().rows())
-        names << QString::fromStdU16String(row.name);
-    return names;
+    return namesIn(view().rows());
 }
 
 int OrvaleHarness::rowOf(const QString& name)

@@ -1,4 +1,5 @@
 #include "desktop/DesktopDialogLayout.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TestFiles.h"
 #include "ui/dialogs/CInputFreqRangeDlg.h"

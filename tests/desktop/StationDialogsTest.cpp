@@ -1,6 +1,7 @@
 #include "core/Clock.h"
 #include "core/Modulation.h"
 #include "desktop/DesktopDialogLayout.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "ui/dialogs/CSearchParamsDlg.h"
 #include "ui/dialogs/CStationPPg1.h"

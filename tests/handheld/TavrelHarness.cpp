@@ -76,10 +76,7 @@ bool TavrelHarness::start()
 
 QStringList TavrelHarness::listedNames()
 {
-    QStringList names;
-    for (const StationRow& row : m_dialog->list().rows().rows())
-        names << QString::fromStdU16String(row.name);
-    return names;
+    return namesIn(m_dialog->list().rows());
 }
 
 int TavrelHarness::rowOf(const QString& name)
@@ -105,16 +102,6 @@ bool TavrelHarness::choose(int anchor, int item)
     m_dialog->runCommand(anchor);
     nextChoice = 0;
     return menus.size() > before;
-}
-
-std::vector<TestStation> manyStations(int count)
-{
-    std::vector<TestStation> many;
-    for (int i = 0; i < count; ++i) {
-        const std::string name = "S" + std::to_string(1000 + i);
-        many.push_back({std::u16string(name.begin(), name.end()), 1000.0 - i, 0});
-    }
-    return many;
 }
 
 } // namespace kavrin::tavrel

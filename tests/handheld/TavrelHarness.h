@@ -71,8 +71,4 @@ private:
     std::unique_ptr<CTavrelDlg> m_dialog;
 };
 
-// `count` stations S1000, S1001, … with falling frequencies, so frequency and name order are
-// opposite.
-std::vector<TestStation> manyStations(int count);
-
 } // namespace kavrin::tavrel

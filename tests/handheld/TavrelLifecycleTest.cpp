@@ -105,25 +105,6 @@ private slots:
         QVERIFY(m_tavrel->prompts.messages.isEmpty());
     }
 
-    void anUnreadableFileIsReportedAndKeptBeforeASave()
-    {
-        const std::string broken = "<FREQS_LIST><Freq-0 StName=\"Half";
-        writeBytes(m_tavrel->stationFile, broken);
-        QVERIFY(m_tavrel->start());
-        QCOMPARE(m_tavrel->prompts.messages.size(), 1);
-        QVERIFY(m_tavrel->prompts.messages[0].startsWith("Cannot read stations list"));
-
-        m_tavrel->prompts.dialogs.push_back(saveStation("Delta", "7.2", MOD_AM));
-        m_tavrel->dialog().runCommand(ID_STATION_NEW);
-        m_tavrel->prompts.answers = {QMessageBox::Yes};
-        QSignalSpy finished(&m_tavrel->dialog(), &CTavrelDlg::workerFinished);
-        m_tavrel->dialog().runCommand(ID_APP_EXIT);
-        QVERIFY(finished.wait(10000));
-        QVERIFY(!m_tavrel->dialog().isVisible());
-        QCOMPARE(readBytes(m_tavrel->folder.file("Stations.xml.bak")), broken);
-        QCOMPARE(savedNames(m_tavrel->stationFile), QStringList{"Delta"});
-    }
-
     void exitWithoutChangesClosesAtOnce()
     {
         m_tavrel->writeStations(kStations);

@@ -87,79 +87,59 @@ private slots:
             qPrintable(QStringLiteral("%1 x %2").arg(menu.size.width()).arg(menu.size.height())));
     }
 
-    void marksFollowTheFilter_data()
+    // Each handheld id reaches its command, and its menu shows the mark; the commands themselves
+    // are the list owner's.
+    void handheldIdsRunTheirCommandsAndShowTheirMarks()
     {
-        QTest::addColumn<Ids>("commands");
-        QTest::addColumn<int>("anchor");
-        QTest::addColumn<Ids>("checked");
-        QTest::addColumn<QStringList>("listed");
-        QTest::newRow("modulation defaults")
-            << Ids{} << int(IDC_MOD_MENU) << Ids{ID_MOD_ALL} << kAll;
-        QTest::newRow("time defaults")
-            << Ids{} << int(IDC_TIME_MENU) << Ids{ID_TIME_ALL, ID_TIME_LOCAL} << kAll;
-        QTest::newRow("sort default")
-            << Ids{} << int(IDC_SORT_MENU) << Ids{ID_SORT_FREQUENCY} << kAll;
-        QTest::newRow("frequency default")
-            << Ids{} << int(IDC_FREQ_MENU) << Ids{ID_FREQ_ALL} << kAll;
-        QTest::newRow("search has none") << Ids{} << int(IDC_SEARCH_MENU) << Ids{} << kAll;
-        QTest::newRow("active and GMT")
-            << Ids{ID_TIME_ACTIVE, ID_TIME_GMT} << int(IDC_TIME_MENU)
-            << Ids{ID_TIME_ACTIVE, ID_TIME_GMT}
-            << QStringList{"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Golf"};
-        QTest::newRow("sort by location")
-            << Ids{ID_SORT_LOCATION} << int(IDC_SORT_MENU) << Ids{ID_SORT_LOCATION}
-            << QStringList{"Alpha", "Bravo", "Charlie", "Foxtrot", "Golf", "Echo", "Delta"};
-        QTest::newRow("0.3 MHz is low frequency")
-            << Ids{ID_FREQ_LF} << int(IDC_FREQ_MENU) << Ids{ID_FREQ_LF}
-            << QStringList{"Alpha", "Bravo"};
-        QTest::newRow("but not medium waves")
-            << Ids{ID_FREQ_MW} << int(IDC_FREQ_MENU) << Ids{ID_FREQ_MW} << QStringList{};
-        QTest::newRow("UHF") << Ids{ID_FREQ_UHF} << int(IDC_FREQ_MENU) << Ids{ID_FREQ_UHF}
-                             << QStringList{"Echo", "Golf"};
-        QTest::newRow("FM twice: nothing chosen")
-            << Ids{ID_MOD_FM, ID_MOD_FM} << int(IDC_MOD_MENU) << Ids{} << QStringList{};
-        QTest::newRow("unknown only with all") << Ids{ID_MOD_FM, ID_MOD_FM, ID_MOD_ALL}
-                                               << int(IDC_MOD_MENU) << Ids{ID_MOD_ALL} << kAll;
-        QTest::newRow("several") << Ids{ID_MOD_AM, ID_MOD_NFM} << int(IDC_MOD_MENU)
-                                 << Ids{ID_MOD_AM, ID_MOD_NFM} << QStringList{"Alpha", "Echo"};
-    }
-
-    void marksFollowTheFilter()
-    {
-        QFETCH(Ids, commands);
-        QFETCH(int, anchor);
-        QFETCH(Ids, checked);
-        QFETCH(QStringList, listed);
-        const QHash<int, int> anchorOf = {
-            {ID_TIME_ACTIVE, IDC_TIME_MENU},   {ID_TIME_GMT, IDC_TIME_MENU},
-            {ID_SORT_LOCATION, IDC_SORT_MENU}, {ID_FREQ_LF, IDC_FREQ_MENU},
-            {ID_FREQ_MW, IDC_FREQ_MENU},       {ID_FREQ_UHF, IDC_FREQ_MENU},
-            {ID_MOD_FM, IDC_MOD_MENU},         {ID_MOD_ALL, IDC_MOD_MENU},
-            {ID_MOD_AM, IDC_MOD_MENU},         {ID_MOD_NFM, IDC_MOD_MENU}};
-        for (int id : commands)
-            QVERIFY(m_tavrel->choose(anchorOf.value(id), id));
-        QCOMPARE(look(anchor).checked, checked);
-        QCOMPARE(m_tavrel->listedNames(), listed);
-        QCOMPARE(m_tavrel->dialog().statusText(),
-                 QStringLiteral("7 items in base, %1 displayed").arg(listed.size()));
-    }
-
-    void modulationsChosenOneByOneEndInShowAll()
-    {
-        QVERIFY(m_tavrel->choose(IDC_MOD_MENU, ID_MOD_FM));
-        QCOMPARE(m_tavrel->listedNames(), QStringList({"Bravo", "Delta"}));
-        QCOMPARE(look(IDC_MOD_MENU).checked, Ids{ID_MOD_FM});
-        const Ids others = {ID_MOD_AM, ID_MOD_NFM, ID_MOD_USB, ID_MOD_LSB, ID_MOD_CW, ID_MOD_DRM};
-        Ids chosen = {ID_MOD_FM};
-        for (int id : others) {
-            QVERIFY(m_tavrel->choose(IDC_MOD_MENU, id));
-            chosen << id;
-            QCOMPARE(look(IDC_MOD_MENU).checked.size(), chosen.size());
+        struct Step {
+            int anchor;
+            int id;
+            Ids checked; // what the menu then shows checked
+            int listed;
+        };
+        const Step steps[] = {
+            {IDC_FREQ_MENU, ID_FREQ_LF, {ID_FREQ_LF}, 2},
+            {IDC_FREQ_MENU, ID_FREQ_MW, {ID_FREQ_MW}, 0},
+            {IDC_FREQ_MENU, ID_FREQ_SW, {ID_FREQ_SW}, 2},
+            {IDC_FREQ_MENU, ID_FREQ_VHF, {ID_FREQ_VHF}, 1},
+            {IDC_FREQ_MENU, ID_FREQ_FM, {ID_FREQ_FM}, 1},
+            {IDC_FREQ_MENU, ID_FREQ_UHF, {ID_FREQ_UHF}, 2},
+            {IDC_FREQ_MENU, ID_FREQ_ALL, {ID_FREQ_ALL}, 7},
+            {IDC_MOD_MENU, ID_MOD_AM, {ID_MOD_AM}, 1},
+            {IDC_MOD_MENU, ID_MOD_FM, {ID_MOD_AM, ID_MOD_FM}, 3},
+            {IDC_MOD_MENU, ID_MOD_NFM, {ID_MOD_AM, ID_MOD_FM, ID_MOD_NFM}, 4},
+            {IDC_MOD_MENU, ID_MOD_USB, {ID_MOD_AM, ID_MOD_FM, ID_MOD_NFM, ID_MOD_USB}, 5},
+            {IDC_MOD_MENU,
+             ID_MOD_LSB,
+             {ID_MOD_AM, ID_MOD_FM, ID_MOD_NFM, ID_MOD_USB, ID_MOD_LSB},
+             5},
+            {IDC_MOD_MENU,
+             ID_MOD_CW,
+             {ID_MOD_AM, ID_MOD_FM, ID_MOD_NFM, ID_MOD_USB, ID_MOD_LSB, ID_MOD_CW},
+             5},
+            {IDC_MOD_MENU,
+             ID_MOD_DRM,
+             {ID_MOD_AM, ID_MOD_FM, ID_MOD_NFM, ID_MOD_USB, ID_MOD_LSB, ID_MOD_CW, ID_MOD_DRM},
+             5},
+            {IDC_MOD_MENU, ID_MOD_DIGITAL, {ID_MOD_ALL}, 7},
+            {IDC_MOD_MENU, ID_MOD_CW, {ID_MOD_CW}, 0},
+            {IDC_MOD_MENU, ID_MOD_ALL, {ID_MOD_ALL}, 7},
+            {IDC_TIME_MENU, ID_TIME_ACTIVE, {ID_TIME_ACTIVE, ID_TIME_LOCAL}, 6},
+            {IDC_TIME_MENU, ID_TIME_GMT, {ID_TIME_ACTIVE, ID_TIME_GMT}, 6},
+            {IDC_TIME_MENU, ID_TIME_ALL, {ID_TIME_ALL, ID_TIME_GMT}, 7},
+            {IDC_TIME_MENU, ID_TIME_LOCAL, {ID_TIME_ALL, ID_TIME_LOCAL}, 7},
+            {IDC_SORT_MENU, ID_SORT_NAME, {ID_SORT_NAME}, 7},
+            {IDC_SORT_MENU, ID_SORT_MODULATION, {ID_SORT_MODULATION}, 7},
+            {IDC_SORT_MENU, ID_SORT_LOCATION, {ID_SORT_LOCATION}, 7},
+            {IDC_SORT_MENU, ID_SORT_FREQUENCY, {ID_SORT_FREQUENCY}, 7},
+        };
+        for (const Step& step : steps) {
+            QVERIFY(m_tavrel->choose(step.anchor, step.id));
+            QCOMPARE(look(step.anchor).checked, step.checked);
+            QCOMPARE(m_tavrel->dialog().statusText(),
+                     QStringLiteral("7 items in base, %1 displayed").arg(step.listed));
         }
-        QVERIFY(!m_tavrel->listedNames().contains("Golf"));
-        QVERIFY(m_tavrel->choose(IDC_MOD_MENU, ID_MOD_DIGITAL));
-        QCOMPARE(look(IDC_MOD_MENU).checked, Ids{ID_MOD_ALL});
-        QCOMPARE(m_tavrel->listedNames(), kAll);
+        QCOMPARE(look(IDC_SEARCH_MENU).checked, Ids{});
     }
 
     void editAndDeleteAreGreyedWithoutASelection()

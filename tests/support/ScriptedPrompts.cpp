@@ -15,11 +15,12 @@ ScriptedPrompts::~ScriptedPrompts()
 }
 
 QMessageBox::StandardButton ScriptedPrompts::message(QWidget*, const QString& text,
-                                                     const QString& caption, QMessageBox::Icon,
+                                                     const QString& caption, QMessageBox::Icon icon,
                                                      QMessageBox::StandardButtons buttons)
 {
     messages << text;
     captions << caption;
+    icons << icon;
     if (!answers.empty()) {
         const auto answer = answers.front();
         answers.pop_front();

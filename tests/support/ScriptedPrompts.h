@@ -24,6 +24,7 @@ public:
 
     QStringList messages; // texts of the message boxes shown, in order
     QStringList captions;
+    QList<QMessageBox::Icon> icons;
     int beeps = 0;
 
     QMessageBox::StandardButton message(QWidget* parent, const QString& text,

@@ -5,6 +5,7 @@
 #include "ui/dialogs/CSearchParamsDlg.h"
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPropDlg.h"
+#include "ui/list/StationRowModel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,6 +53,24 @@ TuesdayNoon::TuesdayNoon()
 TuesdayNoon::~TuesdayNoon()
 {
     setClockSource(nullptr);
+}
+
+std::vector<TestStation> manyStations(int count)
+{
+    std::vector<TestStation> many;
+    for (int i = 0; i < count; ++i) {
+        const std::string name = "S" + std::to_string(1000 + i);
+        many.push_back({std::u16string(name.begin(), name.end()), 1000.0 - i, 0});
+    }
+    return many;
+}
+
+QStringList namesIn(const StationRowModel& rows)
+{
+    QStringList names;
+    for (const StationRow& row : rows.rows())
+        names << QString::fromStdU16String(row.name);
+    return names;
 }
 
 std::function<int(QDialog&)> saveStation(const QString& name, const QString& rx, int modulation)

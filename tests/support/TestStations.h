@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <filesystem>
 #include <functional>
@@ -9,6 +10,8 @@
 #include <vector>
 
 namespace kavrin {
+
+class StationRowModel;
 
 // One station for a test file: name, receive frequency, modulation, optional working hours (GMT)
 // and location.
@@ -32,6 +35,13 @@ public:
     TuesdayNoon(const TuesdayNoon&) = delete;
     TuesdayNoon& operator=(const TuesdayNoon&) = delete;
 };
+
+// `count` stations S1000, S1001, … with falling frequencies, so frequency and name order are
+// opposite.
+std::vector<TestStation> manyStations(int count);
+
+// The names in `rows`, top to bottom.
+QStringList namesIn(const StationRowModel& rows);
 
 // Scripted station dialogs, for ScriptedPrompts::dialogs.
 // The properties dialog: sets name, receive list and modulation, then saves.

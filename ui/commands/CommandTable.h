@@ -11,7 +11,6 @@ class CommandTable {
 public:
     void add(ViewCommand command) { m_commands.push_back(std::move(command)); }
 
-    const std::vector<ViewCommand>& all() const { return m_commands; }
     const ViewCommand* find(int id) const;
 
     bool isChecked(int id) const;

@@ -23,8 +23,6 @@ class StationFilter;
 class CInputFreqRangeDlg : public QDialog {
     Q_OBJECT
 public:
-    using BandInfo = kavrin::BandInfo;
-
     enum ControlId {
         IDC_LOW = 1005,
         IDC_HIGH = 1006,
@@ -51,8 +49,6 @@ public:
     // The range, valid after OK.
     float low() const { return m_lowEdge; }
     float high() const { return m_highEdge; }
-
-    const BandsStore& bands() const { return m_bands; }
 
     // OK: beeps and stays open for an empty edge, a negative low edge, a high edge above
     // 100000.9 MHz or edges in the wrong order.

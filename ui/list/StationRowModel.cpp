@@ -24,8 +24,6 @@ QVariant StationRowModel::data(const QModelIndex& index, int role) const
         return QString::fromStdU16String(index.column() == 0 ? r.name : r.summary);
     case SummaryRole:
         return QString::fromStdU16String(r.summary);
-    case StationIndexRole:
-        return r.index;
     case OnAirRole:
         return r.onAir;
     default:

@@ -16,8 +16,7 @@ class StationRowModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Role {
-        StationIndexRole = Qt::UserRole, // the station's index in the base
-        SummaryRole,
+        SummaryRole = Qt::UserRole,
         OnAirRole,
     };
 

@@ -1,41 +1,43 @@
-#include "ui/jobs/SentNotice.h"
+#include "ui/jobs/NoticeChannel.h"
 
 #include <QMetaObject>
 
 namespace kavrin {
 
-SentNotice::SentNotice(QObject* receiver, Handler handler)
+NoticeChannel::NoticeChannel(QObject* receiver, Handler handler)
     : m_receiver(receiver), m_handler(std::move(handler))
 {
 }
 
-SentNotice::~SentNotice()
+NoticeChannel::~NoticeChannel()
 {
     shutDown();
 }
 
-void SentNotice::send(int command)
+void NoticeChannel::send(Notice notice)
 {
     std::unique_lock lock(m_mutex);
     if (m_down || !m_receiver)
         return;
     const unsigned long ticket = ++m_lastSent;
     QMetaObject::invokeMethod(
-        m_receiver, [this, command, ticket] { deliver(command, ticket); }, Qt::QueuedConnection);
+        m_receiver, [this, notice = std::move(notice), ticket] { deliver(notice, ticket); },
+        Qt::QueuedConnection);
     m_handled.wait(lock, [&] { return m_down || m_lastHandled >= ticket; });
 }
 
-void SentNotice::post(int command)
+void NoticeChannel::post(Notice notice)
 {
     std::lock_guard lock(m_mutex);
     if (m_down || !m_receiver)
         return;
     const unsigned long ticket = ++m_lastSent;
     QMetaObject::invokeMethod(
-        m_receiver, [this, command, ticket] { deliver(command, ticket); }, Qt::QueuedConnection);
+        m_receiver, [this, notice = std::move(notice), ticket] { deliver(notice, ticket); },
+        Qt::QueuedConnection);
 }
 
-void SentNotice::shutDown()
+void NoticeChannel::shutDown()
 {
     {
         std::lock_guard lock(m_mutex);
@@ -44,14 +46,14 @@ void SentNotice::shutDown()
     m_handled.notify_all();
 }
 
-void SentNotice::deliver(int command, unsigned long ticket)
+void NoticeChannel::deliver(const Notice& notice, unsigned long ticket)
 {
     {
         std::lock_guard lock(m_mutex);
         if (m_down)
             return;
     }
-    m_handler(command);
+    m_handler(notice);
     {
         std::lock_guard lock(m_mutex);
         m_lastHandled = ticket;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/Result.h"
+
+#include <QString>
+
+namespace kavrin {
+
+// What a worker tells the window it works for. `command` is the notice's id, chosen by the
+// program (its established numbers); the other fields carry what that notice reports.
+struct Notice {
+    int command = 0;
+    QString text;                      // a status text, for notices that show one
+    int count = 0;                     // a count or a percentage
+    Result result = Result::success(); // the outcome, on the notice that ends a job
+};
+
+} // namespace kavrin

@@ -1,0 +1,297 @@
+#include "ui/list/StationListOwner.h"
+
+#include "core/Clock.h"
+#include "core/FileBackup.h"
+#include "core/LoweredSearch.h"
+#include "core/ORVImpl.h"
+#include "core/OnAir.h"
+#include "core/PassesFilter.h"
+#include "core/RowSort.h"
+#include "core/StationList.h"
+#include "ui/dialogs/CInputFreqRangeDlg.h"
+#include "ui/dialogs/CSearchParamsDlg.h"
+#include "ui/dialogs/CStationPropDlg.h"
+#include "ui/jobs/StationFileWork.h"
+#include "ui/list/StationFileWarnings.h"
+#include "ui/list/StationListView.h"
+#include "ui/platform/Prompts.h"
+#include "ui/platform/WaitCursor.h"
+
+#include <QItemSelectionModel>
+
+#include <utility>
+
+namespace kavrin {
+
+namespace {
+
+// The platform's wide-character lower-case function, one code unit at a time.
+char16_t platformLower(char16_t c)
+{
+    return static_cast<char16_t>(QChar::toLower(char32_t{c}));
+}
+
+} // namespace
+
+StationListOwner::StationListOwner(ORVImpl& base, std::filesystem::path stationFile,
+                                   StationListSetup setup)
+    : m_base(base), m_stationFile(std::move(stationFile)), m_setup(setup), m_list(setup.list),
+      m_worker(this, [this](const Notice& notice) { onNotice(notice); })
+{
+    connect(m_list.selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &StationListOwner::stateChanged);
+}
+
+StationListOwner::~StationListOwner() = default;
+
+bool StationListOwner::hasSelection() const
+{
+    return m_list.selectedRow() >= 0;
+}
+
+int StationListOwner::selectedStation() const
+{
+    const int row = m_list.selectedRow();
+    return row >= 0 ? m_list.rows().row(row).index : -1;
+}
+
+void StationListOwner::refill()
+{
+    WaitCursor wait;
+    m_list.setUpdatesEnabled(false);
+    StationListing listing = buildDisplayedSet(m_base, m_filter);
+    m_list.rows().setRows(std::move(listing.rows));
+    m_list.fitStationColumn();
+    m_list.setUpdatesEnabled(true);
+    showCounts();
+    m_list.setFocus();
+    emit stateChanged();
+}
+
+void StationListOwner::showCounts()
+{
+    setStatusText(
+        QString::fromStdU16String(statusText(usedStationCount(m_base), m_list.rows().rowCount())));
+}
+
+void StationListOwner::setStatusText(const QString& text)
+{
+    emit statusTextChanged(text);
+}
+
+void StationListOwner::changeFilter(const std::function<void(StationFilter&)>& change)
+{
+    change(m_filter);
+    refill();
+}
+
+void StationListOwner::sortBy(SortKey key)
+{
+    m_filter.sortBy(key);
+    sortKeepingSelection();
+    emit sorted();
+    m_list.setFocus();
+}
+
+void StationListOwner::sortKeepingSelection()
+{
+    const int station = selectedStation();
+    StationRowModel& rows = m_list.rows();
+    rows.reorder([this](std::vector<StationRow>& r) { sortRows(r, m_base, m_filter.sortKey); });
+    if (station >= 0)
+        m_list.scrollTo(rows.index(rows.rowOfStation(station), 0));
+}
+
+void StationListOwner::newStation()
+{
+    CStationPropDlg dialog(ORVImpl::FreqInfo{}, m_setup.layout, &m_setup.window);
+    const int answer = prompts().run(dialog);
+    m_list.setFocus();
+    if (answer != QDialog::Accepted)
+        return;
+    const int station = m_base.Add(dialog.record());
+    m_modified = true;
+    const ClockReading now = readClock();
+    const FilterVerdict verdict = passesFilter(m_base[station], m_filter, now.utc);
+    if (verdict.passes)
+        m_list.rows().appendRow(makeRow(m_base[station], station, verdict.onAir,
+                                        m_filter.useLocalTime != 0, now.localOffsetSeconds));
+    sortKeepingSelection();
+    if (const int row = m_list.rows().rowOfStation(station); row >= 0)
+        m_list.selectRow(row, StationListView::Selection::AddToOthers);
+    if (m_setup.style.newStationShowsCounts)
+        showCounts();
+}
+
+void StationListOwner::editStation()
+{
+    const int row = m_list.selectedRow();
+    if (row < 0)
+        return;
+    const int station = m_list.rows().row(row).index;
+    CStationPropDlg dialog(m_base[station], m_setup.layout, &m_setup.window);
+    const int answer = prompts().run(dialog);
+    m_list.setFocus();
+    if (answer != QDialog::Accepted)
+        return;
+    m_base[station] = dialog.record();
+    m_modified = true;
+    // The edited row is not filtered again: it stays until the next refill.
+    const ClockReading now = readClock();
+    m_list.setUpdatesEnabled(false);
+    m_list.rows().replaceRow(row, makeRow(m_base[station], station,
+                                          IsWorkingAt(m_base[station], now.utc),
+                                          m_filter.useLocalTime != 0, now.localOffsetSeconds));
+    sortKeepingSelection();
+    m_list.setUpdatesEnabled(true);
+    m_list.selectRow(m_list.rows().rowOfStation(station));
+}
+
+void StationListOwner::deleteStation()
+{
+    const int row = m_list.selectedRow();
+    if (row < 0)
+        return;
+    const auto answer =
+        prompts().message(&m_setup.window, tr("Really delete this station from the list?"),
+                          tr("Warning"), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    StationRowModel& rows = m_list.rows();
+    const int station = rows.row(row).index;
+    rows.removeRowAt(row);
+    m_base[station].stName.clear();
+    m_modified = true;
+    if (rows.rowCount() > 0)
+        m_list.selectRow(std::min(row, rows.rowCount() - 1));
+    m_list.setFocus();
+}
+
+void StationListOwner::startSearch()
+{
+    CSearchParamsDlg dialog(m_setup.layout, &m_setup.window);
+    const int answer = prompts().run(dialog);
+    m_list.setFocus();
+    if (answer != QDialog::Accepted)
+        return;
+    WaitCursor wait;
+    m_list.setUpdatesEnabled(false);
+    const std::u16string text = dialog.searchText().toStdU16String();
+    SearchResult found =
+        m_setup.style.search == StationListStyle::Search::Lowered
+            ? buildLoweredSearchResult(m_base, m_filter, text, dialog.matchCase(), &platformLower)
+            : buildSearchResult(m_base, m_filter, text, dialog.matchCase());
+    m_list.rows().setRows(std::move(found.rows));
+    m_list.setUpdatesEnabled(true);
+    if (m_setup.style.searchShowsStatus)
+        setStatusText(tr("Search results"));
+    if (found.matchCount == 0)
+        prompts().message(&m_setup.window, tr("Search results list is empty"), tr("Warning"),
+                          m_setup.style.emptySearchIcon, QMessageBox::Ok);
+    m_list.setFocus();
+    emit stateChanged();
+}
+
+void StationListOwner::chooseUserRange()
+{
+    // The menu that chose the command may have left a hole in the window: paint it before the
+    // dialog takes over.
+    m_setup.window.update();
+    const auto range =
+        CInputFreqRangeDlg::ask(m_filter, m_setup.bands, m_setup.layout, &m_setup.window);
+    if (range)
+        changeFilter([r = *range](StationFilter& f) { f.setUserRange(r.low, r.high); });
+}
+
+void StationListOwner::startLoading()
+{
+    if (m_worker.start(loadStationsWork(m_base, m_stationFile, m_setup.notices.progress),
+                       m_setup.notices.done)) {
+        m_job = Job::Load;
+        emit stateChanged();
+    }
+}
+
+Result StationListOwner::keepUnreadableFile()
+{
+    if (!m_keepUnreadableFile)
+        return Result::success();
+    std::filesystem::path backup;
+    Result kept = backUpFile(m_stationFile, backup);
+    if (kept)
+        m_keepUnreadableFile = false;
+    return kept;
+}
+
+Result StationListOwner::save()
+{
+    WaitCursor wait;
+    Result saved = keepUnreadableFile();
+    if (saved)
+        saved = m_base.Save(m_stationFile);
+    if (saved)
+        m_modified = false;
+    else
+        warnUnsavedStationFile(&m_setup.window, m_stationFile, saved.reason());
+    return saved;
+}
+
+Result StationListOwner::startSaving()
+{
+    if (const Result kept = keepUnreadableFile(); !kept) {
+        warnUnsavedStationFile(&m_setup.window, m_stationFile, kept.reason());
+        return kept;
+    }
+    if (!m_worker.start(saveStationsWork(m_base, m_stationFile, m_setup.notices.progress),
+                        m_setup.notices.done))
+        return Result::failure("the station file is busy");
+    m_job = Job::Save;
+    emit stateChanged();
+    return Result::success();
+}
+
+void StationListOwner::baseReplaced()
+{
+    m_modified = true;
+    // As after a load: the rows are rebuilt once the command that replaced the base has ended.
+    QMetaObject::invokeMethod(
+        this, [this] { refill(); }, Qt::QueuedConnection);
+}
+
+void StationListOwner::onNotice(const Notice& notice)
+{
+    if (notice.command == m_setup.notices.progress) {
+        emit progressed(notice.count);
+        return;
+    }
+    if (notice.command != m_setup.notices.done)
+        return;
+    m_worker.finish();
+    const Job finished = std::exchange(m_job, Job::None);
+    if (finished == Job::Load)
+        onLoadDone(notice.result);
+    else if (finished == Job::Save)
+        onSaveDone(notice.result);
+}
+
+void StationListOwner::onLoadDone(const Result& result)
+{
+    refill();
+    if (!result) {
+        m_keepUnreadableFile = true;
+        warnUnreadableStationFile(&m_setup.window, m_stationFile, result.reason());
+    }
+    emit loadFinished(result);
+}
+
+void StationListOwner::onSaveDone(const Result& result)
+{
+    if (result)
+        m_modified = false;
+    emit stateChanged();
+    emit saveFinished(result);
+    if (!result)
+        warnUnsavedStationFile(&m_setup.window, m_stationFile, result.reason());
+}
+
+} // namespace kavrin

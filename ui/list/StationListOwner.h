@@ -1,0 +1,142 @@
+#pragma once
+
+#include "core/Result.h"
+#include "core/StationFilter.h"
+#include "ui/jobs/BackgroundJob.h"
+
+#include <QMessageBox>
+#include <QObject>
+
+#include <filesystem>
+#include <functional>
+
+class QWidget;
+
+namespace kavrin {
+
+class DialogLayout;
+class ORVImpl;
+class Profile;
+class StationListView;
+
+// Where the programs' lists differ in what the user sees.
+struct StationListStyle {
+    // How a search without "Match case" compares: Folded lowers only the capitals that foldCase
+    // knows (ASCII and Cyrillic), Lowered every capital the platform's lower-case function knows.
+    enum class Search { Folded, Lowered };
+    Search search = Search::Folded;
+    bool searchShowsStatus = false;     // a search writes "Search results" into the status text
+    bool newStationShowsCounts = false; // a new station writes the counts into the status text
+    QMessageBox::Icon emptySearchIcon = QMessageBox::NoIcon; // of "Search results list is empty"
+};
+
+// The ids of the notices the station file's worker delivers: the percentage while it works (sent:
+// the worker waits until it is shown) and its end (posted).
+struct StationFileNotices {
+    int progress = 0;
+    int done = 0;
+};
+
+// What a program gives its list owner.
+struct StationListSetup {
+    StationListView& list;      // shows the rows
+    QWidget& window;            // the parent of the dialogs and message boxes
+    Profile& bands;             // the profile that keeps the range dialog's bands
+    const DialogLayout& layout; // how the program arranges the shared dialogs
+    StationListStyle style;
+    StationFileNotices notices;
+};
+
+// The one owner of a program's station list: the filter and sort settings, the rows on screen,
+// the "modified" flag, and every command that changes them — refill, filter changes, sorting that
+// keeps the selected station in view, search, new, edit and delete with the selection afterwards,
+// the user range — and the station file's load and save. The program around it supplies its list
+// view, dialog layout and profile, maps its command ids onto these operations (ListCommands.h) and
+// shows the status text.
+//
+// While the station file's worker runs it has the station base to itself: isBusy() is then true,
+// and the program must not run any command of the list.
+class StationListOwner : public QObject {
+    Q_OBJECT
+public:
+    StationListOwner(ORVImpl& base, std::filesystem::path stationFile, StationListSetup setup);
+    ~StationListOwner() override;
+
+    const ORVImpl& base() const { return m_base; }
+    const StationFilter& filter() const { return m_filter; }
+    const std::filesystem::path& stationFile() const { return m_stationFile; }
+    bool isModified() const { return m_modified; }
+    bool isBusy() const { return m_worker.running(); }
+    bool hasSelection() const;
+
+    // Rebuilds the rows from the base under the filter, sorted, with nothing selected, and shows
+    // the counts "%d items in base, %d displayed".
+    void refill();
+
+    // Changes the filter and refills.
+    void changeFilter(const std::function<void(StationFilter&)>& change);
+
+    // Re-sorts the rows (no refill); a selected station stays selected and is scrolled into view.
+    void sortBy(SortKey key);
+
+    // The commands that open a dialog. Each acts only when the user confirms it, and gives the
+    // list the focus when the dialog closes.
+    void newStation();
+    void editStation();
+    void deleteStation();
+    void startSearch();
+    void chooseUserRange();
+
+    // Loads the station file on the worker; the list is refilled when it ends, and loadFinished
+    // reports how it went. A file that cannot be read is kept: the first save keeps it as a
+    // backup before it replaces it.
+    void startLoading();
+
+    // Saves the base to the station file now, on this thread, under the wait cursor; tells the
+    // user when it failed. The list is no longer modified once it succeeded.
+    Result save();
+
+    // The same on the worker, reporting its percentage with `progressed` and its end with
+    // saveFinished; the user is told of a failure after saveFinished. Fails at once, after telling
+    // the user and with nothing started, when an unreadable station file could not be kept first.
+    Result startSaving();
+
+    // The base was replaced by other means than a load (an import): the rows are rebuilt as after
+    // a load, once the running command has returned, and the list counts as modified.
+    void baseReplaced();
+
+signals:
+    void statusTextChanged(const QString& text);
+    void progressed(int percent);
+    void loadFinished(const Result& result);
+    void saveFinished(const Result& result);
+    // The rows were re-sorted under a new key.
+    void sorted();
+    // What the command rules read may have changed: the selection, the filter, the busy state.
+    void stateChanged();
+
+private:
+    enum class Job { None, Load, Save };
+
+    void onNotice(const Notice& notice);
+    void onLoadDone(const Result& result);
+    void onSaveDone(const Result& result);
+    Result keepUnreadableFile();
+    void sortKeepingSelection();
+    void showCounts();
+    void setStatusText(const QString& text);
+    int selectedStation() const;
+
+    ORVImpl& m_base;
+    std::filesystem::path m_stationFile;
+    StationListSetup m_setup;
+    StationListView& m_list;
+    StationFilter m_filter;
+    bool m_modified = false;
+    // The station file exists but could not be read: keep it before a save replaces it.
+    bool m_keepUnreadableFile = false;
+    Job m_job = Job::None;
+    BackgroundJob m_worker;
+};
+
+} // namespace kavrin
