@@ -58,7 +58,6 @@ public:
     }
 
     COrvaleView& view() { return m_frame->view(); }
-    ScriptedPrompts& prompts() { return m_prompts; }
     double listMiB() const { return m_listMiB; }
 
     // Runs a command and repaints the list, as a user would see it.
@@ -73,10 +72,17 @@ private:
     TempFolder m_folder;
     ORVImpl m_base;
     QSettings m_profile;
-    ScriptedPrompts m_prompts;
     std::unique_ptr<CMainFrame> m_frame;
     double m_listMiB = 0;
 };
+
+// The answers to every frame's dialogs and questions, installed for the whole run.
+ScriptedPrompts* g_prompts = nullptr;
+
+ScriptedPrompts& prompts()
+{
+    return *g_prompts;
+}
 
 // The frames, made on first use and destroyed before the application object.
 std::map<int, std::unique_ptr<LoadedOrvale>> g_frames;
@@ -133,7 +139,7 @@ void BM_Search(benchmark::State& state)
 {
     LoadedOrvale& orvale = orvaleWith(state);
     for (auto _ : state) {
-        orvale.prompts().dialogs.push_back(search("radio", false));
+        prompts().dialogs.push_back(search("radio", false));
         orvale.run(ID_SEARCH_START);
     }
     state.SetLabel(std::to_string(orvale.view().rows().rowCount()) + " rows");
@@ -144,7 +150,7 @@ void BM_NewStation(benchmark::State& state)
 {
     LoadedOrvale& orvale = orvaleWith(state);
     for (auto _ : state) {
-        orvale.prompts().dialogs.push_back(saveStation("Bench new", "9.58", MOD_AM));
+        prompts().dialogs.push_back(saveStation("Bench new", "9.58", MOD_AM));
         orvale.run(ID_STATION_NEW);
     }
 }
@@ -159,8 +165,7 @@ void BM_EditStation(benchmark::State& state)
         view.selectRow(view.rows().rowCount() / 3);
         state.ResumeTiming();
         // Each edit moves the station across the list.
-        orvale.prompts().dialogs.push_back(
-            saveStation("Bench edited", low ? "0.15" : "15000", MOD_USB));
+        prompts().dialogs.push_back(saveStation("Bench edited", low ? "0.15" : "15000", MOD_USB));
         orvale.run(ID_STATION_EDIT);
         low = !low;
     }
@@ -174,7 +179,7 @@ void BM_DeleteStation(benchmark::State& state)
         state.PauseTiming();
         view.selectRow(view.rows().rowCount() / 2);
         state.ResumeTiming();
-        orvale.prompts().answers.push_back(QMessageBox::Yes);
+        prompts().answers.push_back(QMessageBox::Yes);
         orvale.run(ID_STATION_DELETE);
     }
 }
@@ -216,6 +221,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    ScriptedPrompts scripted;
+    g_prompts = &scripted;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
