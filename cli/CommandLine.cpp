@@ -212,6 +212,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
             o.output = std::filesystem::path(args[2]);
         }
         return parsed;
+    } else if (args[0] == "backups") {
+        o.command = CliOptions::Command::Backups;
+        if (args.size() > 2 || (args.size() == 2 && looksLikeOption(args[1])))
+            parsed.error = "'backups' takes at most a FILE, and nothing else";
+        else if (args.size() == 2)
+            o.file = std::filesystem::path(args[1]);
+        return parsed;
     } else {
         parsed.error = "unknown command '" + args[0] + "'";
         return parsed;
@@ -238,7 +245,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
 std::string usageText()
 {
     return "usage: kavrin list [OPTIONS] [FILE] | kavrin check FILE | "
-           "kavrin import-schedule SCHEDULE OUT | kavrin --help\n";
+           "kavrin import-schedule SCHEDULE OUT | kavrin backups [FILE] | kavrin --help\n";
 }
 
 std::string helpText()
@@ -255,6 +262,12 @@ Commands:
                 Read the column-aligned shortwave schedule text file SCHEDULE and write its
                 stations to the station file OUT (replaced only once it is complete). Lines
                 that cannot be read are reported on standard error and skipped.
+  backups [FILE]
+                List the earlier versions of FILE (default: Stations.xml in the current folder)
+                kept in the folder Backups beside it, newest first, one a line as
+                REPLACED<TAB>BYTES<TAB>PATH: when that version was replaced (local time), its
+                size and where it is. Every replacement of a station file keeps the version it
+                replaces there; the ten newest are kept. To bring one back, copy it over FILE.
 
 Options of list:
   --modulation LIST  Only these modulations: comma-separated names out of AM, FM, NFM, USB,

@@ -12,13 +12,14 @@ namespace kavrin::cli {
 
 // What the user asked the kavrin tool to do.
 struct CliOptions {
-    enum class Command { List, Check, ImportSchedule, Help };
+    enum class Command { List, Check, ImportSchedule, Backups, Help };
 
     Command command = Command::Help;
-    std::filesystem::path file = "Stations.xml"; // list: the default is in the current folder
-    std::filesystem::path output;                // import-schedule: the station file to write
-    StationFilter filter;                        // list: filter, sort and time display
-    std::optional<std::u16string> search;        // list: search for this text instead
+    std::filesystem::path file =
+        "Stations.xml";                   // list, backups: the default is in the current folder
+    std::filesystem::path output;         // import-schedule: the station file to write
+    StationFilter filter;                 // list: filter, sort and time display
+    std::optional<std::u16string> search; // list: search for this text instead
     bool matchCase = false;
     std::optional<std::time_t> at; // list: judge "on the air" at this UTC moment, not now
 };
@@ -29,7 +30,8 @@ struct ParsedCommandLine {
     std::string error;
 };
 
-// Parses the arguments after the program name: a command ("list" or "check"), its options (as
+// Parses the arguments after the program name: a command ("list", "check", "import-schedule" or
+// "backups"), its options (as
 // "--name VALUE" or "--name=VALUE", before or after the file) and at most one file. "--help"
 // anywhere asks for the help text. Texts are taken as UTF-8.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);

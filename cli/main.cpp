@@ -1,6 +1,7 @@
 // kavrin: the station core on the command line, for scripts and for checking a station file
 // without a display.
 
+#include "cli/BackupsCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/ImportScheduleCommand.h"
@@ -26,6 +27,8 @@ int main(int argc, char** argv)
         return runCheck(parsed.options, std::cout, std::cerr);
     case CliOptions::Command::ImportSchedule:
         return runImportSchedule(parsed.options, std::cout, std::cerr);
+    case CliOptions::Command::Backups:
+        return runBackups(parsed.options, std::cout, std::cerr);
     case CliOptions::Command::Help:
         break;
     }

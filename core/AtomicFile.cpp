@@ -1,15 +1,12 @@
 #include "core/AtomicFile.h"
 
+#include "core/DiskSync.h"
+#include "core/LinkTarget.h"
+#include "core/StationBackups.h"
+
 #include <cerrno>
 #include <cstring>
 #include <random>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace kavrin {
 
@@ -20,30 +17,12 @@ std::string describe(int error)
     return std::strerror(error);
 }
 
-bool syncToDisk(std::FILE* file)
-{
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
-}
-
-// Makes the rename itself durable; a folder that cannot be synced is not an error.
-void syncFolder([[maybe_unused]] const std::filesystem::path& folder)
-{
-#ifndef _WIN32
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        fsync(fd);
-        ::close(fd);
-    }
-#endif
-}
-
 } // namespace
 
-AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : m_target(std::move(target)) {}
+AtomicFileWriter::AtomicFileWriter(std::filesystem::path target, ReplacedVersion replaced)
+    : m_target(std::move(target)), m_replacedVersion(replaced)
+{
+}
 
 AtomicFileWriter::~AtomicFileWriter()
 {
@@ -52,9 +31,14 @@ AtomicFileWriter::~AtomicFileWriter()
 
 Result AtomicFileWriter::open()
 {
+    std::error_code linkError;
+    m_replaced = followLinks(m_target, linkError);
+    if (linkError)
+        return fail("cannot follow the link " + m_target.string() + ": " + linkError.message());
+
     // A target the user made read-only is respected even where the folder would allow a rename.
     std::error_code ignored;
-    const auto existing = std::filesystem::status(m_target, ignored);
+    const auto existing = std::filesystem::status(m_replaced, ignored);
     if (std::filesystem::is_regular_file(existing) &&
         (existing.permissions() & std::filesystem::perms::owner_write) ==
             std::filesystem::perms::none)
@@ -62,7 +46,7 @@ Result AtomicFileWriter::open()
 
     std::random_device random;
     for (int attempt = 0; attempt < 16 && m_file == nullptr; ++attempt) {
-        m_temporary = m_target;
+        m_temporary = m_replaced;
         m_temporary += ".tmp-" + std::to_string(random() % 1000000000u);
         // "x": never open a file that already exists under that name.
         m_file = std::fopen(m_temporary.string().c_str(), "wbx");
@@ -72,7 +56,7 @@ Result AtomicFileWriter::open()
     if (m_file == nullptr) {
         const int error = errno;
         m_temporary.clear();
-        return fail("cannot create a file in " + m_target.parent_path().string() + ": " +
+        return fail("cannot create a file in " + m_replaced.parent_path().string() + ": " +
                     describe(error));
     }
     return Result::success();
@@ -99,16 +83,27 @@ Result AtomicFileWriter::commit()
         return fail("cannot write " + m_temporary.string() + ": " + describe(errno));
 
     std::error_code ignored;
-    const auto status = std::filesystem::status(m_target, ignored);
+    const auto status = std::filesystem::status(m_replaced, ignored);
     if (std::filesystem::exists(status))
         std::filesystem::permissions(m_temporary, status.permissions(), ignored);
 
+    std::filesystem::path backup;
+    if (m_replacedVersion == ReplacedVersion::KeptInBackups) {
+        if (const Result kept = keepBackup(m_replaced, backup); !kept)
+            return fail(kept.reason());
+    }
     std::error_code renameError;
-    std::filesystem::rename(m_temporary, m_target, renameError);
-    if (renameError)
+    std::filesystem::rename(m_temporary, m_replaced, renameError);
+    if (renameError) {
+        // The file was not replaced: its copy is no earlier version.
+        if (!backup.empty())
+            std::filesystem::remove(backup, ignored);
         return fail("cannot replace " + m_target.string() + ": " + renameError.message());
+    }
     m_temporary.clear();
-    syncFolder(m_target.parent_path());
+    syncFolder(m_replaced.parent_path());
+    if (!backup.empty())
+        pruneBackups(m_replaced);
     return Result::success();
 }
 

@@ -15,15 +15,6 @@ bool toUtc(std::time_t t, std::tm& out)
 #endif
 }
 
-bool toLocal(std::time_t t, std::tm& out)
-{
-#ifdef _WIN32
-    return localtime_s(&out, &t) == 0;
-#else
-    return localtime_r(&t, &out) != nullptr;
-#endif
-}
-
 // Local minus UTC from the broken-down forms of one moment. The two calendar dates are at most
 // one day apart, and across a year end the day of the year restarts, so the year decides then.
 int offsetBetween(const std::tm& local, const std::tm& utc)
@@ -40,7 +31,7 @@ ClockReading readSystemClock()
     const std::time_t now = std::time(nullptr);
     std::tm utc{};
     std::tm local{};
-    if (!toUtc(now, utc) || !toLocal(now, local))
+    if (!toUtc(now, utc) || !toLocalTime(now, local))
         return {now, 0};
     return {now, offsetBetween(local, utc)};
 }
@@ -48,6 +39,15 @@ ClockReading readSystemClock()
 std::atomic<ClockSource> g_clockSource{nullptr};
 
 } // namespace
+
+bool toLocalTime(std::time_t utc, std::tm& out)
+{
+#ifdef _WIN32
+    return localtime_s(&out, &utc) == 0;
+#else
+    return localtime_r(&utc, &out) != nullptr;
+#endif
+}
 
 ClockReading readClock()
 {

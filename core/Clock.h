@@ -18,6 +18,10 @@ ClockReading readClock();
 
 using ClockSource = ClockReading (*)();
 
+// The calendar time of `utc` in the process's local time zone (daylight saving as it was then);
+// false when the system cannot convert it.
+bool toLocalTime(std::time_t utc, std::tm& out);
+
 // Installs `source` for every later readClock() in the process; nullptr restores the system
 // clock. Safe to call while other threads read the clock.
 void setClockSource(ClockSource source);

@@ -89,7 +89,9 @@ public:
 
     // Writes every record that has a name to `path`. The file is replaced only once the whole
     // document is safely on disk: on failure whatever was at `path` before is left byte for byte
-    // as it was. Reports progress like Load.
+    // as it was. The version replaced is kept in the "Backups" folder beside the file
+    // (core/StationBackups.h); a save that cannot keep it fails. A `path` that is a symbolic link
+    // stays one: the file it points to is replaced. Reports progress like Load.
     Result Save(const std::filesystem::path& path, const ProgressNotify& notify = {},
                 int notifyCommand = 0) const;
 

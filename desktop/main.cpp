@@ -1,4 +1,5 @@
 #include "desktop/COrvaleApp.h"
+#include "desktop/StationFileClaim.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -22,6 +23,11 @@ int main(int argc, char* argv[])
         QStringLiteral("file"));
     options.addOption(screenshot);
     options.process(application);
+
+    // Held until the program ends; the system lets go of it if the program dies.
+    StationFileLock lock;
+    if (!claimStationFile(lock, COrvaleApp::stationFilePath()))
+        return 1;
 
     COrvaleApp orvale;
     orvale.start();

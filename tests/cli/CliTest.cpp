@@ -194,16 +194,16 @@ TEST_F(Cli, CheckCountsStationsOrSaysWhyNot)
     }
 }
 
+const std::string kSchedule =
+    "Schedule B-24\n"
+    "kHz   STATION                 UTC       Su-W    Language    Pow Location            ADM Azi "
+    "Remarks\n"
+    " 9580 Radio Example           0600-0800 23456   English     250 Shepparton          AUS 340\n"
+    " 7325 Radio Kestrel           2530-0030 1234567 French      500 Issoudun            F   170\n";
+
 TEST_F(Cli, ImportScheduleWritesTheStationsAndReportsBadLines)
 {
-    writeBytes(file("schedule.txt"),
-               "Schedule B-24\n"
-               "kHz   STATION                 UTC       Su-W    Language    Pow Location        "
-               "    ADM Azi Remarks\n"
-               " 9580 Radio Example           0600-0800 23456   English     250 Shepparton      "
-               "    AUS 340\n"
-               " 7325 Radio Kestrel           2530-0030 1234567 French      500 Issoudun        "
-               "    F   170\n");
+    writeBytes(file("schedule.txt"), kSchedule);
     const ToolRun good = run({"import-schedule", "schedule.txt", "out.xml"});
     EXPECT_EQ(good.status, 0) << good.err;
     EXPECT_EQ(good.out, "1 stations imported\n");
@@ -225,6 +225,32 @@ TEST_F(Cli, ImportScheduleWritesTheStationsAndReportsBadLines)
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("Cannot open file"), std::string::npos);
     EXPECT_EQ(run({"import-schedule", "schedule.txt"}).status, 2);
+}
+
+TEST_F(Cli, BackupsListsTheVersionsImportsReplacedNewestFirst)
+{
+    writeBytes(file("schedule.txt"), kSchedule);
+    ASSERT_EQ(run({"import-schedule", "schedule.txt", "Stations.xml"}).status, 0);
+    const std::string firstImport = readBytes(file("Stations.xml"));
+    ASSERT_EQ(run({"import-schedule", "schedule.txt", "Stations.xml"}).status, 0);
+
+    const ToolRun listed = run({"backups"});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    const std::vector<std::string> rows = lines(listed.out);
+    ASSERT_EQ(rows.size(), 2u) << listed.out;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string expected = i == 0 ? firstImport : kStations;
+        const std::size_t tab = rows[i].find('\t');
+        const std::size_t secondTab = rows[i].find('\t', tab + 1);
+        EXPECT_EQ(tab, std::string("2026-12-08 21:30:00").size()) << rows[i];
+        EXPECT_EQ(rows[i].substr(tab + 1, secondTab - tab - 1), std::to_string(expected.size()));
+        EXPECT_EQ(readBytes(file(rows[i].substr(secondTab + 1))), expected) << rows[i];
+    }
+
+    const ToolRun none = run({"backups", "Other.xml"});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.out, "");
+    EXPECT_NE(none.err.find("no backups of"), std::string::npos) << none.err;
 }
 
 TEST_F(Cli, WrongCommandLinesGiveTheUsageAndStatusTwo)
@@ -252,6 +278,8 @@ TEST_F(Cli, WrongCommandLinesGiveTheUsageAndStatusTwo)
         {"list", "a.xml", "b.xml"},
         {"check"},
         {"check", "Stations.xml", "--gmt"},
+        {"backups", "a.xml", "b.xml"},
+        {"backups", "--gmt"},
     };
     for (const auto& args : cases) {
         const ToolRun r = run(args);
@@ -267,8 +295,8 @@ TEST_F(Cli, HelpDocumentsEveryOption)
 {
     const ToolRun r = run({"list", "--gmt", "--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* option : {"list", "check", "--modulation", "--range", "--active", "--sort",
-                               "--gmt", "--search", "--match-case", "--at", "--help"})
+    for (const char* option : {"list", "check", "backups", "--modulation", "--range", "--active",
+                               "--sort", "--gmt", "--search", "--match-case", "--at", "--help"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 

@@ -1,4 +1,6 @@
+#include "core/AtomicFile.h"
 #include "core/ORVImpl.h"
+#include "core/StationBackups.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +52,29 @@ TEST_F(SafeSave, ReplacesTheFileAndLeavesNoTemporaryBehind)
 {
     ASSERT_TRUE(m_base.Save(m_path));
     EXPECT_NE(readBytes(m_path), m_original);
-    EXPECT_EQ(filesIn(m_folder.path()), 1u);
+    EXPECT_EQ(filesIn(m_folder.path()), 2u); // the file and its backups
+    EXPECT_EQ(filesIn(m_folder.file("Backups")), 1u);
+}
+
+TEST_F(SafeSave, TheWriterKeepsTheReplacedBytesWhenTheCallerAsks)
+{
+    // The transfer copies station files through the writer byte for byte.
+    for (const ReplacedVersion replaced :
+         {ReplacedVersion::KeptInBackups, ReplacedVersion::Dropped}) {
+        writeBytes(m_path, m_original);
+        AtomicFileWriter writer(m_path, replaced);
+        ASSERT_TRUE(writer.open());
+        ASSERT_TRUE(writer.write("received"));
+        ASSERT_TRUE(writer.commit());
+        EXPECT_EQ(readBytes(m_path), "received");
+        const std::vector<StationBackup> kept = listBackups(m_path);
+        if (replaced == ReplacedVersion::KeptInBackups) {
+            ASSERT_EQ(kept.size(), 1u);
+            EXPECT_EQ(readBytes(kept[0].path), m_original);
+        } else {
+            EXPECT_EQ(kept.size(), 1u) << "only the earlier replacement's backup";
+        }
+    }
 }
 
 TEST_F(SafeSave, FolderThatCannotBeWrittenFailsAndKeepsTheOldFile)

@@ -1,8 +1,10 @@
 #include "core/Clock.h"
 #include "core/Modulation.h"
+#include "core/OnAir.h"
 #include "desktop/DesktopDialogLayout.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TestFiles.h"
 #include "ui/dialogs/CSearchParamsDlg.h"
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPPg2.h"
@@ -124,6 +126,56 @@ private slots:
         gmt.showPropGMT = 1;
         CStationPropDlg shownInGmt(gmt, m_layout);
         QCOMPARE(shownInGmt.m_page2->m_fromHour->currentData().toInt(), 23);
+    }
+
+    void allDayOnChosenDaysKeepsItsDays_data()
+    {
+        QTest::addColumn<QList<int>>("pressed"); // buttons, Monday first
+        QTest::addColumn<bool>("useGmt");
+        QTest::addColumn<int>("usePattern");
+        QTest::addColumn<bool>("onSunday");
+        QTest::addColumn<bool>("onMonday");
+        QTest::newRow("Sunday only, GMT") << QList<int>{6} << true << 1 << true << false;
+        QTest::newRow("Sunday only, local time") << QList<int>{6} << false << 1 << true << false;
+        QTest::newRow("Monday to Friday")
+            << QList<int>{0, 1, 2, 3, 4} << true << 1 << false << true;
+        QTest::newRow("every day") << QList<int>{0, 1, 2, 3, 4, 5, 6} << false << 0 << true << true;
+    }
+
+    void allDayOnChosenDaysKeepsItsDays()
+    {
+        QFETCH(QList<int>, pressed);
+        QFETCH(bool, useGmt);
+        QFETCH(int, usePattern);
+        QFETCH(bool, onSunday);
+        QFETCH(bool, onMonday);
+        CStationPropDlg dialog(named(u"Sunday service", u"6.07"), m_layout);
+        dialog.m_page2->m_useGmt->setChecked(useGmt);
+        for (int i = 0; i < 7; ++i)
+            dialog.m_page2->m_days[i]->setChecked(pressed.contains(i));
+        dialog.save();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.record().usePattern, usePattern);
+
+        TempFolder folder;
+        ORVImpl base;
+        base.Add(dialog.record());
+        QVERIFY(base.Save(folder.file("Stations.xml")));
+        ORVImpl reloaded;
+        QVERIFY(reloaded.Load(folder.file("Stations.xml")));
+        const ORVImpl::FreqInfo& r = reloaded[0];
+        QCOMPARE(r.usePattern, usePattern);
+        QCOMPARE(QList<int>({r.fromHour, r.fromMin, r.toHour, r.toMin}),
+                 QList<int>({0, 0, 23, 59}));
+        QCOMPARE(IsWorkingAt(r, 1796558400), onSunday); // 2026-12-06, Sunday noon UTC
+        QCOMPARE(IsWorkingAt(r, 1796644800), onMonday);
+
+        CStationPropDlg again(r, m_layout);
+        QCOMPARE(again.m_page2->m_fromHour->currentData().toInt(), 0);
+        QCOMPARE(again.m_page2->m_toHour->currentData().toInt(), 23);
+        QCOMPARE(again.m_page2->m_toMin->currentData().toInt(), 59);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(again.m_page2->m_days[i]->isChecked(), pressed.contains(i));
     }
 
     void daysMapMondayFirstButtonsToSundayFirstRecord()

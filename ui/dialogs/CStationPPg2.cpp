@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace kavrin {
 
 namespace {
@@ -23,6 +25,18 @@ int dayOfButton(int button)
 void select(QComboBox* list, int value)
 {
     list->setCurrentIndex(list->findData(value));
+}
+
+bool allChecked(const std::array<QPushButton*, 7>& buttons)
+{
+    return std::all_of(buttons.begin(), buttons.end(),
+                       [](const QPushButton* button) { return button->isChecked(); });
+}
+
+// 0:00–23:59 is the whole day in any time base: it is stored and shown without a shift.
+bool isAllDay(int fromHour, int fromMin, int toHour, int toMin)
+{
+    return fromHour == 0 && fromMin == 0 && toHour == 23 && toMin == 59;
 }
 
 } // namespace
@@ -78,7 +92,7 @@ void CStationPPg2::load(const ORVImpl::FreqInfo& record, int localOffsetSeconds)
         toMin = record.toMin;
         const bool inRange = fromHour >= 0 && fromHour < 24 && fromMin >= 0 && fromMin < 60 &&
                              toHour >= 0 && toHour < 24 && toMin >= 0 && toMin < 60;
-        if (record.showPropGMT == 0 && inRange) {
+        if (record.showPropGMT == 0 && inRange && !isAllDay(fromHour, fromMin, toHour, toMin)) {
             shiftTimeOfDay(fromHour, fromMin, localOffsetSeconds);
             shiftTimeOfDay(toHour, toMin, localOffsetSeconds);
         }
@@ -101,7 +115,7 @@ void CStationPPg2::store(ORVImpl::FreqInfo& record, int localOffsetSeconds) cons
         int fromMin = m_fromMin->currentData().toInt();
         int toHour = m_toHour->currentData().toInt();
         int toMin = m_toMin->currentData().toInt();
-        const bool allDay = fromHour == 0 && fromMin == 0 && toHour == 23 && toMin == 59;
+        const bool allDay = isAllDay(fromHour, fromMin, toHour, toMin);
         if (!allDay && !m_useGmt->isChecked()) {
             shiftTimeOfDay(fromHour, fromMin, -localOffsetSeconds);
             shiftTimeOfDay(toHour, toMin, -localOffsetSeconds);
@@ -110,7 +124,8 @@ void CStationPPg2::store(ORVImpl::FreqInfo& record, int localOffsetSeconds) cons
         record.fromMin = fromMin;
         record.toHour = toHour;
         record.toMin = toMin;
-        record.usePattern = allDay ? 0 : 1;
+        // Without the pattern the days would not be stored: all day on chosen days needs it.
+        record.usePattern = allDay && allChecked(m_days) ? 0 : 1;
     }
     record.showPropGMT = m_useGmt->isChecked() ? 1 : 0;
     for (int i = 0; i < 7; ++i)

@@ -34,8 +34,10 @@ public:
     // `localOffsetSeconds` (local minus UTC).
     void load(const ORVImpl::FreqInfo& record, int localOffsetSeconds);
 
-    // Writes hours, usePattern, showPropGMT and days into `record`. 0:00–23:59 is "all day"
-    // (usePattern 0); other hours entered in local time are shifted back to GMT. When a list
+    // Writes hours, usePattern, showPropGMT and days into `record`. 0:00–23:59 on all seven days
+    // is "all day" (usePattern 0); on fewer days it keeps usePattern 1, so that the days count.
+    // 0:00–23:59 is never shifted; other hours entered in local time are shifted back to GMT,
+    // and load() shows them shifted the other way. When a list
     // has no selection (stored hours outside the lists, as an import can leave them) the
     // record's hours and usePattern stay as they are.
     void store(ORVImpl::FreqInfo& record, int localOffsetSeconds) const;

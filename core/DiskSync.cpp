@@ -1,0 +1,41 @@
+#include "core/DiskSync.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace kavrin {
+
+bool syncToDisk(std::FILE* file)
+{
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+bool syncFileToDisk(const std::filesystem::path& file)
+{
+    std::FILE* handle = std::fopen(file.string().c_str(), "r+b");
+    if (handle == nullptr)
+        return false;
+    const bool synced = syncToDisk(handle);
+    return std::fclose(handle) == 0 && synced;
+}
+
+void syncFolder([[maybe_unused]] const std::filesystem::path& folder)
+{
+#ifndef _WIN32
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        fsync(fd);
+        ::close(fd);
+    }
+#endif
+}
+
+} // namespace kavrin

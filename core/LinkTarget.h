@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+#include <system_error>
+
+namespace kavrin {
+
+// The file that `path` stands for: `path` itself unless it is a symbolic link, otherwise the end
+// of its chain of links (a relative link is read from the folder the link lies in). The end need
+// not exist: a dangling link gives the path it names, so a save through it creates that file.
+// Folders on the way are not resolved. On a loop, a chain of more than 40 links or a link that
+// cannot be read, `error` is set and the result is empty.
+std::filesystem::path followLinks(const std::filesystem::path& path, std::error_code& error);
+
+} // namespace kavrin
