@@ -26,6 +26,9 @@ int main(int argc, char** argv)
         return runCheck(parsed.options, std::cout, std::cerr);
     case CliOptions::Command::ImportSchedule:
         return runImportSchedule(parsed.options, std::cout, std::cerr);
+    case CliOptions::Command::Version:
+        std::cout << versionText();
+        return 0;
     case CliOptions::Command::Help:
         break;
     }

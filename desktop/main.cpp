@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QSettings>
 
 using namespace kavrin;
 using namespace kavrin::orvale;
@@ -11,10 +13,17 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kavrin"));
     QApplication::setApplicationName(QStringLiteral("Orvale"));
+    QApplication::setApplicationVersion(QStringLiteral(KAVRIN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.kavrin.Orvale"));
 
+    const QString executable = QApplication::applicationFilePath();
+    const StationFilePlace place = COrvaleApp::stationFilePlace(executable);
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("Orvale, the Kavrin station manager"));
+    options.setApplicationDescription(
+        QStringLiteral("Orvale, the Kavrin station manager.\nStation file: %1")
+            .arg(QDir::toNativeSeparators(QString::fromStdU16String(place.file.u16string()))));
     options.addHelpOption();
+    options.addVersionOption();
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
         QStringLiteral(
@@ -23,7 +32,8 @@ int main(int argc, char* argv[])
     options.addOption(screenshot);
     options.process(application);
 
-    COrvaleApp orvale;
+    QSettings profile(QStringLiteral("Kavrin"), QStringLiteral("Orvale"));
+    COrvaleApp orvale(profile, executable);
     orvale.start();
     if (options.isSet(screenshot))
         orvale.quitWithScreenshot(options.value(screenshot));
