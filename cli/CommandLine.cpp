@@ -195,6 +195,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
     CliOptions& o = parsed.options;
     if (std::find(args.begin(), args.end(), "--help") != args.end())
         return parsed;
+    if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+        o.command = CliOptions::Command::Version;
+        return parsed;
+    }
     if (args.empty()) {
         parsed.error = "no command given";
         return parsed;
@@ -245,7 +249,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
 std::string usageText()
 {
     return "usage: kavrin list [OPTIONS] [FILE] | kavrin check FILE | "
-           "kavrin import-schedule SCHEDULE OUT | kavrin backups [FILE] | kavrin --help\n";
+           "kavrin import-schedule SCHEDULE OUT | kavrin backups [FILE] | kavrin --help | "
+           "kavrin --version\n";
 }
 
 std::string helpText()
@@ -288,10 +293,16 @@ Options of list:
   --at MOMENT        Judge "on the air" at the UTC moment MOMENT, written like
                      2026-12-08T21:30:00Z, instead of now.
   --help             Print this help.
+  --version          Print the version.
 
 Output is UTF-8. Exit status: 0 done, 1 a file could not be read or written, 2 wrong command
 line.
 )";
+}
+
+std::string versionText()
+{
+    return "kavrin " KAVRIN_VERSION "\n";
 }
 
 } // namespace kavrin::cli

@@ -12,7 +12,7 @@ namespace kavrin::cli {
 
 // What the user asked the kavrin tool to do.
 struct CliOptions {
-    enum class Command { List, Check, ImportSchedule, Backups, Help };
+    enum class Command { List, Check, ImportSchedule, Backups, Help, Version };
 
     Command command = Command::Help;
     std::filesystem::path file =
@@ -33,7 +33,8 @@ struct ParsedCommandLine {
 // Parses the arguments after the program name: a command ("list", "check", "import-schedule" or
 // "backups"), its options (as
 // "--name VALUE" or "--name=VALUE", before or after the file) and at most one file. "--help"
-// anywhere asks for the help text. Texts are taken as UTF-8.
+// anywhere asks for the help text, else "--version" anywhere for the version. Texts are taken as
+// UTF-8.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
 
 // The one-line synopsis printed with every command-line error.
@@ -41,5 +42,8 @@ std::string usageText();
 
 // The full help: every command and option.
 std::string helpText();
+
+// "kavrin" and its version, on one line.
+std::string versionText();
 
 } // namespace kavrin::cli

@@ -29,6 +29,9 @@ int main(int argc, char** argv)
         return runImportSchedule(parsed.options, std::cout, std::cerr);
     case CliOptions::Command::Backups:
         return runBackups(parsed.options, std::cout, std::cerr);
+    case CliOptions::Command::Version:
+        std::cout << versionText();
+        return 0;
     case CliOptions::Command::Help:
         break;
     }

@@ -1,5 +1,9 @@
 #include "desktop/CAboutDlg.h"
 
+#include "desktop/COrvaleApp.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
@@ -7,7 +11,12 @@
 
 namespace kavrin::orvale {
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : CAboutDlg(COrvaleApp::stationFilePlace(QCoreApplication::applicationFilePath()), parent)
+{
+}
+
+CAboutDlg::CAboutDlg(const StationFilePlace& place, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("About Orvale"));
     auto* texts = new QVBoxLayout;
@@ -17,6 +26,18 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
                                    "frequencies."),
                                 this));
     texts->addWidget(new QLabel(tr("Copyright (C) 2026 the Kavrin developers"), this));
+    // A copy run where it was built keeps the file beside itself, as the user knows; an installed
+    // one keeps it out of sight, so the box says where.
+    if (place.installed) {
+        auto* file = new QLabel(
+            tr("Station file: %1")
+                .arg(QDir::toNativeSeparators(QString::fromStdU16String(place.file.u16string()))),
+            this);
+        file->setObjectName(QStringLiteral("stationFile"));
+        file->setTextFormat(Qt::PlainText);
+        file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        texts->addWidget(file);
+    }
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardPixmap(QStyle::SP_MessageBoxInformation));
     auto* layout = new QHBoxLayout(this);

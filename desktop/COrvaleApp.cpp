@@ -6,18 +6,27 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace kavrin::orvale {
 
-COrvaleApp::COrvaleApp() : m_profile(QStringLiteral("Kavrin"), QStringLiteral("Orvale")) {}
+COrvaleApp::COrvaleApp(QSettings& profile, const QString& executablePath)
+    : m_place(stationFilePlace(executablePath)), m_profile(profile)
+{
+}
 
 COrvaleApp::~COrvaleApp() = default;
 
 void COrvaleApp::start()
 {
     installLocaleHourFormat();
-    m_frame = std::make_unique<CMainFrame>(m_base, m_profile, stationFilePath());
+    if (m_place.installed) {
+        // A folder that cannot be made is left to the first save, which reports why it failed.
+        std::error_code ignored;
+        std::filesystem::create_directories(m_place.file.parent_path(), ignored);
+    }
+    m_frame = std::make_unique<CMainFrame>(m_base, m_profile, m_place.file);
     m_frame->show();
 }
 
@@ -33,10 +42,11 @@ void COrvaleApp::quitWithScreenshot(const QString& file)
     });
 }
 
-std::filesystem::path COrvaleApp::stationFilePath()
+StationFilePlace COrvaleApp::stationFilePlace(const QString& executablePath)
 {
-    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()) /
-           "Stations.xml";
+    return kavrin::stationFilePlace(
+        executablePath.toStdU16String(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String());
 }
 
 } // namespace kavrin::orvale

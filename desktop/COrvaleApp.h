@@ -1,36 +1,47 @@
 #pragma once
 
 #include "core/ORVImpl.h"
+#include "core/StationFilePlace.h"
 
-#include <QSettings>
+#include <QString>
 
-#include <filesystem>
 #include <memory>
+
+class QSettings;
 
 namespace kavrin::orvale {
 
 class CMainFrame;
 
-// The desktop program: its profile ("Kavrin"/"Orvale"), the station base, and the main frame over
-// the station file next to the executable.
+// The desktop program: the station base and the main frame over the station file of this copy of
+// the program.
 class COrvaleApp {
 public:
-    COrvaleApp();
+    // `profile` is the program's profile ("Kavrin"/"Orvale"); `executablePath` the full path of
+    // the running program, which decides where the station file is (stationFilePlace).
+    COrvaleApp(QSettings& profile, const QString& executablePath);
     ~COrvaleApp();
 
-    // Creates and shows the main window.
+    // Creates the data folder of an installed copy when it is missing, then creates and shows the
+    // main window.
     void start();
 
     // Once the list is filled: saves a picture of the main window to `file` and quits, with
     // exit status 1 when the picture could not be written.
     void quitWithScreenshot(const QString& file);
 
-    // "Stations.xml" in the folder of the running program.
-    static std::filesystem::path stationFilePath();
+    CMainFrame& frame() const { return *m_frame; }
+    const StationFilePlace& place() const { return m_place; }
+
+    // Where the program at `executablePath` keeps "Stations.xml": beside itself when run from
+    // where it was built or unpacked, in the application's data folder (QStandardPaths'
+    // AppDataLocation) when installed.
+    static StationFilePlace stationFilePlace(const QString& executablePath);
 
 private:
+    StationFilePlace m_place;
     ORVImpl m_base;
-    QSettings m_profile;
+    QSettings& m_profile;
     std::unique_ptr<CMainFrame> m_frame;
 };
 

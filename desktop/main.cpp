@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QSettings>
 
 using namespace kavrin;
 using namespace kavrin::orvale;
@@ -12,10 +14,17 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kavrin"));
     QApplication::setApplicationName(QStringLiteral("Orvale"));
+    QApplication::setApplicationVersion(QStringLiteral(KAVRIN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.kavrin.Orvale"));
 
+    const QString executable = QApplication::applicationFilePath();
+    const StationFilePlace place = COrvaleApp::stationFilePlace(executable);
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("Orvale, the Kavrin station manager"));
+    options.setApplicationDescription(
+        QStringLiteral("Orvale, the Kavrin station manager.\nStation file: %1")
+            .arg(QDir::toNativeSeparators(QString::fromStdU16String(place.file.u16string()))));
     options.addHelpOption();
+    options.addVersionOption();
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
         QStringLiteral(
@@ -24,12 +33,12 @@ int main(int argc, char* argv[])
     options.addOption(screenshot);
     options.process(application);
 
+    QSettings profile(QStringLiteral("Kavrin"), QStringLiteral("Orvale"));
+    COrvaleApp orvale(profile, executable);
     // Held until the program ends; the system lets go of it if the program dies.
     StationFileLock lock;
-    if (!claimStationFile(lock, COrvaleApp::stationFilePath()))
+    if (!claimStationFile(lock, place.file))
         return 1;
-
-    COrvaleApp orvale;
     orvale.start();
     if (options.isSet(screenshot))
         orvale.quitWithScreenshot(options.value(screenshot));

@@ -1,14 +1,22 @@
 #include "handheld/CTavrelAboutDlg.h"
 
+#include "handheld/CTavrelApp.h"
 #include "handheld/HandheldDialogLayout.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace kavrin::tavrel {
 
-CTavrelAboutDlg::CTavrelAboutDlg(QWidget* parent) : QDialog(parent)
+CTavrelAboutDlg::CTavrelAboutDlg(QWidget* parent)
+    : CTavrelAboutDlg(CTavrelApp::stationFilePlace(QCoreApplication::applicationFilePath()), parent)
+{
+}
+
+CTavrelAboutDlg::CTavrelAboutDlg(const StationFilePlace& place, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("About Tavrel"));
     setFont(HandheldDialogLayout::dialogFont());
@@ -21,8 +29,21 @@ CTavrelAboutDlg::CTavrelAboutDlg(QWidget* parent) : QDialog(parent)
         label->setWordWrap(true);
         layout->addWidget(label);
     }
+    // An installed copy keeps its file out of sight, so the box says where. The path may break
+    // after any separator to fit the narrow screen.
+    if (place.installed) {
+        QString path = QDir::toNativeSeparators(QString::fromStdU16String(place.file.u16string()));
+        path.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
+        auto* file = new QLabel(tr("Station file: %1").arg(path), this);
+        file->setObjectName(QStringLiteral("stationFile"));
+        file->setTextFormat(Qt::PlainText);
+        file->setWordWrap(true);
+        layout->addWidget(file);
+    }
     layout->addStretch();
     setFixedWidth(220);
+    // Word-wrapped lines need the height for that width, which a window's size hint leaves out.
+    setMinimumHeight(heightForWidth(220));
 }
 
 void CTavrelAboutDlg::keyPressEvent(QKeyEvent* event)

@@ -6,13 +6,24 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace kavrin::tavrel {
 
 CTavrelApp::CTavrelApp(QSettings& profile, QString executablePath)
-    : m_profile(profile), m_folder(folderOf(executablePath))
+    : m_profile(profile), m_place(stationFilePlace(executablePath)),
+      m_folder(m_place.installed
+                   ? QString::fromStdU16String(m_place.file.parent_path().u16string()) + u'/'
+                   : folderOf(executablePath))
 {
+}
+
+StationFilePlace CTavrelApp::stationFilePlace(const QString& executablePath)
+{
+    return kavrin::stationFilePlace(
+        executablePath.toStdU16String(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String());
 }
 
 CTavrelApp::~CTavrelApp() = default;
@@ -29,6 +40,11 @@ QString CTavrelApp::folderOf(const QString& executablePath)
 void CTavrelApp::start()
 {
     installLocaleHourFormat();
+    if (m_place.installed) {
+        // A folder that cannot be made is left to the first save, which reports why it failed.
+        std::error_code ignored;
+        std::filesystem::create_directories(m_place.file.parent_path(), ignored);
+    }
     m_profile.setValue(QStringLiteral("Main/ExePath"), m_folder);
     m_profile.sync();
     const std::filesystem::path stationFile(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ORVImpl.h"
+#include "core/StationFilePlace.h"
 
 #include <QString>
 
@@ -13,9 +14,10 @@ namespace kavrin::tavrel {
 
 class CTavrelDlg;
 
-// The handheld program: records the folder of its executable in its profile, where the desktop
-// program looks for the handheld's station file, and runs the main dialog over "Stations.xml" in
-// that folder. The program ends when the dialog ends.
+// The handheld program: records the folder of its station file in its profile, where the desktop
+// program looks for it, and runs the main dialog over "Stations.xml" in that folder. The folder is
+// that of the executable, or for an installed copy the application's data folder
+// (stationFilePlace). The program ends when the dialog ends.
 class CTavrelApp {
 public:
     // `profile` is the program's profile ("Tavrel"/"TavrelPPC"); `executablePath` the full path of
@@ -23,8 +25,9 @@ public:
     CTavrelApp(QSettings& profile, QString executablePath);
     ~CTavrelApp();
 
-    // Writes the folder as "ExePath" in group "Main", then creates and shows the main dialog,
-    // whose end quits the application's event loop.
+    // Creates the data folder of an installed copy when it is missing, writes the folder as
+    // "ExePath" in group "Main", then creates and shows the main dialog, whose end quits the
+    // application's event loop.
     void start();
 
     // Once the list is filled: saves a picture of the main dialog to `file` and quits, with exit
@@ -32,7 +35,14 @@ public:
     void quitWithScreenshot(const QString& file);
 
     CTavrelDlg& dialog() const { return *m_dialog; }
+    // The folder of the station file, with its trailing separator.
     const QString& folder() const { return m_folder; }
+    const StationFilePlace& place() const { return m_place; }
+
+    // Where the program at `executablePath` keeps "Stations.xml": beside itself when run from
+    // where it was built or unpacked, in the application's data folder (QStandardPaths'
+    // AppDataLocation) when installed.
+    static StationFilePlace stationFilePlace(const QString& executablePath);
 
     // `executablePath` cut after its last "/" or "\", the separator kept. The first character is
     // never taken for a separator; a path without one leaves that first character alone.
@@ -41,6 +51,7 @@ public:
 private:
     ORVImpl m_base;
     QSettings& m_profile;
+    StationFilePlace m_place;
     QString m_folder;
     std::unique_ptr<CTavrelDlg> m_dialog;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QSettings>
 
 using namespace kavrin;
@@ -12,10 +13,17 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tavrel"));
     QApplication::setApplicationName(QStringLiteral("TavrelPPC"));
+    QApplication::setApplicationVersion(QStringLiteral(KAVRIN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.kavrin.Tavrel"));
 
+    const QString executable = QApplication::applicationFilePath();
+    const StationFilePlace place = CTavrelApp::stationFilePlace(executable);
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("Tavrel, the Kavrin handheld station list"));
+    options.setApplicationDescription(
+        QStringLiteral("Tavrel, the Kavrin handheld station list.\nStation file: %1")
+            .arg(QDir::toNativeSeparators(QString::fromStdU16String(place.file.u16string()))));
     options.addHelpOption();
+    options.addVersionOption();
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
         QStringLiteral(
@@ -25,7 +33,7 @@ int main(int argc, char* argv[])
     options.process(application);
 
     QSettings profile(QStringLiteral("Tavrel"), QStringLiteral("TavrelPPC"));
-    CTavrelApp tavrel(profile, QApplication::applicationFilePath());
+    CTavrelApp tavrel(profile, executable);
     tavrel.start();
     if (options.isSet(screenshot))
         tavrel.quitWithScreenshot(options.value(screenshot));

@@ -295,9 +295,17 @@ TEST_F(Cli, HelpDocumentsEveryOption)
 {
     const ToolRun r = run({"list", "--gmt", "--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* option : {"list", "check", "backups", "--modulation", "--range", "--active",
-                               "--sort", "--gmt", "--search", "--match-case", "--at", "--help"})
+    for (const char* option :
+         {"list", "check", "backups", "--modulation", "--range", "--active", "--sort", "--gmt",
+          "--search", "--match-case", "--at", "--help", "--version"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
+}
+
+TEST_F(Cli, VersionIsTheBuildsVersion)
+{
+    const ToolRun r = run({"check", "--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "kavrin " KAVRIN_VERSION "\n");
 }
 
 TEST_F(Cli, ListUsesTheStationFileOfTheCurrentFolderAndTheClock)

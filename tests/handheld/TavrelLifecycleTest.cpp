@@ -1,11 +1,14 @@
 #include "core/Modulation.h"
+#include "core/StationFilePlace.h"
 #include "handheld/CKavrinListCtrl.h"
+#include "handheld/CTavrelAboutDlg.h"
 #include "handheld/CTavrelApp.h"
 #include "handheld/TavrelCommandIds.h"
 #include "tests/handheld/TavrelHarness.h"
 #include "ui/dialogs/CStationPropDlg.h"
 
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -279,6 +282,36 @@ private slots:
         QCOMPARE(m_tavrel->profile.value("Main/ExePath").toString(), folder);
         QCOMPARE(app.dialog().stationFilePath(), m_tavrel->stationFile);
         QTRY_COMPARE(app.dialog().statusText(), QStringLiteral("0 items in base, 0 displayed"));
+    }
+
+    void anInstalledCopyKeepsItsFileInTheDataFolder()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Tavrel"));
+        QCoreApplication::setApplicationName(QStringLiteral("TavrelPPC"));
+        const std::filesystem::path root = m_tavrel->folder.path();
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString((root / "data").string()));
+        const InstallLayout layout = installLayout();
+        std::filesystem::create_directories(root / layout.data.relative_path());
+        std::filesystem::create_directories(root / layout.executables.relative_path());
+        const std::filesystem::path data = root / "data" / "Tavrel" / "TavrelPPC";
+
+        CTavrelApp app(m_tavrel->profile,
+                       QString::fromStdString(
+                           (root / layout.executables.relative_path() / "TavrelPPC").string()));
+        app.start();
+        QVERIFY(std::filesystem::is_directory(data));
+        // Orvale's transfer finds the file through "ExePath".
+        QCOMPARE(m_tavrel->profile.value("Main/ExePath").toString(),
+                 QString::fromStdString(data.string()) + "/");
+        QCOMPARE(app.dialog().stationFilePath(), data / "Stations.xml");
+        QTRY_COMPARE(app.dialog().statusText(), QStringLiteral("0 items in base, 0 displayed"));
+
+        CTavrelAboutDlg about(app.place());
+        const auto* named = about.findChild<QLabel*>(QStringLiteral("stationFile"));
+        QVERIFY(named);
+        QCOMPARE(named->text().remove(QChar(0x200B)),
+                 "Station file: " + QString::fromStdString((data / "Stations.xml").string()));
+        QVERIFY(!CTavrelAboutDlg(StationFilePlace{}).findChild<QLabel*>("stationFile"));
     }
 };
 
