@@ -32,7 +32,8 @@ namespace {
 // What the heap holds now, in MiB.
 double heapMiB()
 {
-    return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0);
+    const struct mallinfo2 heap = mallinfo2();
+    return static_cast<double>(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0);
 }
 
 // One frame over a generated station file, loaded once for every benchmark of its size.

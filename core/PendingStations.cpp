@@ -1,5 +1,7 @@
 #include "core/PendingStations.h"
 
+#include "core/HugePages.h"
+
 #include <cstring>
 
 namespace kavrin {
@@ -8,11 +10,19 @@ void PendingStations::reserve(std::size_t stations, std::size_t bytes)
 {
     m_valueCounts.reserve(stations);
     m_bytes.reserve(bytes);
+    adviseLargePages(m_bytes.data(), m_bytes.capacity());
 }
 
 void PendingStations::beginStation()
 {
+    if (m_valueCounts.size() % kBlock == 0)
+        m_blockStarts.push_back(m_bytes.size());
     m_valueCounts.push_back(0);
+}
+
+std::size_t PendingStations::middle() const
+{
+    return (size() / 2) / kBlock * kBlock;
 }
 
 void PendingStations::add(std::size_t attribute, std::string_view value)

@@ -31,9 +31,13 @@ public:
     // Stations begun so far.
     std::size_t size() const { return m_valueCounts.size(); }
 
-    // Calls `take(StationAttributes&)` for every station, in order; the views stay valid as long as
-    // this object is left unchanged.
-    template <typename Take> void forEach(Take take) const;
+    // A station near the middle where forEach may start, so that two threads can take one half
+    // each.
+    std::size_t middle() const;
+
+    // Calls `take(StationAttributes&)` for the stations `first` … `last` − 1, in order; `first` is
+    // 0, middle() or size(). The views stay valid as long as this object is left unchanged.
+    template <typename Take> void forEach(std::size_t first, std::size_t last, Take take) const;
 
 private:
     // Each value is kept as its attribute's index (one byte), its length (one byte, or kLongValue
@@ -43,8 +47,12 @@ private:
     // Reads the value that starts at `at` into `station` and returns where the next one starts.
     static const char* read(const char* at, StationAttributes& station);
 
+    // forEach can start at every kBlock-th station: where its values start.
+    static constexpr std::size_t kBlock = 4096;
+
     std::string m_bytes;
     std::vector<std::uint8_t> m_valueCounts; // how many values each station has
+    std::vector<std::size_t> m_blockStarts;  // m_bytes offset of stations 0, kBlock, 2 kBlock…
 };
 
 inline const char* PendingStations::read(const char* at, StationAttributes& station)
@@ -59,12 +67,15 @@ inline const char* PendingStations::read(const char* at, StationAttributes& stat
     return at + length;
 }
 
-template <typename Take> void PendingStations::forEach(Take take) const
+template <typename Take>
+void PendingStations::forEach(std::size_t first, std::size_t last, Take take) const
 {
-    const char* at = m_bytes.data();
-    for (const std::uint8_t count : m_valueCounts) {
+    if (first >= last)
+        return;
+    const char* at = m_bytes.data() + m_blockStarts[first / kBlock];
+    for (std::size_t s = first; s < last; ++s) {
         StationAttributes station;
-        for (std::uint8_t i = 0; i < count; ++i)
+        for (std::uint8_t i = 0; i < m_valueCounts[s]; ++i)
             at = read(at, station);
         take(station);
     }

@@ -4,11 +4,14 @@
 
 #include "core/ElementCount.h"
 #include "core/FreqListText.h"
+#include "core/HugePages.h"
 #include "core/LoadProgress.h"
 #include "core/NumberText.h"
 #include "core/ORVImpl.h"
 #include "core/PendingStations.h"
+#include "core/StationElementNames.h"
 #include "core/TextCodec.h"
+#include "core/TwoThreads.h"
 
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
@@ -282,11 +285,24 @@ Result ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& no
     LoadPass pass(stations, progress);
     xmlSAXHandler sax = LoadPass::handler();
 
-    std::string chunk(kChunkSize, '\0');
-    in.read(chunk.data(), 4);
+    // The parser sees the text with one name for every station element (StationElementNames).
+    StationElementNames names;
+    std::string text;
+    bool last = false;
+    const auto readOn = [&] {
+        const std::size_t held = text.size();
+        text.resize(held + kChunkSize);
+        in.read(text.data() + held, static_cast<std::streamsize>(kChunkSize));
+        text.resize(held + static_cast<std::size_t>(in.gcount()));
+        last = !in;
+        return names.filter(text, last);
+    };
+    std::size_t ready = readOn();
+    // The first bytes tell the parser the encoding.
+    const std::size_t head = std::min<std::size_t>(ready, 4);
     const std::string name = path.string();
-    std::unique_ptr<xmlParserCtxt, ContextDeleter> context(xmlCreatePushParserCtxt(
-        &sax, &pass, chunk.data(), static_cast<int>(in.gcount()), name.c_str()));
+    std::unique_ptr<xmlParserCtxt, ContextDeleter> context(
+        xmlCreatePushParserCtxt(&sax, &pass, text.data(), static_cast<int>(head), name.c_str()));
     if (!context)
         return Result::failure("the XML parser could not be started");
     pass.setContext(context.get());
@@ -295,11 +311,14 @@ Result ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& no
     xmlCtxtUseOptions(context.get(),
                       XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
 
-    bool parsed = true;
-    while (parsed && in) {
-        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        const auto got = static_cast<int>(in.gcount());
-        parsed = xmlParseChunk(context.get(), chunk.data(), got, 0) == XML_ERR_OK;
+    bool parsed = xmlParseChunk(context.get(), text.data() + head, static_cast<int>(ready - head),
+                                0) == XML_ERR_OK;
+    text.erase(0, ready);
+    while (parsed && !last) {
+        ready = readOn();
+        parsed =
+            xmlParseChunk(context.get(), text.data(), static_cast<int>(ready), 0) == XML_ERR_OK;
+        text.erase(0, ready);
     }
     if (parsed)
         parsed = xmlParseChunk(context.get(), nullptr, 0, 1) == XML_ERR_OK;
@@ -314,9 +333,23 @@ Result ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& no
         return Result::failure(why);
     }
     context.reset(); // before the records are made, for the reason PendingStations gives
-    m_records.reserve(stations.size());
-    stations.forEach(
-        [&](const StationAttributes& station) { readStation(m_records.emplace_back(), station); });
+    // Room for more than the file holds: the first station added to a large base would otherwise
+    // move every record there is, which for a million stations takes a second.
+    m_records.reserve(stations.size() + stations.size() / 32 + 64);
+    adviseLargePages(m_records.data(), m_records.capacity() * sizeof(FreqInfo));
+    m_records.resize(stations.size());
+    // The records of a large file are made in two halves on two threads.
+    const auto make = [&](std::size_t first, std::size_t last) {
+        std::size_t next = first;
+        stations.forEach(first, last, [&](const StationAttributes& station) {
+            readStation(m_records[next++], station);
+        });
+    };
+    if (stations.size() < kItemsWorthAThread)
+        make(0, stations.size());
+    else
+        runBoth([&] { make(0, stations.middle()); },
+                [&] { make(stations.middle(), stations.size()); });
     progress.finish();
     return Result::success();
 }

@@ -11,10 +11,13 @@
 
 namespace kavrin {
 
-// What a station list shows. Unused records (empty name) are never listed, counted or searched.
-// The forms with an explicit moment judge "on the air" at `utc` and print local hours with
-// `localOffsetSeconds` (local minus UTC); the other forms read the clock once for the whole list.
-// Rows come sorted by sortRows under the filter's sortKey.
+class CaseMap;
+
+// What a station list shows, in full: each row with its name and summary text, for a tool that
+// prints a whole list at once. (A list on screen keeps only ListedStation rows and writes the
+// texts of the rows it draws.) Unused records (empty name) are never listed, counted or searched.
+// "On the air" is judged at `utc`, and local hours are printed with `localOffsetSeconds` (local
+// minus UTC). Rows come in the order of the filter's sortKey (StationIndex).
 
 // The displayed set of a list refill.
 struct StationListing {
@@ -24,9 +27,8 @@ struct StationListing {
 
 StationListing buildDisplayedSet(const ORVImpl& base, const StationFilter& filter, std::time_t utc,
                                  int localOffsetSeconds);
-StationListing buildDisplayedSet(const ORVImpl& base, const StationFilter& filter);
 
-// The result of a search: the stations that contain the text (matchesSearch) and pass the
+// The result of a search: the stations that contain the text (matchesText) and pass the
 // filter, which the search leaves unchanged.
 struct SearchResult {
     std::vector<StationRow> rows;
@@ -34,12 +36,14 @@ struct SearchResult {
                         // 0 means "Search results list is empty", not merely an empty list
 };
 
-// `text` is the text as the user typed it: with `matchCase` false it is folded here, once.
+// `text` is the text as the user typed it: with `matchCase` false it is mapped through `caseMap`
+// (by default the case folding of foldChar) here, once.
+SearchResult buildSearchResult(const ORVImpl& base, const StationFilter& filter,
+                               std::u16string_view text, bool matchCase, std::time_t utc,
+                               int localOffsetSeconds, const CaseMap& caseMap);
 SearchResult buildSearchResult(const ORVImpl& base, const StationFilter& filter,
                                std::u16string_view text, bool matchCase, std::time_t utc,
                                int localOffsetSeconds);
-SearchResult buildSearchResult(const ORVImpl& base, const StationFilter& filter,
-                               std::u16string_view text, bool matchCase);
 
 // The stations of the base that are in use: the records with a name.
 int usedStationCount(const ORVImpl& base);

@@ -17,8 +17,8 @@ template <typename T> int sign(const T& a, const T& b)
 }
 
 // NaN after every number and equal to itself: a plain comparison would make NaN "equal" to
-// everything, which is no order at all and undefined behaviour for a sort. (sortRows encodes the
-// same rule in its number keys.)
+// everything, which is no order at all and undefined behaviour for a sort. (The orders of
+// StationIndex encode the same rule in their number keys.)
 int compareNumbers(double a, double b)
 {
     const bool nanA = std::isnan(a);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/ORVImpl.h"
-#include "core/RowSort.h" // sortRows, the fast form of this order for whole lists
 #include "core/StationFilter.h"
 
 namespace kavrin {
@@ -22,7 +21,7 @@ int compareByField(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, SortK
 //   Frequency:  Frequency, Name, Modulation      Name:     Name, Frequency, Location
 //   Modulation: Modulation, Frequency, Name      Location: Location, Frequency, Name
 //   Comment:    Comment, Frequency, Name         any other value: 0.
-// Folds the texts afresh on every call; to order many rows use sortRows (RowSort.h).
+// Folds the texts afresh on every call: a whole list is put in this order by StationIndex.
 int compareStations(const ORVImpl::FreqInfo& a, const ORVImpl::FreqInfo& b, SortKey sortKey);
 
 } // namespace kavrin

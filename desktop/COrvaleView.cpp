@@ -78,7 +78,7 @@ StationListStyle desktopStyle()
 
 COrvaleView::COrvaleView(ORVImpl& base, std::filesystem::path stationFile,
                          const ViewSupport& support, QWidget* parent)
-    : CKavrinView(parent), m_base(base), m_support(support), m_statusText(tr("Loading...")),
+    : CKavrinView(parent), m_support(support), m_statusText(tr("Loading...")),
       m_owner(base, std::move(stationFile),
               {*this,
                *this,
@@ -174,8 +174,11 @@ void COrvaleView::importSchedule()
         return answer == QMessageBox::Yes ? ScheduleMessageReply::SkipRemaining
                                           : ScheduleMessageReply::Continue;
     };
-    const ScheduleImportResult result =
-        kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), m_base, tell);
+    ScheduleImportResult result;
+    m_owner.replaceBase([&](ORVImpl& base) {
+        result = kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), base, tell);
+        return result.status == ScheduleImportStatus::Imported;
+    });
     switch (result.status) {
     case ScheduleImportStatus::CannotOpen:
         prompts().message(this, tr("Cannot open file\n%1").arg(file), tr("Warning"),
@@ -186,7 +189,6 @@ void COrvaleView::importSchedule()
                           QMessageBox::Warning, QMessageBox::Ok);
         return;
     case ScheduleImportStatus::Imported:
-        m_owner.baseReplaced();
         return;
     }
 }

@@ -70,7 +70,6 @@ private:
     void downloadFromHandheld();
     void setStatusText(const QString& text);
 
-    ORVImpl& m_base; // the schedule import replaces its stations
     ViewSupport m_support;
     QString m_statusText;
     StationListOwner m_owner;

@@ -63,10 +63,18 @@ TEST(PendingStations, GivesBackEveryValueOfEveryStation)
     }
     pending.beginStation(); // a station without attributes
     added.emplace_back();
+    // Enough stations to be taken in two halves.
+    for (std::size_t more = 0; more < 9000; ++more) {
+        pending.beginStation();
+        const std::string value = std::to_string(more);
+        pending.add(more % StationAttributes::kCount, value);
+        added.push_back({{more % StationAttributes::kCount, value}});
+    }
     ASSERT_EQ(pending.size(), added.size());
+    ASSERT_GT(pending.middle(), 0u);
 
     std::size_t station = 0;
-    pending.forEach([&](StationAttributes& got) {
+    const auto check = [&](StationAttributes& got) {
         ASSERT_LT(station, added.size());
         std::vector<bool> seen(StationAttributes::kCount, false);
         for (const auto& [attribute, value] : added[station]) {
@@ -78,6 +86,9 @@ TEST(PendingStations, GivesBackEveryValueOfEveryStation)
                 << "station " << station << ", " << kNames[attribute];
         }
         ++station;
-    });
+    };
+    pending.forEach(0, pending.middle(), check);
+    EXPECT_EQ(station, pending.middle());
+    pending.forEach(pending.middle(), pending.size(), check);
     EXPECT_EQ(station, added.size());
 }

@@ -1,9 +1,8 @@
 #include "core/StationList.h"
 #include "core/CaseFold.h"
 #include "core/Modulation.h"
-#include "core/RowSort.h"
+#include "core/StationIndex.h"
 #include "core/StationOrder.h"
-#include "core/StationSearch.h"
 #include "core/Summary.h"
 
 #include <gtest/gtest.h>
@@ -63,10 +62,10 @@ std::vector<std::u16string> names(const std::vector<StationRow>& rows)
     return out;
 }
 
-std::vector<int> indices(const std::vector<StationRow>& rows)
+template <typename Row> std::vector<int> indices(const std::vector<Row>& rows)
 {
     std::vector<int> out;
-    for (const StationRow& row : rows)
+    for (const Row& row : rows)
         out.push_back(row.index);
     return out;
 }
@@ -166,15 +165,6 @@ TEST(StationSearch, CaseFoldingAndMatchCase)
               Names{}); // the sounds folder is not searched
 }
 
-TEST(StationSearch, MatchesSearchExpectsAFoldedText)
-{
-    const FreqInfo r = make({u"ALPHA ONE"});
-    EXPECT_TRUE(matchesSearch(r, u"alpha", false));
-    EXPECT_FALSE(matchesSearch(r, u"Alpha", false));
-    EXPECT_TRUE(matchesSearch(r, u"", true));
-    EXPECT_TRUE(matchesSearch(make({u""}), u"", false));
-}
-
 TEST(StationSearch, EmptyTextListsEveryUsedStationThatPasses)
 {
     ORVImpl base;
@@ -264,8 +254,9 @@ TEST(StationOrder, NotANumberSortsAfterEveryFrequency)
     EXPECT_EQ(compareByField(base[0], base[1], SortKey::Frequency), 1);
 }
 
-// sortRows must give exactly the order of compareStations, with station index breaking ties.
-TEST(StationOrder, FastSortAgreesWithCompareStations)
+// The orders of StationIndex are exactly those of compareStations, with the station index
+// breaking ties.
+TEST(StationOrder, IndexOrdersAgreeWithCompareStations)
 {
     std::mt19937 random(20240107);
     // Case-only differences, Cyrillic, texts that agree on a first word or on their first 16
@@ -316,19 +307,55 @@ TEST(StationOrder, FastSortAgreesWithCompareStations)
         base.Add(r);
     }
 
-    for (int key = -1; key <= 5; ++key) {
-        const auto sortKey = static_cast<SortKey>(key);
-        std::vector<int> expected(static_cast<std::size_t>(base.GetCount()));
-        std::iota(expected.begin(), expected.end(), 0);
-        std::sort(expected.begin(), expected.end(), [&](int a, int b) {
-            const int c = compareStations(base[a], base[b], sortKey);
-            return c != 0 ? c < 0 : a < b;
-        });
-
-        std::vector<StationRow> rows;
-        for (int i = base.GetCount() - 1; i >= 0; --i)
-            rows.push_back(StationRow{i, base[i].stName, {}, false});
-        sortRows(rows, base, sortKey);
-        EXPECT_EQ(indices(rows), expected) << "sort key " << key;
+    // The orders are made whole once, then kept in step as stations are added, changed and
+    // deleted: both must give the same order.
+    StationIndex index(base);
+    index.prepareOrders();
+    const auto checkOrders = [&](const std::string& when) {
+        for (int key = -1; key <= 5; ++key) {
+            const auto sortKey = static_cast<SortKey>(key);
+            std::vector<int> expected;
+            for (int i = 0; i < base.GetCount(); ++i) {
+                if (!base[i].stName.empty())
+                    expected.push_back(i);
+            }
+            std::sort(expected.begin(), expected.end(), [&](int a, int b) {
+                const int c = compareStations(base[a], base[b], sortKey);
+                return c != 0 ? c < 0 : a < b;
+            });
+            std::vector<ListedStation> rows;
+            for (int i = base.GetCount() - 1; i >= 0; --i) {
+                if (!base[i].stName.empty())
+                    rows.push_back({i, false});
+            }
+            index.sort(rows, sortKey);
+            EXPECT_EQ(indices(rows), expected) << when << ", sort key " << key;
+            for (int station : {3, 17, base.GetCount() - 1}) {
+                if (base[station].stName.empty())
+                    continue;
+                std::vector<ListedStation> others = rows;
+                others.erase(
+                    std::find(others.begin(), others.end(), ListedStation{station, false}));
+                const std::size_t at = index.placeOf(others, station, sortKey);
+                EXPECT_EQ(expected[at], station) << when << ", place, sort key " << key;
+            }
+        }
+    };
+    checkOrders("made whole");
+    for (int step = 0; step < 300; ++step) {
+        const int station = static_cast<int>(random() % static_cast<unsigned>(base.GetCount()));
+        FreqInfo& r = base[station];
+        if (step % 3 == 0) {
+            r.stName.clear();
+        } else {
+            r.stName = text() + u"x";
+            r.freqRX[0] = frequency();
+            r.stLoc = text();
+        }
+        index.changed(station);
+        if (step % 5 == 0)
+            index.added(base.Add(r.stName.empty() ? base[0] : r));
     }
+    checkOrders("kept in step");
+    EXPECT_EQ(index.usedCount(), usedStationCount(base));
 }

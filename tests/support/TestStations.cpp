@@ -68,8 +68,8 @@ std::vector<TestStation> manyStations(int count)
 QStringList namesIn(const StationRowModel& rows)
 {
     QStringList names;
-    for (const StationRow& row : rows.rows())
-        names << QString::fromStdU16String(row.name);
+    for (int row = 0; row < rows.rowCount(); ++row)
+        names << rows.nameAt(row);
     return names;
 }
 

@@ -199,8 +199,7 @@ private slots:
         OwnerHarness h;
         QVERIFY(h.load(kStations));
         const auto foxtrot = [&h] {
-            return QString::fromStdU16String(
-                h.list->rows().row(h.listed().indexOf("Foxtrot")).summary);
+            return h.list->rows().summaryAt(h.listed().indexOf("Foxtrot"));
         };
         QVERIFY(foxtrot().contains("13:00-14:00;"));
         QVERIFY(!h.list->rows().row(h.listed().indexOf("Foxtrot")).onAir);
@@ -331,7 +330,7 @@ private slots:
         QCOMPARE(h.listed(), QStringList({"Delta AM", "Bravo"}));
         QCOMPARE(h.list->selectedRow(), 0);
         QCOMPARE(h.base[3].modulation, int(MOD_AM));
-        QVERIFY(QString::fromStdU16String(h.list->rows().row(0).summary).contains("AM"));
+        QVERIFY(h.list->rows().summaryAt(0).contains("AM"));
         QVERIFY(h.owner.isModified());
         QCOMPARE(h.status, QStringLiteral("7 items in base, 2 displayed"));
         h.run(ListAction::TimeRefresh);
@@ -463,17 +462,25 @@ private slots:
         QVERIFY(!std::filesystem::exists(h.folder.file("Stations.xml.bak1")));
     }
 
-    void baseReplacedRefillsOnceTheCommandHasEnded()
+    void aReplacedBaseIsListedOnceTheCommandHasEnded()
     {
         OwnerHarness h;
         QVERIFY(h.load(kStations));
         QSignalSpy loads(&h.owner, &StationListOwner::loadFinished);
-        ORVImpl::FreqInfo only;
-        only.stName = u"Imported";
-        h.base.Clear();
-        h.base.Add(only);
-        h.owner.baseReplaced();
+        h.owner.replaceBase([](ORVImpl&) { return false; }); // nothing changed: listed at once
         QCOMPARE(h.listed(), kAll);
+        QVERIFY(!h.owner.isModified());
+
+        int rowsWhileReplacing = -1;
+        h.owner.replaceBase([&](ORVImpl& base) {
+            rowsWhileReplacing = h.list->rows().rowCount();
+            ORVImpl::FreqInfo only;
+            only.stName = u"Imported";
+            base.Clear();
+            base.Add(only);
+            return true;
+        });
+        QCOMPARE(rowsWhileReplacing, 0); // nothing drawn from a half-made base
         QTRY_COMPARE(h.listed(), QStringList{"Imported"});
         QVERIFY(h.owner.isModified());
         QCOMPARE(h.status, QStringLiteral("1 items in base, 1 displayed"));

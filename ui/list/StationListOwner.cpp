@@ -1,12 +1,11 @@
 #include "ui/list/StationListOwner.h"
 
+#include "core/CaseMap.h"
 #include "core/Clock.h"
 #include "core/FileBackup.h"
-#include "core/LoweredSearch.h"
 #include "core/ORVImpl.h"
 #include "core/OnAir.h"
 #include "core/PassesFilter.h"
-#include "core/RowSort.h"
 #include "core/StationList.h"
 #include "ui/dialogs/CInputFreqRangeDlg.h"
 #include "ui/dialogs/CSearchParamsDlg.h"
@@ -31,13 +30,23 @@ char16_t platformLower(char16_t c)
     return static_cast<char16_t>(QChar::toLower(char32_t{c}));
 }
 
+const CaseMap& caseMapOf(StationListStyle::Search search)
+{
+    if (search == StationListStyle::Search::Folded)
+        return CaseMap::folding();
+    static const CaseMap lowered(&platformLower);
+    return lowered;
+}
+
 } // namespace
 
 StationListOwner::StationListOwner(ORVImpl& base, std::filesystem::path stationFile,
                                    StationListSetup setup)
     : m_base(base), m_stationFile(std::move(stationFile)), m_setup(setup), m_list(setup.list),
+      m_caseMap(caseMapOf(setup.style.search)), m_index(base),
       m_worker(this, [this](const Notice& notice) { onNotice(notice); })
 {
+    m_list.rows().showStationsOf(m_base);
     connect(m_list.selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &StationListOwner::stateChanged);
 }
@@ -58,20 +67,26 @@ int StationListOwner::selectedStation() const
 void StationListOwner::refill()
 {
     WaitCursor wait;
-    m_list.setUpdatesEnabled(false);
-    StationListing listing = buildDisplayedSet(m_base, m_filter);
-    m_list.rows().setRows(std::move(listing.rows));
-    m_list.fitStationColumn();
-    m_list.setUpdatesEnabled(true);
+    const ClockReading now = readClock();
+    m_index.list(m_filter, now.utc, m_spareRows);
+    showRows(now);
     showCounts();
     m_list.setFocus();
     emit stateChanged();
 }
 
+void StationListOwner::showRows(const ClockReading& madeAt)
+{
+    m_list.setUpdatesEnabled(false);
+    m_list.rows().swapRows(m_spareRows, {m_filter.useLocalTime != 0, madeAt.localOffsetSeconds});
+    m_list.fitStationColumn();
+    m_list.setUpdatesEnabled(true);
+}
+
 void StationListOwner::showCounts()
 {
     setStatusText(
-        QString::fromStdU16String(statusText(usedStationCount(m_base), m_list.rows().rowCount())));
+        QString::fromStdU16String(statusText(m_index.usedCount(), m_list.rows().rowCount())));
 }
 
 void StationListOwner::setStatusText(const QString& text)
@@ -88,18 +103,21 @@ void StationListOwner::changeFilter(const std::function<void(StationFilter&)>& c
 void StationListOwner::sortBy(SortKey key)
 {
     m_filter.sortBy(key);
-    sortKeepingSelection();
+    const int station = selectedStation();
+    StationRowModel& rows = m_list.rows();
+    rows.reorder([this](std::vector<ListedStation>& r) { m_index.sort(r, m_filter.sortKey); });
+    if (station >= 0)
+        m_list.scrollTo(rows.index(rows.rowOfStation(station), 0));
     emit sorted();
     m_list.setFocus();
 }
 
-void StationListOwner::sortKeepingSelection()
+int StationListOwner::placeRow(int station, bool onAir)
 {
-    const int station = selectedStation();
     StationRowModel& rows = m_list.rows();
-    rows.reorder([this](std::vector<StationRow>& r) { sortRows(r, m_base, m_filter.sortKey); });
-    if (station >= 0)
-        m_list.scrollTo(rows.index(rows.rowOfStation(station), 0));
+    const auto row = static_cast<int>(m_index.placeOf(rows.rows(), station, m_filter.sortKey));
+    rows.insertRowAt(row, {station, onAir});
+    return row;
 }
 
 void StationListOwner::newStation()
@@ -110,15 +128,11 @@ void StationListOwner::newStation()
     if (answer != QDialog::Accepted)
         return;
     const int station = m_base.Add(dialog.record());
+    m_index.added(station);
     m_modified = true;
-    const ClockReading now = readClock();
-    const FilterVerdict verdict = passesFilter(m_base[station], m_filter, now.utc);
+    const FilterVerdict verdict = passesFilter(m_base[station], m_filter, readClock().utc);
     if (verdict.passes)
-        m_list.rows().appendRow(makeRow(m_base[station], station, verdict.onAir,
-                                        m_filter.useLocalTime != 0, now.localOffsetSeconds));
-    sortKeepingSelection();
-    if (const int row = m_list.rows().rowOfStation(station); row >= 0)
-        m_list.selectRow(row, StationListView::Selection::AddToOthers);
+        m_list.selectRow(placeRow(station, verdict.onAir), StationListView::Selection::AddToOthers);
     if (m_setup.style.newStationShowsCounts)
         showCounts();
 }
@@ -135,16 +149,14 @@ void StationListOwner::editStation()
     if (answer != QDialog::Accepted)
         return;
     m_base[station] = dialog.record();
+    m_index.changed(station);
     m_modified = true;
-    // The edited row is not filtered again: it stays until the next refill.
-    const ClockReading now = readClock();
+    // The edited row is not filtered again: it stays, in its new place, until the next refill.
     m_list.setUpdatesEnabled(false);
-    m_list.rows().replaceRow(row, makeRow(m_base[station], station,
-                                          IsWorkingAt(m_base[station], now.utc),
-                                          m_filter.useLocalTime != 0, now.localOffsetSeconds));
-    sortKeepingSelection();
+    m_list.rows().removeRowAt(row);
+    const int placed = placeRow(station, IsWorkingAt(m_base[station], readClock().utc));
     m_list.setUpdatesEnabled(true);
-    m_list.selectRow(m_list.rows().rowOfStation(station));
+    m_list.selectRow(placed);
 }
 
 void StationListOwner::deleteStation()
@@ -161,6 +173,7 @@ void StationListOwner::deleteStation()
     const int station = rows.row(row).index;
     rows.removeRowAt(row);
     m_base[station].stName.clear();
+    m_index.changed(station);
     m_modified = true;
     if (rows.rowCount() > 0)
         m_list.selectRow(std::min(row, rows.rowCount() - 1));
@@ -175,17 +188,13 @@ void StationListOwner::startSearch()
     if (answer != QDialog::Accepted)
         return;
     WaitCursor wait;
-    m_list.setUpdatesEnabled(false);
-    const std::u16string text = dialog.searchText().toStdU16String();
-    SearchResult found =
-        m_setup.style.search == StationListStyle::Search::Lowered
-            ? buildLoweredSearchResult(m_base, m_filter, text, dialog.matchCase(), &platformLower)
-            : buildSearchResult(m_base, m_filter, text, dialog.matchCase());
-    m_list.rows().setRows(std::move(found.rows));
-    m_list.setUpdatesEnabled(true);
+    const ClockReading now = readClock();
+    const int matches = m_index.search(m_filter, dialog.searchText().toStdU16String(),
+                                       dialog.matchCase(), m_caseMap, now.utc, m_spareRows);
+    showRows(now);
     if (m_setup.style.searchShowsStatus)
         setStatusText(tr("Search results"));
-    if (found.matchCount == 0)
+    if (matches == 0)
         prompts().message(&m_setup.window, tr("Search results list is empty"), tr("Warning"),
                           m_setup.style.emptySearchIcon, QMessageBox::Ok);
     m_list.setFocus();
@@ -205,11 +214,22 @@ void StationListOwner::chooseUserRange()
 
 void StationListOwner::startLoading()
 {
-    if (m_worker.start(loadStationsWork(m_base, m_stationFile, m_setup.notices.progress),
-                       m_setup.notices.done)) {
-        m_job = Job::Load;
-        emit stateChanged();
-    }
+    if (isBusy())
+        return;
+    // The rows read the base when they are drawn, and the worker is about to replace it.
+    m_spareRows.clear();
+    showRows(readClock());
+    BackgroundJob::Work load = loadStationsWork(m_base, m_stationFile, m_setup.notices.progress);
+    m_worker.start(
+        [this, load = std::move(load)](NoticeChannel& notices) {
+            Result loaded = load(notices);
+            m_index.reset();
+            m_index.prepareOrders();
+            return loaded;
+        },
+        m_setup.notices.done);
+    m_job = Job::Load;
+    emit stateChanged();
 }
 
 Result StationListOwner::keepUnreadableFile()
@@ -250,8 +270,18 @@ Result StationListOwner::startSaving()
     return Result::success();
 }
 
-void StationListOwner::baseReplaced()
+void StationListOwner::replaceBase(const std::function<bool(ORVImpl&)>& replace)
 {
+    // The rows read the base when they are drawn, and `replace` may show a message box, which
+    // lets the list repaint, while the base is half made.
+    m_spareRows.clear();
+    showRows(readClock());
+    const bool replaced = replace(m_base);
+    m_index.reset();
+    if (!replaced) {
+        refill();
+        return;
+    }
     m_modified = true;
     // As after a load: the rows are rebuilt once the command that replaced the base has ended.
     QMetaObject::invokeMethod(

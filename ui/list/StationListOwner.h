@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/Clock.h"
 #include "core/Result.h"
 #include "core/StationFilter.h"
+#include "core/StationIndex.h"
 #include "ui/jobs/BackgroundJob.h"
 
 #include <QMessageBox>
@@ -14,6 +16,7 @@ class QWidget;
 
 namespace kavrin {
 
+class CaseMap;
 class DialogLayout;
 class ORVImpl;
 class Profile;
@@ -101,9 +104,11 @@ public:
     // the user and with nothing started, when an unreadable station file could not be kept first.
     Result startSaving();
 
-    // The base was replaced by other means than a load (an import): the rows are rebuilt as after
-    // a load, once the running command has returned, and the list counts as modified.
-    void baseReplaced();
+    // Lets `replace` change the base as a whole (an import); it returns whether it did. The rows
+    // are taken down first; when the base was replaced they are rebuilt as after a load, once the
+    // running command has returned, and the list counts as modified; otherwise they are rebuilt
+    // at once.
+    void replaceBase(const std::function<bool(ORVImpl&)>& replace);
 
 signals:
     void statusTextChanged(const QString& text);
@@ -122,7 +127,8 @@ private:
     void onLoadDone(const Result& result);
     void onSaveDone(const Result& result);
     Result keepUnreadableFile();
-    void sortKeepingSelection();
+    void showRows(const ClockReading& madeAt);
+    int placeRow(int station, bool onAir);
     void showCounts();
     void setStatusText(const QString& text);
     int selectedStation() const;
@@ -131,6 +137,10 @@ private:
     std::filesystem::path m_stationFile;
     StationListSetup m_setup;
     StationListView& m_list;
+    const CaseMap& m_caseMap;
+    StationIndex m_index;
+    // The storage of the rows shown before the last list, kept for the next one.
+    std::vector<ListedStation> m_spareRows;
     StationFilter m_filter;
     bool m_modified = false;
     // The station file exists but could not be read: keep it before a save replaces it.

@@ -1,8 +1,19 @@
 #include "ui/list/StationRowModel.h"
 
+#include "core/ORVImpl.h"
+#include "core/Summary.h"
+
 #include <unordered_map>
 
 namespace kavrin {
+
+void StationRowModel::showStationsOf(const ORVImpl& base)
+{
+    beginResetModel();
+    m_base = &base;
+    m_rows.clear();
+    endResetModel();
+}
 
 int StationRowModel::rowCount(const QModelIndex& parent) const
 {
@@ -14,18 +25,31 @@ int StationRowModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : 2;
 }
 
+QString StationRowModel::nameAt(int row) const
+{
+    return QString::fromStdU16String((*m_base)[this->row(row).index].stName);
+}
+
+QString StationRowModel::summaryAt(int row) const
+{
+    std::u16string name;
+    std::u16string summary;
+    MakeSummaryAt((*m_base)[this->row(row).index], name, summary, m_format.localTime,
+                  m_format.localOffsetSeconds);
+    return QString::fromStdU16String(summary);
+}
+
 QVariant StationRowModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const StationRow& r = row(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdU16String(index.column() == 0 ? r.name : r.summary);
+        return index.column() == 0 ? nameAt(index.row()) : summaryAt(index.row());
     case SummaryRole:
-        return QString::fromStdU16String(r.summary);
+        return summaryAt(index.row());
     case OnAirRole:
-        return r.onAir;
+        return row(index.row()).onAir;
     default:
         return {};
     }
@@ -47,18 +71,18 @@ int StationRowModel::rowOfStation(int stationIndex) const
     return -1;
 }
 
-void StationRowModel::setRows(std::vector<StationRow> rows)
+void StationRowModel::swapRows(std::vector<ListedStation>& rows, SummaryFormat format)
 {
     beginResetModel();
-    m_rows = std::move(rows);
+    m_rows.swap(rows);
+    m_format = format;
     endResetModel();
 }
 
-void StationRowModel::appendRow(StationRow row)
+void StationRowModel::insertRowAt(int row, ListedStation station)
 {
-    const int at = rowCount();
-    beginInsertRows({}, at, at);
-    m_rows.push_back(std::move(row));
+    beginInsertRows({}, row, row);
+    m_rows.insert(m_rows.begin() + row, station);
     endInsertRows();
 }
 
@@ -69,13 +93,7 @@ void StationRowModel::removeRowAt(int row)
     endRemoveRows();
 }
 
-void StationRowModel::replaceRow(int row, StationRow replacement)
-{
-    m_rows.at(static_cast<std::size_t>(row)) = std::move(replacement);
-    emit dataChanged(index(row, 0), index(row, 1));
-}
-
-void StationRowModel::reorder(const std::function<void(std::vector<StationRow>&)>& sort)
+void StationRowModel::reorder(const std::function<void(std::vector<ListedStation>&)>& sort)
 {
     emit layoutAboutToBeChanged();
     const QModelIndexList before = persistentIndexList();
