@@ -461,18 +461,20 @@ void COrvaleView::importSchedule()
         return answer == QMessageBox::Yes ? ScheduleMessageReply::SkipRemaining
                                           : ScheduleMessageReply::Continue;
     };
-    const ScheduleImportResult result =
-        kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), m_base, tell);
-    switch (result.status) {
-    case ScheduleImportStatus::CannotOpen:
+    ScheduleImportCounts counts;
+    const Result imported =
+        kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), m_base, counts, tell);
+    switch (imported.kind()) {
+    case Result::Kind::CannotOpen:
         prompts().message(this, tr("Cannot open file\n%1").arg(file), tr("Warning"),
                           QMessageBox::Warning, QMessageBox::Ok);
         return;
-    case ScheduleImportStatus::UnknownFormat:
+    case Result::Kind::UnknownFormat:
+    case Result::Kind::Failed:
         prompts().message(this, tr("Cannot import data - unknown format"), tr("Warning"),
                           QMessageBox::Warning, QMessageBox::Ok);
         return;
-    case ScheduleImportStatus::Imported:
+    case Result::Kind::Ok:
         m_modified = true;
         QMetaObject::invokeMethod(
             this, [this] { onNotice(ID_LOAD_DONE); }, Qt::QueuedConnection);

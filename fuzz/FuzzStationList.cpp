@@ -175,8 +175,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static MemoryFile file;
     file.fill(data, size);
     ORVImpl base;
-    if (!base.Load(file.path()) &&
-        importSchedule(file.path(), base).status != ScheduleImportStatus::Imported)
+    ScheduleImportCounts counts;
+    if (!base.Load(file.path()) && !importSchedule(file.path(), base, counts))
         return 0;
     refill(base);
     saveAndReload(base);

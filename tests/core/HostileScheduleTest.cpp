@@ -37,10 +37,11 @@ TEST(HostileSchedule, ScheduleThatIsNoPlainFileIsRefusedQuickly)
                 ORVImpl::FreqInfo kept;
                 kept.stName = u"kept";
                 base.Add(kept);
-                const auto result = importSchedule(path, base);
+                ScheduleImportCounts counts;
+                const Result imported = importSchedule(path, base, counts);
                 const bool untouched = base.GetCount() == 1 && base[0].stName == u"kept";
-                return std::string(result.status == ScheduleImportStatus::CannotOpen ? "refused"
-                                                                                     : "read") +
+                return std::string(imported.kind() == Result::Kind::CannotOpen ? "refused"
+                                                                               : "read") +
                        (untouched ? ", base untouched" : ", base changed");
             },
             std::chrono::seconds(5));
