@@ -2,6 +2,7 @@
 // read to its end, a device would take all memory, and a pipe nobody writes to would never end.
 
 #include "core/ORVImpl.h"
+#include "core/ScheduleFile.h"
 #include "core/ScheduleImport.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/TestFiles.h"
@@ -40,13 +41,17 @@ TEST(HostileSchedule, ScheduleThatIsNoPlainFileIsRefusedQuickly)
                 ScheduleImportCounts counts;
                 const Result imported = importSchedule(path, base, counts);
                 const bool untouched = base.GetCount() == 1 && base[0].stName == u"kept";
+                ScheduleFile schedule;
+                const Result read = readScheduleFile(path, schedule);
                 return std::string(imported.kind() == Result::Kind::CannotOpen ? "refused"
                                                                                : "read") +
-                       (untouched ? ", base untouched" : ", base changed");
+                       (untouched ? ", base untouched" : ", base changed") +
+                       (read.kind() == Result::Kind::CannotOpen ? ", reader refused"
+                                                                : ", reader read");
             },
             std::chrono::seconds(5));
         ASSERT_TRUE(outcome.answered) << "no answer within 5 s";
-        EXPECT_EQ(outcome.output, "refused, base untouched");
+        EXPECT_EQ(outcome.output, "refused, base untouched, reader refused");
         EXPECT_LT(outcome.peakGrowthKb, 64 * 1024);
     }
 }
