@@ -1,30 +1,46 @@
 #include "cli/ImportScheduleCommand.h"
 
-#include "core/ScheduleImport.h"
+#include "cli/StationFileInput.h"
+#include "core/ScheduleFile.h"
+#include "core/ScheduleMerge.h"
 #include "core/TextCodec.h"
 
 namespace kavrin::cli {
 
 int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
-    ORVImpl base;
-    const auto report = [&err](const ScheduleLineMessage& message) {
-        err << utf16ToUtf8(message.title) << ": " << utf16ToUtf8(message.text) << '\n';
-        return ScheduleMessageReply::Continue;
-    };
-    ScheduleImportCounts counts;
-    if (const Result imported = importSchedule(options.file, base, counts, report); !imported) {
-        if (imported.kind() == Result::Kind::CannotOpen)
+    ScheduleFile schedule;
+    if (const Result read = readScheduleFile(options.file, schedule); !read) {
+        if (read.kind() == Result::Kind::CannotOpen)
             err << "kavrin: Cannot open file " << options.file << '\n';
         else
             err << "kavrin: " << options.file << ": Cannot import data - unknown format\n";
         return 1;
     }
+    for (const SkippedScheduleLine& line : schedule.skipped)
+        err << "Cannot parse string: " << line.lineNumber << ": " << line.reason << ": "
+            << utf16ToUtf8(line.text) << '\n';
+
+    ORVImpl base;
+    ScheduleMergeCounts merged;
+    if (options.add) {
+        if (const Result loaded = loadStationFile(options.output, base); !loaded) {
+            err << "kavrin: cannot read " << options.output << ": " << loaded.reason() << '\n';
+            return 1;
+        }
+        merged = mergeSchedule(base, schedule.stations);
+    } else {
+        replaceWithSchedule(base, schedule.stations);
+    }
     if (const Result saved = base.Save(options.output); !saved) {
         err << "kavrin: cannot save " << options.output << ": " << saved.reason() << '\n';
         return 1;
     }
-    out << counts.stationsImported << " stations imported\n";
+    if (options.add)
+        out << merged.added << " added, " << merged.updated << " updated, " << merged.unchanged
+            << " unchanged\n";
+    else
+        out << schedule.stations.size() << " stations imported\n";
     return 0;
 }
 
