@@ -34,8 +34,9 @@ std::optional<TextScheduleColumns> TextScheduleColumns::find(std::string_view he
         {"Target", &columns.m_target},   {"Remarks", &columns.m_remarks},
     };
     for (const auto& [title, column] : titles) {
+        const std::string_view wanted = title; // a lambda cannot capture a structured binding
         const auto word = std::find_if(words.begin(), words.end(),
-                                       [&](const Word& w) { return w.text == title; });
+                                       [wanted](const Word& w) { return w.text == wanted; });
         if (word == words.end())
             return std::nullopt;
         column->start = word == words.begin() ? 0 : word->start;
