@@ -190,12 +190,19 @@ std::u16string commentOf(const ScheduleLineFields& f, bool dayFormKept)
     return parts.take();
 }
 
-// As the station file writer stores it.
+// As saving stores it: a column cut of a UTF-8 line can split a surrogate pair, and the writer
+// turns a lone surrogate into U+FFFD like the characters XML cannot hold.
 std::u16string storable(std::u16string text)
 {
-    for (char16_t& c : text) {
-        if ((c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xFFFE || c == 0xFFFF)
-            c = 0xFFFD;
+    const auto isHigh = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    const auto isLow = [](char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (isHigh(c) && i + 1 < text.size() && isLow(text[i + 1]))
+            ++i;
+        else if ((c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xFFFE ||
+                 c == 0xFFFF || isHigh(c) || isLow(c))
+            text[i] = 0xFFFD;
     }
     return text;
 }

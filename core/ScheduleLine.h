@@ -39,8 +39,8 @@ struct ScheduleLineFields {
 //   the remarks, "valid <start>-<stop>" ("valid from <start>", "valid until <stop>"), and
 //   "last logged <date>"; empty parts are left out.
 // Characters a station file cannot hold (control characters other than tab, line feed and
-// carriage return; U+FFFE, U+FFFF) become U+FFFD, as saving would make them, so that a saved
-// station reads back equal. Other fields keep their defaults.
+// carriage return; U+FFFE, U+FFFF; a surrogate out of its pair) become U+FFFD, as saving would
+// make them, so that a saved station reads back equal. Other fields keep their defaults.
 //
 // Fails, with a short reason for the user, when the frequency is missing, is no decimal number or
 // is not a usable frequency, when the time is not HHMM-HHMM with hours 00–23 and minutes 00–59

@@ -209,6 +209,14 @@ TEST_F(ScheduleFileTest, TextLinesAreCutAtTheColumnsOfTheHeader)
     EXPECT_EQ(m_schedule.stations[2].stComment, u"Lng: POR; Target: SAm; b DRM since May");
     ASSERT_EQ(m_schedule.skipped.size(), 1u);
     EXPECT_EQ(m_schedule.skipped[0].lineNumber, 9);
+
+    // In UTF-8 the columns count characters; one cut in two halves becomes U+FFFD on both sides,
+    // as a save would store it.
+    ASSERT_TRUE(readText({"5955    0100-0200       G   Radio Kestrel Example\xF0\x9F\x98\x80"
+                          "E"}));
+    ASSERT_EQ(m_schedule.stations.size(), 1u);
+    EXPECT_EQ(m_schedule.stations[0].stName, u"Radio Kestrel Example\uFFFD");
+    EXPECT_EQ(m_schedule.stations[0].stComment, u"Lng: \uFFFDE");
 }
 
 TEST_F(ScheduleFileTest, TheFormatIsRecognisedFromTheContent)
