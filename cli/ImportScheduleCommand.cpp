@@ -20,6 +20,8 @@ int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream
     for (const SkippedScheduleLine& line : schedule.skipped)
         err << "Cannot parse string: " << line.lineNumber << ": " << line.reason << ": "
             << utf16ToUtf8(line.text) << '\n';
+    if (const auto more = schedule.skippedLines - static_cast<int>(schedule.skipped.size()))
+        err << "kavrin: " << more << " more lines could not be read\n";
 
     ORVImpl base;
     ScheduleMergeCounts merged;

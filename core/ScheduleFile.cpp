@@ -24,6 +24,15 @@ std::u16string shown(std::u16string text)
     return text;
 }
 
+// Counts a skipped line, and lists it while the list is not full; `text` makes its text.
+template <typename Text>
+void skip(ScheduleFile& schedule, int lineNumber, std::string reason, const Text& text)
+{
+    ++schedule.skippedLines;
+    if (schedule.skipped.size() < kListedSkippedLines)
+        schedule.skipped.push_back({lineNumber, std::move(reason), shown(text())});
+}
+
 // Turns every data line after the header into a station or a skipped line. `cut` fills the
 // fields of a decoded line or says why it cannot.
 template <typename Cut>
@@ -36,8 +45,8 @@ void readDataLines(LineCursor& lines, Decoder decode, const Cut& cut, ScheduleFi
         if (trimmedBlanks(line).empty())
             continue;
         if (line.size() > kLongestScheduleLine) {
-            schedule.skipped.push_back({lines.number(), "line too long",
-                                        shown(decode(line.substr(0, kShownScheduleLineLength)))});
+            skip(schedule, lines.number(), "line too long",
+                 [&] { return decode(line.substr(0, kShownScheduleLineLength)); });
             continue;
         }
         const std::u16string decoded = decode(line);
@@ -48,7 +57,7 @@ void readDataLines(LineCursor& lines, Decoder decode, const Cut& cut, ScheduleFi
         if (made)
             schedule.stations.push_back(std::move(station));
         else
-            schedule.skipped.push_back({lines.number(), made.reason(), shown(decoded)});
+            skip(schedule, lines.number(), made.reason(), [&decoded] { return decoded; });
     }
 }
 
@@ -73,7 +82,8 @@ bool readColumnSchedule(std::string_view bytes, ScheduleFile& schedule)
 {
     schedule.format = ScheduleFormat::Columns;
     const auto refused = [&schedule](const ScheduleLineMessage& message) {
-        schedule.skipped.push_back({message.lineNumber, "hour out of range", shown(message.text)});
+        skip(schedule, message.lineNumber, "hour out of range",
+             [&message] { return message.text; });
         return ScheduleMessageReply::Continue;
     };
     ORVImpl base;

@@ -32,13 +32,18 @@ struct SkippedScheduleLine {
 inline constexpr std::size_t kShownScheduleLineLength = 200;
 // A CSV or text data line longer than this (in bytes) is skipped unread.
 inline constexpr std::size_t kLongestScheduleLine = 4096;
-// A file larger than this (in bytes) is no schedule; real ones hold a few megabytes.
-inline constexpr std::uintmax_t kLargestScheduleFile = 256 * 1024 * 1024;
+// A file larger than this (in bytes) is no schedule; real ones hold a few megabytes. It bounds
+// the memory a read takes: a station per line of some twenty bytes.
+inline constexpr std::uintmax_t kLargestScheduleFile = 32 * 1024 * 1024;
+// Skipped lines listed one by one; the others are only counted, so that a file of junk after a
+// header costs no more memory than the file.
+inline constexpr std::size_t kListedSkippedLines = 1000;
 
 struct ScheduleFile {
     ScheduleFormat format = ScheduleFormat::Csv;
     std::vector<ORVImpl::FreqInfo> stations;  // one per data line read, in file order
-    std::vector<SkippedScheduleLine> skipped; // in file order
+    int skippedLines = 0;                     // data lines that gave no station
+    std::vector<SkippedScheduleLine> skipped; // the first kListedSkippedLines of them, in order
     int firstDataLine = 0;                    // the number of the first line after the header
 };
 
@@ -52,7 +57,7 @@ struct ScheduleFile {
 // each data line gives either a station (makeScheduleStation) or a skipped line: one with the wrong
 // number of fields, one longer than kLongestScheduleLine, or one makeScheduleStation refuses,
 // with its reason. Blank lines (an empty last line, a stray carriage return) are no data lines.
-// So stations + skipped lines = data lines.
+// So stations + skippedLines = data lines.
 //
 // Columns: the stations importSchedule makes, and as skipped lines the ones it refuses ("hour out
 // of range"); the lines it skips silently are not listed.

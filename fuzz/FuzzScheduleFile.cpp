@@ -106,7 +106,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (schedule.firstDataLine !=
         static_cast<int>(std::count(kHead.begin(), kHead.end(), '\n')) + 1)
         propertyBroken("the data does not start after the header");
-    if (static_cast<int>(schedule.stations.size() + schedule.skipped.size()) != dataLines(input))
+    if (static_cast<int>(schedule.stations.size()) + schedule.skippedLines != dataLines(input) ||
+        schedule.skipped.size() !=
+            std::min<std::size_t>(static_cast<std::size_t>(schedule.skippedLines),
+                                  kListedSkippedLines))
         propertyBroken("stations and skipped lines are not the data lines");
     int lastLine = schedule.firstDataLine - 1;
     for (const SkippedScheduleLine& line : schedule.skipped) {

@@ -325,8 +325,9 @@ TEST_F(ScheduleFileTest, BadLinesAreSkippedWithTheirNumberAndReason)
         ++skipped;
     }
     EXPECT_EQ(m_schedule.skipped.size(), skipped);
+    EXPECT_EQ(m_schedule.skippedLines, static_cast<int>(skipped));
     EXPECT_EQ(m_schedule.stations.size(), 2u);
-    EXPECT_EQ(static_cast<int>(m_schedule.stations.size() + m_schedule.skipped.size()), dataLines);
+    EXPECT_EQ(static_cast<int>(m_schedule.stations.size()) + m_schedule.skippedLines, dataLines);
 }
 
 TEST_F(ScheduleFileTest, MergeMatchesEachStationAtMostOnceAndLeavesTheOthers)
