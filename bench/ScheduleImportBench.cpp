@@ -183,8 +183,8 @@ const ScheduleMessageSink kDecliningSink = [](const ScheduleLineMessage&) {
 bool importInto(ORVImpl& base, benchmark::State& state)
 {
     const ScheduleFixture& f = fixture();
-    const ScheduleImportResult result = importSchedule(f.file, base, kDecliningSink);
-    if (result.status != ScheduleImportStatus::Imported ||
+    ScheduleImportCounts result;
+    if (!importSchedule(f.file, base, result, kDecliningSink) ||
         result.stationsImported != f.counts.stations || result.linesSkipped != f.counts.skipped ||
         result.linesRefused != f.counts.refused) {
         state.SkipWithError("the import did not give the generated stations");

@@ -187,6 +187,25 @@ std::string applyOption(CliOptions& o, const std::vector<std::string>& args, std
     return option->apply(o, args[++i]);
 }
 
+// "import-schedule [--add] SCHEDULE OUT", the option before, between or after the files.
+std::string parseImportSchedule(CliOptions& o, const std::vector<std::string>& args)
+{
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--add")
+            o.add = true;
+        else if (looksLikeOption(args[i]))
+            return "unknown option '" + args[i] + "' of 'import-schedule'";
+        else
+            files.push_back(args[i]);
+    }
+    if (files.size() != 2)
+        return "'import-schedule' needs SCHEDULE and OUT, and nothing else";
+    o.file = std::filesystem::path(files[0]);
+    o.output = std::filesystem::path(files[1]);
+    return {};
+}
+
 } // namespace
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
@@ -209,12 +228,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
         o.command = CliOptions::Command::Check;
     } else if (args[0] == "import-schedule") {
         o.command = CliOptions::Command::ImportSchedule;
-        if (args.size() != 3 || looksLikeOption(args[1]) || looksLikeOption(args[2]))
-            parsed.error = "'import-schedule' needs SCHEDULE and OUT, and nothing else";
-        else {
-            o.file = std::filesystem::path(args[1]);
-            o.output = std::filesystem::path(args[2]);
-        }
+        parsed.error = parseImportSchedule(o, args);
         return parsed;
     } else if (args[0] == "backups") {
         o.command = CliOptions::Command::Backups;
@@ -249,8 +263,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
 std::string usageText()
 {
     return "usage: kavrin list [OPTIONS] [FILE] | kavrin check FILE | "
-           "kavrin import-schedule SCHEDULE OUT | kavrin backups [FILE] | kavrin --help | "
-           "kavrin --version\n";
+           "kavrin import-schedule [--add] SCHEDULE OUT | kavrin backups [FILE] | "
+           "kavrin --help | kavrin --version\n";
 }
 
 std::string helpText()
@@ -263,10 +277,19 @@ Commands:
                 "N items in base, M displayed", or "Search results" after --search. Tabs and
                 line breaks inside a name or summary are printed as spaces.
   check FILE    Read FILE and print its number of stations, or why it cannot be read.
-  import-schedule SCHEDULE OUT
-                Read the column-aligned shortwave schedule text file SCHEDULE and write its
-                stations to the station file OUT (replaced only once it is complete). Lines
-                that cannot be read are reported on standard error and skipped.
+  import-schedule [--add] SCHEDULE OUT
+                Read the broadcast schedule SCHEDULE and write its stations, one a schedule
+                line, to the station file OUT. SCHEDULE may be a ';'-separated schedule (its
+                first line starts "kHz:75;Time(UTC):93;"), the same schedule as aligned text
+                (a header line of kHz, Time(UTC), Days, ITU, Station, Lang., Target and Remarks
+                over a line of '='), or the older column-aligned schedule text file. Prints
+                "N stations imported". With --add, OUT is an existing station file and the
+                schedule is added to it: a line matching a station of OUT (same name, first
+                frequency, start and end time, days and location) updates that station instead
+                of adding a second one, the other stations of OUT stay as they are, and
+                "N added, M updated, K unchanged" is printed. OUT is replaced only once it is
+                complete. Lines that cannot be read go to standard error with their line
+                numbers and are skipped.
   backups [FILE]
                 List the earlier versions of FILE (default: Stations.xml in the current folder)
                 kept in the folder Backups beside it, newest first, one a line as

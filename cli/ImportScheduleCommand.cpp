@@ -1,33 +1,48 @@
 #include "cli/ImportScheduleCommand.h"
 
-#include "core/ScheduleImport.h"
+#include "cli/StationFileInput.h"
+#include "core/ScheduleFile.h"
+#include "core/ScheduleMerge.h"
 #include "core/TextCodec.h"
 
 namespace kavrin::cli {
 
 int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
+    ScheduleFile schedule;
+    if (const Result read = readScheduleFile(options.file, schedule); !read) {
+        if (read.kind() == Result::Kind::CannotOpen)
+            err << "kavrin: Cannot open file " << options.file << '\n';
+        else
+            err << "kavrin: " << options.file << ": Cannot import data - unknown format\n";
+        return 1;
+    }
+    for (const SkippedScheduleLine& line : schedule.skipped)
+        err << "Cannot parse string: " << line.lineNumber << ": " << line.reason << ": "
+            << utf16ToUtf8(line.text) << '\n';
+    if (const auto more = schedule.skippedLines - static_cast<int>(schedule.skipped.size()))
+        err << "kavrin: " << more << " more lines could not be read\n";
+
     ORVImpl base;
-    const auto report = [&err](const ScheduleLineMessage& message) {
-        err << utf16ToUtf8(message.title) << ": " << utf16ToUtf8(message.text) << '\n';
-        return ScheduleMessageReply::Continue;
-    };
-    const ScheduleImportResult result = importSchedule(options.file, base, report);
-    switch (result.status) {
-    case ScheduleImportStatus::CannotOpen:
-        err << "kavrin: Cannot open file " << options.file << '\n';
-        return 1;
-    case ScheduleImportStatus::UnknownFormat:
-        err << "kavrin: " << options.file << ": Cannot import data - unknown format\n";
-        return 1;
-    case ScheduleImportStatus::Imported:
-        break;
+    ScheduleMergeCounts merged;
+    if (options.add) {
+        if (const Result loaded = loadStationFile(options.output, base); !loaded) {
+            err << "kavrin: cannot read " << options.output << ": " << loaded.reason() << '\n';
+            return 1;
+        }
+        merged = mergeSchedule(base, schedule.stations);
+    } else {
+        replaceWithSchedule(base, schedule.stations);
     }
     if (const Result saved = base.Save(options.output); !saved) {
         err << "kavrin: cannot save " << options.output << ": " << saved.reason() << '\n';
         return 1;
     }
-    out << result.stationsImported << " stations imported\n";
+    if (options.add)
+        out << merged.added << " added, " << merged.updated << " updated, " << merged.unchanged
+            << " unchanged\n";
+    else
+        out << schedule.stations.size() << " stations imported\n";
     return 0;
 }
 

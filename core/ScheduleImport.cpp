@@ -1,11 +1,12 @@
 #include "core/ScheduleImport.h"
 
+#include "core/LineCursor.h"
 #include "core/Modulation.h"
 #include "core/NumberText.h"
+#include "core/PlainFile.h"
 #include "core/ScheduleColumns.h"
 #include "core/TextCodec.h"
 
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,56 +16,6 @@ namespace kavrin {
 namespace {
 
 constexpr std::size_t kDrmAfter = 90;
-
-// The whole file, or nothing when it cannot be opened or a read fails. Reading it all before
-// parsing means a read error can never leave the base half replaced.
-std::optional<std::string> readFile(const std::filesystem::path& path)
-{
-    // Only a plain file has an end: a device or a pipe would be read until memory runs out, or
-    // waited on for ever.
-    std::error_code kindUnknown;
-    if (!std::filesystem::is_regular_file(path, kindUnknown))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes;
-    std::error_code sizeUnknown;
-    if (const auto size = std::filesystem::file_size(path, sizeUnknown); !sizeUnknown)
-        bytes.reserve(size);
-    char chunk[64 * 1024];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
-        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
-}
-
-// Hands out the lines of a text one by one, the way they were written: a final line without a
-// line feed is still a line, a line feed ending the text opens no further one.
-class LineCursor {
-public:
-    explicit LineCursor(std::string_view text) : m_rest(text) {}
-
-    bool next(std::string_view& line)
-    {
-        if (m_rest.empty())
-            return false;
-        const auto end = m_rest.find('\n');
-        line = m_rest.substr(0, end);
-        m_rest.remove_prefix(end == std::string_view::npos ? m_rest.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        ++m_number;
-        return true;
-    }
-
-    int number() const { return m_number; }
-
-private:
-    std::string_view m_rest;
-    int m_number = 0;
-};
 
 // Schedules come both as UTF-8 and in a single-byte code page; a field that is not valid UTF-8
 // is read one byte one character, so no input turns into replacement characters.
@@ -125,21 +76,21 @@ ORVImpl::FreqInfo makeStation(std::string_view line, const ScheduleFields& field
 
 class ScheduleParser {
 public:
-    ScheduleParser(const ScheduleColumns& columns, ORVImpl& base,
+    ScheduleParser(const ScheduleColumns& columns, ORVImpl& base, ScheduleImportCounts& counts,
                    const ScheduleMessageSink& onMessage)
-        : m_columns(columns), m_base(base), m_onMessage(onMessage)
+        : m_columns(columns), m_base(base), m_counts(counts), m_onMessage(onMessage)
     {
     }
 
     void parseLine(std::string_view line, int lineNumber)
     {
         if (line.empty() || line.front() == ';') {
-            ++m_result.linesSkipped;
+            ++m_counts.linesSkipped;
             return;
         }
         const ScheduleFields fields = cutScheduleFields(line, m_columns);
         if (fields.frequency.empty()) {
-            ++m_result.linesSkipped;
+            ++m_counts.linesSkipped;
             return;
         }
         const ScheduleHours hours(fields);
@@ -148,15 +99,13 @@ public:
             return;
         }
         m_base.Add(makeStation(line, fields, hours));
-        ++m_result.stationsImported;
+        ++m_counts.stationsImported;
     }
-
-    ScheduleImportResult result() const { return m_result; }
 
 private:
     void refuse(std::string_view line, int lineNumber)
     {
-        ++m_result.linesRefused;
+        ++m_counts.linesRefused;
         if (!m_onMessage || m_messagesDeclined)
             return;
         const ScheduleLineMessage message{lineNumber, messageTitle(lineNumber), decodeField(line)};
@@ -165,33 +114,40 @@ private:
 
     const ScheduleColumns& m_columns;
     ORVImpl& m_base;
+    ScheduleImportCounts& m_counts;
     const ScheduleMessageSink& m_onMessage;
     bool m_messagesDeclined = false;
-    ScheduleImportResult m_result{ScheduleImportStatus::Imported};
 };
 
 } // namespace
 
-ScheduleImportResult importSchedule(const std::filesystem::path& path, ORVImpl& base,
-                                    const ScheduleMessageSink& onMessage)
+Result importSchedule(const std::filesystem::path& path, ORVImpl& base,
+                      ScheduleImportCounts& counts, const ScheduleMessageSink& onMessage)
 {
-    const std::optional<std::string> text = readFile(path);
+    counts = {};
+    const std::optional<std::string> text = readPlainFile(path);
     if (!text)
-        return {ScheduleImportStatus::CannotOpen};
+        return Result::failure("cannot open the file", Result::Kind::CannotOpen);
+    return importScheduleBytes(*text, base, counts, onMessage);
+}
 
-    LineCursor lines(*text);
+Result importScheduleBytes(std::string_view bytes, ORVImpl& base, ScheduleImportCounts& counts,
+                           const ScheduleMessageSink& onMessage)
+{
+    counts = {};
+    LineCursor lines(bytes);
     std::string_view line;
     std::optional<ScheduleColumns> columns;
     if (lines.next(line) && lines.next(line))
         columns = findScheduleColumns(line);
     if (!columns)
-        return {ScheduleImportStatus::UnknownFormat};
+        return Result::failure("unknown format", Result::Kind::UnknownFormat);
 
     base.Clear();
-    ScheduleParser parser(*columns, base, onMessage);
+    ScheduleParser parser(*columns, base, counts, onMessage);
     while (lines.next(line))
         parser.parseLine(line, lines.number());
-    return parser.result();
+    return Result::success();
 }
 
 } // namespace kavrin

@@ -1,26 +1,20 @@
 #pragma once
 
 #include "core/ORVImpl.h"
+#include "core/Result.h"
 
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace kavrin {
 
 // Import of a broadcast schedule text file: one station per schedule line, with one receive
 // frequency, its working hours (GMT), its days and a comment of power and language.
 
-// How an import ended. Only Imported changes the station base.
-enum class ScheduleImportStatus {
-    Imported,      // the base now holds exactly the stations of the file (possibly none)
-    CannotOpen,    // the file could not be opened or read, or is no plain file (a device, a
-                   // pipe); the base is untouched
-    UnknownFormat, // line 2 is missing or lacks a required column title; the base is untouched
-};
-
-struct ScheduleImportResult {
-    ScheduleImportStatus status = ScheduleImportStatus::CannotOpen;
+// What an import found, line by line.
+struct ScheduleImportCounts {
     int stationsImported = 0; // records appended to the base
     int linesSkipped = 0;     // empty lines, ';' comments, lines with a blank frequency
     int linesRefused = 0;     // lines with a start or end hour beyond 24, reported or not
@@ -44,7 +38,7 @@ enum class ScheduleMessageReply {
 using ScheduleMessageSink = std::function<ScheduleMessageReply(const ScheduleLineMessage&)>;
 
 // Reads the schedule at `path` and, when its header is recognised, replaces every station of
-// `base` with the stations of its lines, in file order.
+// `base` with the stations of its lines, in file order, and fills `counts`.
 //
 // The file is bytes: columns count bytes, lines end at a line feed and a carriage return ending a
 // line is dropped. Line 1 is ignored; line 2 is the header (see findScheduleColumns). Each
@@ -63,9 +57,16 @@ using ScheduleMessageSink = std::function<ScheduleMessageReply(const ScheduleLin
 //   empty field sets no day; a header without "Su-W" says nothing of days and sets every day.
 // All other fields keep their defaults.
 //
-// The base is cleared only once the whole file has been read and its header recognised, so a
-// file that cannot be read or is no schedule leaves it exactly as it was.
-ScheduleImportResult importSchedule(const std::filesystem::path& path, ORVImpl& base,
-                                    const ScheduleMessageSink& onMessage = {});
+// Fails with Kind::CannotOpen when the file cannot be opened or read, or is no plain file (a
+// device, a pipe), and with Kind::UnknownFormat when line 2 is missing or lacks a required
+// column title. The base is cleared only once the whole file has been read and its header
+// recognised, so on failure it is exactly as it was and `counts` is all zero.
+Result importSchedule(const std::filesystem::path& path, ORVImpl& base,
+                      ScheduleImportCounts& counts, const ScheduleMessageSink& onMessage = {});
+
+// The same import over the bytes of a whole file already read; fails only with
+// Kind::UnknownFormat.
+Result importScheduleBytes(std::string_view bytes, ORVImpl& base, ScheduleImportCounts& counts,
+                           const ScheduleMessageSink& onMessage = {});
 
 } // namespace kavrin

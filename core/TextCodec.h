@@ -20,4 +20,9 @@ bool isValidUtf8(std::string_view bytes);
 // One byte one character (ISO-8859-1).
 std::u16string latin1ToUtf16(std::string_view bytes);
 
+// The Western Windows code page: ISO-8859-1, except that 0x80–0x9F hold typographic characters
+// (0x80 €, 0x92 ’, 0x96 –, …); its five unassigned bytes stay the control characters U+0081,
+// U+008D, U+008F, U+0090 and U+009D.
+std::u16string windows1252ToUtf16(std::string_view bytes);
+
 } // namespace kavrin

@@ -174,21 +174,24 @@ void COrvaleView::importSchedule()
         return answer == QMessageBox::Yes ? ScheduleMessageReply::SkipRemaining
                                           : ScheduleMessageReply::Continue;
     };
-    ScheduleImportResult result;
+    ScheduleImportCounts counts;
+    Result imported = Result::failure({}, Result::Kind::CannotOpen);
     m_owner.replaceBase([&](ORVImpl& base) {
-        result = kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), base, tell);
-        return result.status == ScheduleImportStatus::Imported;
+        imported = kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), base,
+                                          counts, tell);
+        return imported.ok();
     });
-    switch (result.status) {
-    case ScheduleImportStatus::CannotOpen:
+    switch (imported.kind()) {
+    case Result::Kind::CannotOpen:
         prompts().message(this, tr("Cannot open file\n%1").arg(file), tr("Warning"),
                           QMessageBox::Warning, QMessageBox::Ok);
         return;
-    case ScheduleImportStatus::UnknownFormat:
+    case Result::Kind::UnknownFormat:
+    case Result::Kind::Failed:
         prompts().message(this, tr("Cannot import data - unknown format"), tr("Warning"),
                           QMessageBox::Warning, QMessageBox::Ok);
         return;
-    case ScheduleImportStatus::Imported:
+    case Result::Kind::Ok:
         return;
     }
 }

@@ -33,9 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return ++messages < 3 ? ScheduleMessageReply::Continue
                               : ScheduleMessageReply::SkipRemaining;
     };
-    const ScheduleImportResult result = importSchedule(file.path(), base, onMessage);
-
-    if (result.status != ScheduleImportStatus::Imported) {
+    ScheduleImportCounts result;
+    if (!importSchedule(file.path(), base, result, onMessage)) {
         if (base.GetCount() != 1 || base[0].stName != u"before")
             propertyBroken("an import that failed changed the base");
         return 0;

@@ -5,7 +5,8 @@
 // was saved.
 
 #include "core/ORVImpl.h"
-#include "core/ScheduleImport.h"
+#include "core/ScheduleFile.h"
+#include "core/ScheduleMerge.h"
 #include "core/StationList.h"
 #include "core/StationOrder.h"
 #include "fuzz/FuzzFiles.h"
@@ -175,9 +176,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static MemoryFile file;
     file.fill(data, size);
     ORVImpl base;
-    if (!base.Load(file.path()) &&
-        importSchedule(file.path(), base).status != ScheduleImportStatus::Imported)
-        return 0;
+    if (!base.Load(file.path())) {
+        ScheduleFile schedule;
+        if (!readScheduleFile(file.path(), schedule))
+            return 0;
+        replaceWithSchedule(base, schedule.stations);
+    }
     refill(base);
     saveAndReload(base);
     return 0;

@@ -253,6 +253,66 @@ TEST_F(Cli, BackupsListsTheVersionsImportsReplacedNewestFirst)
     EXPECT_NE(none.err.find("no backups of"), std::string::npos) << none.err;
 }
 
+TEST_F(Cli, ImportScheduleReplacesOrAddsToTheStationFile)
+{
+    // Windows-1252, CR LF; line 4 cannot be read.
+    writeBytes(file("sked.csv"),
+               "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;Remarks:135;P:35;"
+               "Start:60;Stop:60;\r\n"
+               "5955;0100-0200;Mo-Fr;G;Radio Kestrel;E;ME;/CYP;1;0103;2903\r\n"
+               "11780.5;2330-0450;;B;R\xE1"
+               "dio Clube do Par\xE1;POR;SAm;;1;;\r\n"
+               "7325;2500-0100;;F;Late;F;Eu;;1;;\r\n"
+               "16.4;0000-2400;;NOR;Kestrel Time;-TS;Eu;;1;;\r\n");
+    writeBytes(file("sked.txt"),
+               "Broadcast schedule\n\n"
+               "kHz     Time(UTC) Days  ITU Station                  Lang. Target Remarks\n"
+               "===========================================================================\n"
+               "5955    0100-0200 Mo-Fr G   Radio Kestrel            E     ME     /CYP\n"
+               "11780.5 2330-0450       B   R\xE1"
+               "dio Clube do Par\xE1      POR   SAm\n"
+               "16.4    0000-2400       NOR Kestrel Time             -TS   Eu\n");
+    struct Case {
+        std::vector<std::string> args;
+        std::string out;
+        std::string err; // a part of it
+    };
+    const std::string badLine = "Cannot parse string: 4: time out of range: 7325;2500-0100;";
+    const Case cases[] = {
+        {{"import-schedule", "sked.csv", "new.xml"}, "3 stations imported\n", badLine},
+        {{"import-schedule", "--add", "sked.csv", "Stations.xml"},
+         "3 added, 0 updated, 0 unchanged\n",
+         badLine},
+        {{"import-schedule", "sked.csv", "Stations.xml", "--add"},
+         "0 added, 0 updated, 3 unchanged\n",
+         badLine},
+        // The text has no validity dates, so one comment changes.
+        {{"import-schedule", "--add", "sked.txt", "Stations.xml"},
+         "0 added, 1 updated, 2 unchanged\n",
+         ""},
+    };
+    for (const Case& c : cases) {
+        const ToolRun r = run(c.args);
+        EXPECT_EQ(r.status, 0) << c.args[1] << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args[1];
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(run({"check", "new.xml"}).out, "3\n");
+    const ToolRun listed = run({"list", "Stations.xml", "--gmt", "--sort", "name"});
+    EXPECT_EQ(namesAndStatus(listed.out),
+              (std::vector<std::string>{"Beacon", "Kestrel Time", "Mystery", "Radio A",
+                                        "Radio Kestrel", "Rádio Clube do Pará", "Репитер",
+                                        "7 items in base, 7 displayed"}));
+
+    const std::string before = readBytes(file("Stations.xml"));
+    const ToolRun noBase = run({"import-schedule", "--add", "sked.csv", "missing.xml"});
+    EXPECT_EQ(noBase.status, 1);
+    EXPECT_NE(noBase.err.find("kavrin: cannot read"), std::string::npos) << noBase.err;
+    const ToolRun notSchedule = run({"import-schedule", "--add", "new.xml", "Stations.xml"});
+    EXPECT_EQ(notSchedule.status, 1);
+    EXPECT_EQ(readBytes(file("Stations.xml")), before);
+}
+
 TEST_F(Cli, WrongCommandLinesGiveTheUsageAndStatusTwo)
 {
     const std::vector<std::vector<std::string>> cases = {
@@ -280,6 +340,8 @@ TEST_F(Cli, WrongCommandLinesGiveTheUsageAndStatusTwo)
         {"check", "Stations.xml", "--gmt"},
         {"backups", "a.xml", "b.xml"},
         {"backups", "--gmt"},
+        {"import-schedule", "--add", "sked.csv"},
+        {"import-schedule", "--replace", "sked.csv", "out.xml"},
     };
     for (const auto& args : cases) {
         const ToolRun r = run(args);
@@ -296,8 +358,8 @@ TEST_F(Cli, HelpDocumentsEveryOption)
     const ToolRun r = run({"list", "--gmt", "--help"});
     EXPECT_EQ(r.status, 0);
     for (const char* option :
-         {"list", "check", "backups", "--modulation", "--range", "--active", "--sort", "--gmt",
-          "--search", "--match-case", "--at", "--help", "--version"})
+         {"list", "check", "import-schedule", "--add", "backups", "--modulation", "--range",
+          "--active", "--sort", "--gmt", "--search", "--match-case", "--at", "--help", "--version"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 

@@ -60,3 +60,9 @@ TEST(TextCodec, IsAsciiLooksAtEveryByte)
         }
     }
 }
+
+TEST(TextCodec, Windows1252DiffersFromLatin1OnlyIn0x80To0x9F)
+{
+    EXPECT_EQ(windows1252ToUtf16("a\x80\x92\x96\x9F\x81\x9D\xA0\xE1\xFF"),
+              u"a\u20AC\u2019\u2013\u0178\u0081\u009D\u00A0\u00E1\u00FF");
+}
