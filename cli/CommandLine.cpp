@@ -3,6 +3,7 @@
 #include "cli/UtcMoment.h"
 #include "core/FrequencyLimits.h"
 #include "core/Modulation.h"
+#include "core/ORVImpl.h"
 #include "core/TextCodec.h"
 
 #include <algorithm>
@@ -140,22 +141,105 @@ std::string setMatchCase(CliOptions& o, std::string_view)
     return {};
 }
 
+// A whole argument as a frequency in MHz: a decimal number above 0 and below kFreqLimit.
+std::optional<double> parseMegahertz(std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !isUsableFreq(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string setTolerance(CliOptions& o, std::string_view value)
+{
+    double khz = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), khz);
+    if (error != std::errc() || end != value.data() + value.size() || !(khz >= 0) ||
+        khz > kFreqLimit * 1000)
+        return "bad tolerance '" + std::string(value) + "'";
+    o.toleranceKhz = khz;
+    return {};
+}
+
+std::string setMode(CliOptions& o, std::string_view value)
+{
+    o.mode = receiverModeNamed(value);
+    return o.mode ? std::string() : "unknown mode '" + std::string(value) + "'";
+}
+
+std::string setStation(CliOptions& o, std::string_view value)
+{
+    o.station = utf8ToUtf16(value);
+    return {};
+}
+
+// "--receiver" and "--device" both name where the receiver is; one of them at most.
+std::string setAddress(CliOptions& o, std::string_view value, std::string_view option)
+{
+    if (o.receiverAddressGiven)
+        return "'--receiver' and '--device' name the receiver once";
+    if (value.empty())
+        return "'" + std::string(option) + "' needs a value";
+    o.receiver.address = std::string(value);
+    o.receiverAddressGiven = true;
+    return {};
+}
+
+std::string setReceiver(CliOptions& o, std::string_view value)
+{
+    return setAddress(o, value, "--receiver");
+}
+
+std::string setDevice(CliOptions& o, std::string_view value)
+{
+    return setAddress(o, value, "--device");
+}
+
+std::string setRig(CliOptions& o, std::string_view value)
+{
+    int model = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), model);
+    if (error != std::errc() || end != value.data() + value.size() || model <= 0)
+        return "bad rig model '" + std::string(value) + "'";
+    o.receiver.model = model;
+    return {};
+}
+
+using Command = CliOptions::Command;
+
+// The commands an option belongs to, one bit each.
+constexpr unsigned bit(Command c)
+{
+    return 1u << static_cast<unsigned>(c);
+}
+constexpr unsigned kList = bit(Command::List);
+constexpr unsigned kOn = bit(Command::On);
+constexpr unsigned kTune = bit(Command::Tune);
+
 struct OptionSpec {
     std::string_view name;
     bool takesValue;
     std::string (*apply)(CliOptions&, std::string_view value);
+    unsigned commands;
 };
 
-// The options of "list"; "check" takes none.
-constexpr OptionSpec kListOptions[] = {
-    {"--modulation", true, setModulation},
-    {"--range", true, setRange},
-    {"--active", false, setActive},
-    {"--sort", true, setSort},
-    {"--gmt", false, setGmt},
-    {"--search", true, setSearch},
-    {"--match-case", false, setMatchCase},
-    {"--at", true, setAt},
+// "check" takes none.
+constexpr OptionSpec kOptions[] = {
+    {"--modulation", true, setModulation, kList},
+    {"--range", true, setRange, kList},
+    {"--active", false, setActive, kList},
+    {"--sort", true, setSort, kList},
+    {"--gmt", false, setGmt, kList | kOn},
+    {"--search", true, setSearch, kList},
+    {"--match-case", false, setMatchCase, kList},
+    {"--at", true, setAt, kList | kOn},
+    {"--tolerance", true, setTolerance, kOn},
+    {"--mode", true, setMode, kTune},
+    {"--station", true, setStation, kTune},
+    {"--receiver", true, setReceiver, kTune},
+    {"--rig", true, setRig, kTune},
+    {"--device", true, setDevice, kTune},
 };
 
 bool looksLikeOption(const std::string& arg)
@@ -169,12 +253,12 @@ std::string applyOption(CliOptions& o, const std::vector<std::string>& args, std
     const std::string& arg = args[i];
     const std::size_t equals = arg.find('=');
     const std::string_view name = std::string_view(arg).substr(0, equals);
-    const auto* option = std::find_if(std::begin(kListOptions), std::end(kListOptions),
+    const auto* option = std::find_if(std::begin(kOptions), std::end(kOptions),
                                       [&](const OptionSpec& s) { return s.name == name; });
-    if (option == std::end(kListOptions))
+    if (option == std::end(kOptions))
         return "unknown option '" + std::string(name) + "'";
-    if (o.command != CliOptions::Command::List)
-        return "'" + std::string(name) + "' is an option of 'list'";
+    if ((option->commands & bit(o.command)) == 0)
+        return "'" + std::string(name) + "' is not an option of '" + args[0] + "'";
     if (!option->takesValue) {
         if (equals != std::string::npos)
             return "'" + std::string(name) + "' takes no value";
@@ -185,6 +269,29 @@ std::string applyOption(CliOptions& o, const std::vector<std::string>& args, std
     if (i + 1 >= args.size())
         return "'" + std::string(name) + "' needs a value";
     return option->apply(o, args[++i]);
+}
+
+// Takes the arguments that are not options: the frequency, then the file, as the command has them.
+std::string takeArguments(CliOptions& o, const std::vector<std::string>& arguments)
+{
+    auto next = arguments.begin();
+    const bool needsFrequency =
+        o.command == Command::On || (o.command == Command::Tune && !o.station);
+    if (needsFrequency) {
+        if (next == arguments.end())
+            return "'" + std::string(o.command == Command::On ? "on" : "tune") + "' needs FREQ_MHZ";
+        const std::optional<double> mhz = parseMegahertz(*next);
+        if (!mhz)
+            return "bad frequency '" + *next + "'";
+        o.mhz = *mhz;
+        ++next;
+    }
+    const bool takesFile = o.command != Command::Tune || o.station;
+    if (next != arguments.end() && takesFile)
+        o.file = std::filesystem::path(*next++);
+    if (next == arguments.end())
+        return {};
+    return takesFile ? "more than one file given" : "unexpected '" + *next + "'";
 }
 
 } // namespace
@@ -199,12 +306,21 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
         parsed.error = "no command given";
         return parsed;
     }
-    if (args[0] == "list") {
-        o.command = CliOptions::Command::List;
-    } else if (args[0] == "check") {
-        o.command = CliOptions::Command::Check;
-    } else if (args[0] == "import-schedule") {
-        o.command = CliOptions::Command::ImportSchedule;
+    static constexpr std::pair<std::string_view, Command> kCommands[] = {
+        {"list", Command::List},
+        {"check", Command::Check},
+        {"on", Command::On},
+        {"tune", Command::Tune},
+        {"import-schedule", Command::ImportSchedule},
+    };
+    const auto* command = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                       [&](const auto& c) { return c.first == args[0]; });
+    if (command == std::end(kCommands)) {
+        parsed.error = "unknown command '" + args[0] + "'";
+        return parsed;
+    }
+    o.command = command->second;
+    if (o.command == Command::ImportSchedule) {
         if (args.size() != 3 || looksLikeOption(args[1]) || looksLikeOption(args[2]))
             parsed.error = "'import-schedule' needs SCHEDULE and OUT, and nothing else";
         else {
@@ -212,33 +328,34 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
             o.output = std::filesystem::path(args[2]);
         }
         return parsed;
-    } else {
-        parsed.error = "unknown command '" + args[0] + "'";
-        return parsed;
     }
 
-    bool haveFile = false;
+    std::vector<std::string> arguments;
     for (std::size_t i = 1; i < args.size() && parsed.error.empty(); ++i) {
-        if (looksLikeOption(args[i])) {
+        if (looksLikeOption(args[i]))
             parsed.error = applyOption(o, args, i);
-        } else if (haveFile) {
-            parsed.error = "more than one file given";
-        } else {
-            o.file = std::filesystem::path(args[i]);
-            haveFile = true;
-        }
+        else
+            arguments.push_back(args[i]);
     }
-    if (parsed.error.empty() && o.command == CliOptions::Command::Check && !haveFile)
+    if (parsed.error.empty())
+        parsed.error = takeArguments(o, arguments);
+    if (parsed.error.empty() && o.command == Command::Check && arguments.empty())
         parsed.error = "'check' needs a FILE";
     if (parsed.error.empty() && o.matchCase && !o.search)
         parsed.error = "'--match-case' goes with '--search'";
+    // A model other than the network one has no default address worth guessing.
+    if (o.command == Command::Tune && o.receiver.model != kNetworkRigModel &&
+        !o.receiverAddressGiven)
+        o.receiver.address.clear();
     return parsed;
 }
 
 std::string usageText()
 {
     return "usage: kavrin list [OPTIONS] [FILE] | kavrin check FILE | "
-           "kavrin import-schedule SCHEDULE OUT | kavrin --help\n";
+           "kavrin import-schedule SCHEDULE OUT | kavrin on FREQ_MHZ [OPTIONS] [FILE] | "
+           "kavrin tune FREQ_MHZ [OPTIONS] | kavrin tune --station NAME [OPTIONS] [FILE] | "
+           "kavrin --help\n";
 }
 
 std::string helpText()
@@ -255,6 +372,20 @@ Commands:
                 Read the column-aligned shortwave schedule text file SCHEDULE and write its
                 stations to the station file OUT (replaced only once it is complete). Lines
                 that cannot be read are reported on standard error and skipped.
+  on FREQ_MHZ [FILE]
+                Print the stations of FILE (default: Stations.xml) that have a receive
+                frequency within the tolerance of FREQ_MHZ, in the row format of list: the
+                stations on the air first, then the nearest first. The status line counts them
+                as displayed.
+  tune FREQ_MHZ
+  tune --station NAME [FILE]
+                Tune the receiver to FREQ_MHZ, or to the first receive frequency of the
+                station NAME of FILE (default: Stations.xml; the first station of that name,
+                letter case ignored as by --search) in the mode for its modulation: AM to AM,
+                FM to WFM from 88 to 108 MHz and to FM elsewhere, NFM to FM, USB, LSB and CW to
+                themselves, DRM and Digital to USB; Unknown leaves the receiver's mode. Then
+                print "Tuned to 9.910 MHz, USB". A receiver that cannot be reached, or does not
+                answer within 3 seconds, is reported on standard error.
 
 Options of list:
   --modulation LIST  Only these modulations: comma-separated names out of AM, FM, NFM, USB,
@@ -276,8 +407,24 @@ Options of list:
                      2026-12-08T21:30:00Z, instead of now.
   --help             Print this help.
 
-Output is UTF-8. Exit status: 0 done, 1 a file could not be read or written, 2 wrong command
-line.
+Options of on:
+  --tolerance KHZ    How far from FREQ_MHZ a receive frequency may lie, in kHz, both ends
+                     included (default: 5 below 30 MHz, 50 from 30 MHz up).
+  --at MOMENT, --gmt As for list.
+
+Options of tune:
+  --mode MODE        Set the mode MODE: AM, FM, WFM, USB, LSB or CW (any letter case),
+                     instead of the station's, or of leaving the receiver's mode as it is.
+  --station NAME     Tune to the station NAME instead of to FREQ_MHZ.
+  --receiver HOST:PORT
+                     The receiver served there by rigctld or an SDR program (default:
+                     localhost:4532).
+  --rig MODEL        hamlib's model number of the radio (default: 2, its network protocol;
+                     "rigctl -l" lists them).
+  --device PATH      The serial device of the radio, for a model other than 2.
+
+Output is UTF-8. Exit status: 0 done, 1 a file could not be read or written or the receiver
+could not be tuned, 2 wrong command line.
 )";
 }
 
