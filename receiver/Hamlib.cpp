@@ -8,6 +8,9 @@ void prepareHamlib()
     std::call_once(once, [] {
         std::lock_guard lock(hamlibListMutex());
         rig_set_debug(RIG_DEBUG_NONE);
+        // All at once, before anything loads one backend on its own: loading them all after
+        // that registers that backend's models a second time and loses the first entries.
+        rig_load_all_backends();
     });
 }
 

@@ -10,7 +10,8 @@
 
 namespace kavrin {
 
-// Silences hamlib's debug output, once per process. Call before any other hamlib call.
+// Silences hamlib's debug output and loads all its backends (some milliseconds), once per
+// process. Call before any other hamlib call.
 void prepareHamlib();
 
 // Held around the hamlib calls that touch its process-wide lists of models and backends (rig_init,

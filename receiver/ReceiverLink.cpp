@@ -49,10 +49,7 @@ std::optional<ReceiverPlace> describe(const ReceiverSettings& settings)
 {
     prepareHamlib();
     std::lock_guard lock(hamlibListMutex());
-    const auto model = static_cast<rig_model_t>(settings.model);
-    if (rig_check_backend(model) != RIG_OK)
-        return std::nullopt;
-    const rig_caps* caps = rig_get_caps(model);
+    const rig_caps* caps = rig_get_caps(static_cast<rig_model_t>(settings.model));
     if (!caps)
         return std::nullopt;
     ReceiverPlace place;

@@ -29,7 +29,6 @@ std::vector<RigModel> rigModels()
     std::vector<RigModel> models;
     {
         std::lock_guard lock(hamlibListMutex());
-        rig_load_all_backends();
         rig_list_foreach(collect, &models);
     }
     std::sort(models.begin(), models.end(), [](const RigModel& a, const RigModel& b) {

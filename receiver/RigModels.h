@@ -14,8 +14,8 @@ struct RigModel {
 };
 
 // Every model of hamlib's own list, sorted by maker, then name (both ignoring ASCII letter case),
-// then number. Loads all of hamlib's backends on the first call (some milliseconds); may be called
-// from any thread.
+// then number. The first hamlib call of the process loads all of hamlib's backends (some
+// milliseconds); may be called from any thread.
 std::vector<RigModel> rigModels();
 
 } // namespace kavrin

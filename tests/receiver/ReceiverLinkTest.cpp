@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iostream>
 #include <string>
+#include <strings.h>
+#include <thread>
 
 using namespace kavrin;
 
@@ -36,6 +39,14 @@ std::string dummyModeReply(ReceiverMode mode, const char* name)
 }
 
 } // namespace
+
+// hamlib 4.5 loses 752 bytes of its own at every rig_open of a network rig after the first in a
+// process (it replaces a process-wide allocation without freeing it). Nothing of ours: the leak
+// check of the sanitizer build leaves hamlib's allocations alone.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libhamlib.so\n";
+}
 
 TEST(ReceiverLink, TunesTheDummyRadioThroughRigctld)
 {
