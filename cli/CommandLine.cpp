@@ -3,6 +3,7 @@
 #include "cli/UtcMoment.h"
 #include "core/FrequencyLimits.h"
 #include "core/Modulation.h"
+#include "core/ORVImpl.h"
 #include "core/TextCodec.h"
 
 #include <algorithm>
@@ -140,22 +141,113 @@ std::string setMatchCase(CliOptions& o, std::string_view)
     return {};
 }
 
+// A whole argument as a frequency in MHz: a decimal number above 0 and below kFreqLimit.
+std::optional<double> parseMegahertz(std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !isUsableFreq(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string setTolerance(CliOptions& o, std::string_view value)
+{
+    double khz = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), khz);
+    if (error != std::errc() || end != value.data() + value.size() || !(khz >= 0) ||
+        khz > kFreqLimit * 1000)
+        return "bad tolerance '" + std::string(value) + "'";
+    o.toleranceKhz = khz;
+    return {};
+}
+
+std::string setMode(CliOptions& o, std::string_view value)
+{
+    o.mode = receiverModeNamed(value);
+    return o.mode ? std::string() : "unknown mode '" + std::string(value) + "'";
+}
+
+std::string setStation(CliOptions& o, std::string_view value)
+{
+    o.station = utf8ToUtf16(value);
+    return {};
+}
+
+// "--receiver" and "--device" both name where the receiver is; one of them at most.
+std::string setAddress(CliOptions& o, std::string_view value, std::string_view option)
+{
+    if (o.receiverAddressGiven)
+        return "'--receiver' and '--device' name the receiver once";
+    if (value.empty())
+        return "'" + std::string(option) + "' needs a value";
+    o.receiver.address = std::string(value);
+    o.receiverAddressGiven = true;
+    return {};
+}
+
+std::string setReceiver(CliOptions& o, std::string_view value)
+{
+    return setAddress(o, value, "--receiver");
+}
+
+std::string setDevice(CliOptions& o, std::string_view value)
+{
+    return setAddress(o, value, "--device");
+}
+
+std::string setRig(CliOptions& o, std::string_view value)
+{
+    int model = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), model);
+    if (error != std::errc() || end != value.data() + value.size() || model <= 0)
+        return "bad rig model '" + std::string(value) + "'";
+    o.receiver.model = model;
+    return {};
+}
+
+std::string setAdd(CliOptions& o, std::string_view)
+{
+    o.add = true;
+    return {};
+}
+
+using Command = CliOptions::Command;
+
+// The commands an option belongs to, one bit each.
+constexpr unsigned bit(Command c)
+{
+    return 1u << static_cast<unsigned>(c);
+}
+constexpr unsigned kList = bit(Command::List);
+constexpr unsigned kOn = bit(Command::On);
+constexpr unsigned kTune = bit(Command::Tune);
+constexpr unsigned kImport = bit(Command::ImportSchedule);
+
 struct OptionSpec {
     std::string_view name;
     bool takesValue;
     std::string (*apply)(CliOptions&, std::string_view value);
+    unsigned commands;
 };
 
-// The options of "list"; "check" takes none.
-constexpr OptionSpec kListOptions[] = {
-    {"--modulation", true, setModulation},
-    {"--range", true, setRange},
-    {"--active", false, setActive},
-    {"--sort", true, setSort},
-    {"--gmt", false, setGmt},
-    {"--search", true, setSearch},
-    {"--match-case", false, setMatchCase},
-    {"--at", true, setAt},
+// "check" and "backups" take none.
+constexpr OptionSpec kOptions[] = {
+    {"--modulation", true, setModulation, kList},
+    {"--range", true, setRange, kList},
+    {"--active", false, setActive, kList},
+    {"--sort", true, setSort, kList},
+    {"--gmt", false, setGmt, kList | kOn},
+    {"--search", true, setSearch, kList},
+    {"--match-case", false, setMatchCase, kList},
+    {"--at", true, setAt, kList | kOn},
+    {"--tolerance", true, setTolerance, kOn},
+    {"--mode", true, setMode, kTune},
+    {"--station", true, setStation, kTune},
+    {"--receiver", true, setReceiver, kTune},
+    {"--rig", true, setRig, kTune},
+    {"--device", true, setDevice, kTune},
+    {"--add", false, setAdd, kImport},
 };
 
 bool looksLikeOption(const std::string& arg)
@@ -169,12 +261,12 @@ std::string applyOption(CliOptions& o, const std::vector<std::string>& args, std
     const std::string& arg = args[i];
     const std::size_t equals = arg.find('=');
     const std::string_view name = std::string_view(arg).substr(0, equals);
-    const auto* option = std::find_if(std::begin(kListOptions), std::end(kListOptions),
+    const auto* option = std::find_if(std::begin(kOptions), std::end(kOptions),
                                       [&](const OptionSpec& s) { return s.name == name; });
-    if (option == std::end(kListOptions))
+    if (option == std::end(kOptions))
         return "unknown option '" + std::string(name) + "'";
-    if (o.command != CliOptions::Command::List)
-        return "'" + std::string(name) + "' is an option of 'list'";
+    if ((option->commands & bit(o.command)) == 0)
+        return "'" + std::string(name) + "' is not an option of '" + args[0] + "'";
     if (!option->takesValue) {
         if (equals != std::string::npos)
             return "'" + std::string(name) + "' takes no value";
@@ -187,23 +279,35 @@ std::string applyOption(CliOptions& o, const std::vector<std::string>& args, std
     return option->apply(o, args[++i]);
 }
 
-// "import-schedule [--add] SCHEDULE OUT", the option before, between or after the files.
-std::string parseImportSchedule(CliOptions& o, const std::vector<std::string>& args)
+// Takes the arguments that are not options: the frequency, then the file, as the command has them;
+// for "import-schedule" the schedule and the station file.
+std::string takeArguments(CliOptions& o, const std::vector<std::string>& arguments)
 {
-    std::vector<std::string> files;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--add")
-            o.add = true;
-        else if (looksLikeOption(args[i]))
-            return "unknown option '" + args[i] + "' of 'import-schedule'";
-        else
-            files.push_back(args[i]);
+    if (o.command == Command::ImportSchedule) {
+        if (arguments.size() != 2)
+            return "'import-schedule' needs SCHEDULE and OUT, and nothing else";
+        o.file = std::filesystem::path(arguments[0]);
+        o.output = std::filesystem::path(arguments[1]);
+        return {};
     }
-    if (files.size() != 2)
-        return "'import-schedule' needs SCHEDULE and OUT, and nothing else";
-    o.file = std::filesystem::path(files[0]);
-    o.output = std::filesystem::path(files[1]);
-    return {};
+    auto next = arguments.begin();
+    const bool needsFrequency =
+        o.command == Command::On || (o.command == Command::Tune && !o.station);
+    if (needsFrequency) {
+        if (next == arguments.end())
+            return "'" + std::string(o.command == Command::On ? "on" : "tune") + "' needs FREQ_MHZ";
+        const std::optional<double> mhz = parseMegahertz(*next);
+        if (!mhz)
+            return "bad frequency '" + *next + "'";
+        o.mhz = *mhz;
+        ++next;
+    }
+    const bool takesFile = o.command != Command::Tune || o.station;
+    if (next != arguments.end() && takesFile)
+        o.file = std::filesystem::path(*next++);
+    if (next == arguments.end())
+        return {};
+    return takesFile ? "more than one file given" : "unexpected '" + *next + "'";
 }
 
 } // namespace
@@ -215,48 +319,46 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args)
     if (std::find(args.begin(), args.end(), "--help") != args.end())
         return parsed;
     if (std::find(args.begin(), args.end(), "--version") != args.end()) {
-        o.command = CliOptions::Command::Version;
+        o.command = Command::Version;
         return parsed;
     }
     if (args.empty()) {
         parsed.error = "no command given";
         return parsed;
     }
-    if (args[0] == "list") {
-        o.command = CliOptions::Command::List;
-    } else if (args[0] == "check") {
-        o.command = CliOptions::Command::Check;
-    } else if (args[0] == "import-schedule") {
-        o.command = CliOptions::Command::ImportSchedule;
-        parsed.error = parseImportSchedule(o, args);
-        return parsed;
-    } else if (args[0] == "backups") {
-        o.command = CliOptions::Command::Backups;
-        if (args.size() > 2 || (args.size() == 2 && looksLikeOption(args[1])))
-            parsed.error = "'backups' takes at most a FILE, and nothing else";
-        else if (args.size() == 2)
-            o.file = std::filesystem::path(args[1]);
-        return parsed;
-    } else {
+    static constexpr std::pair<std::string_view, Command> kCommands[] = {
+        {"list", Command::List},
+        {"check", Command::Check},
+        {"on", Command::On},
+        {"tune", Command::Tune},
+        {"import-schedule", Command::ImportSchedule},
+        {"backups", Command::Backups},
+    };
+    const auto* command = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                       [&](const auto& c) { return c.first == args[0]; });
+    if (command == std::end(kCommands)) {
         parsed.error = "unknown command '" + args[0] + "'";
         return parsed;
     }
+    o.command = command->second;
 
-    bool haveFile = false;
+    std::vector<std::string> arguments;
     for (std::size_t i = 1; i < args.size() && parsed.error.empty(); ++i) {
-        if (looksLikeOption(args[i])) {
+        if (looksLikeOption(args[i]))
             parsed.error = applyOption(o, args, i);
-        } else if (haveFile) {
-            parsed.error = "more than one file given";
-        } else {
-            o.file = std::filesystem::path(args[i]);
-            haveFile = true;
-        }
+        else
+            arguments.push_back(args[i]);
     }
-    if (parsed.error.empty() && o.command == CliOptions::Command::Check && !haveFile)
+    if (parsed.error.empty())
+        parsed.error = takeArguments(o, arguments);
+    if (parsed.error.empty() && o.command == Command::Check && arguments.empty())
         parsed.error = "'check' needs a FILE";
     if (parsed.error.empty() && o.matchCase && !o.search)
         parsed.error = "'--match-case' goes with '--search'";
+    // A model other than the network one has no default address worth guessing.
+    if (o.command == Command::Tune && o.receiver.model != kNetworkRigModel &&
+        !o.receiverAddressGiven)
+        o.receiver.address.clear();
     return parsed;
 }
 
@@ -264,7 +366,8 @@ std::string usageText()
 {
     return "usage: kavrin list [OPTIONS] [FILE] | kavrin check FILE | "
            "kavrin import-schedule [--add] SCHEDULE OUT | kavrin backups [FILE] | "
-           "kavrin --help | kavrin --version\n";
+           "kavrin on FREQ_MHZ [OPTIONS] [FILE] | kavrin tune FREQ_MHZ [OPTIONS] | "
+           "kavrin tune --station NAME [OPTIONS] [FILE] | kavrin --help | kavrin --version\n";
 }
 
 std::string helpText()
@@ -296,6 +399,20 @@ Commands:
                 REPLACED<TAB>BYTES<TAB>PATH: when that version was replaced (local time), its
                 size and where it is. Every replacement of a station file keeps the version it
                 replaces there; the ten newest are kept. To bring one back, copy it over FILE.
+  on FREQ_MHZ [FILE]
+                Print the stations of FILE (default: Stations.xml) that have a receive
+                frequency within the tolerance of FREQ_MHZ, in the row format of list: the
+                stations on the air first, then the nearest first. The status line counts them
+                as displayed.
+  tune FREQ_MHZ
+  tune --station NAME [FILE]
+                Tune the receiver to FREQ_MHZ, or to the first receive frequency of the
+                station NAME of FILE (default: Stations.xml; the first station of that name,
+                letter case ignored as by --search) in the mode for its modulation: AM to AM,
+                FM to WFM from 88 to 108 MHz and to FM elsewhere, NFM to FM, USB, LSB and CW to
+                themselves, DRM and Digital to USB; Unknown leaves the receiver's mode. Then
+                print "Tuned to 9.910 MHz, USB". A receiver that cannot be reached, or does not
+                answer within 3 seconds, is reported on standard error.
 
 Options of list:
   --modulation LIST  Only these modulations: comma-separated names out of AM, FM, NFM, USB,
@@ -318,8 +435,24 @@ Options of list:
   --help             Print this help.
   --version          Print the version.
 
-Output is UTF-8. Exit status: 0 done, 1 a file could not be read or written, 2 wrong command
-line.
+Options of on:
+  --tolerance KHZ    How far from FREQ_MHZ a receive frequency may lie, in kHz, both ends
+                     included (default: 5 below 30 MHz, 50 from 30 MHz up).
+  --at MOMENT, --gmt As for list.
+
+Options of tune:
+  --mode MODE        Set the mode MODE: AM, FM, WFM, USB, LSB or CW (any letter case),
+                     instead of the station's, or of leaving the receiver's mode as it is.
+  --station NAME     Tune to the station NAME instead of to FREQ_MHZ.
+  --receiver HOST:PORT
+                     The receiver served there by rigctld or an SDR program (default:
+                     localhost:4532).
+  --rig MODEL        hamlib's model number of the radio (default: 2, its network protocol;
+                     "rigctl -l" lists them).
+  --device PATH      The serial device of the radio, for a model other than 2.
+
+Output is UTF-8. Exit status: 0 done, 1 a file could not be read or written or the receiver
+could not be tuned, 2 wrong command line.
 )";
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/ReceiverMode.h"
 #include "core/StationFilter.h"
+#include "receiver/ReceiverSettings.h"
 
 #include <ctime>
 #include <filesystem>
@@ -12,7 +14,7 @@ namespace kavrin::cli {
 
 // What the user asked the kavrin tool to do.
 struct CliOptions {
-    enum class Command { List, Check, ImportSchedule, Backups, Help, Version };
+    enum class Command { List, Check, ImportSchedule, Backups, On, Tune, Help, Version };
 
     Command command = Command::Help;
     std::filesystem::path file =
@@ -22,7 +24,13 @@ struct CliOptions {
     StationFilter filter; // list: filter, sort and time display
     std::optional<std::u16string> search; // list: search for this text instead
     bool matchCase = false;
-    std::optional<std::time_t> at; // list: judge "on the air" at this UTC moment, not now
+    std::optional<std::time_t> at;      // list, on: judge "on the air" at this UTC moment, not now
+    double mhz = 0;                     // on, tune: the frequency
+    std::optional<double> toleranceKhz; // on: instead of defaultToleranceKhz
+    std::optional<ReceiverMode> mode;   // tune: instead of the station's or the receiver's
+    std::optional<std::u16string> station; // tune: the station to tune to, by name
+    ReceiverSettings receiver;             // tune
+    bool receiverAddressGiven = false;     // tune: by "--receiver" or "--device"
 };
 
 // The parsed command line, or, when `error` is not empty, why it is wrong.
@@ -31,11 +39,12 @@ struct ParsedCommandLine {
     std::string error;
 };
 
-// Parses the arguments after the program name: a command ("list", "check", "import-schedule" or
-// "backups"), its options (as "--name VALUE" or "--name=VALUE", before or after the files) and its
-// files: at most one for "list" and "backups", one for "check", the schedule and the station file
-// for "import-schedule", whose one option is "--add". "--help" anywhere asks for the help text,
-// else "--version" anywhere for the version. Texts are taken as UTF-8.
+// Parses the arguments after the program name: a command ("list", "check", "import-schedule",
+// "backups", "on" or "tune"), its options (as "--name VALUE" or "--name=VALUE", before or after
+// the other arguments), and its frequency and files where it takes them: at most one file for
+// "list" and "backups", one for "check", the schedule and the station file for
+// "import-schedule", whose one option is "--add". "--help" anywhere asks for the help text, else
+// "--version" anywhere for the version. Texts are taken as UTF-8.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
 
 // The one-line synopsis printed with every command-line error.

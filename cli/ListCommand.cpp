@@ -1,34 +1,11 @@
 #include "cli/ListCommand.h"
 
 #include "cli/StationFileInput.h"
+#include "cli/StationRows.h"
 #include "core/Clock.h"
 #include "core/StationList.h"
-#include "core/TextCodec.h"
 
 namespace kavrin::cli {
-
-namespace {
-
-// One row is one line: tabs and line breaks inside a text (a comment may span lines) would
-// split it.
-std::string field(const std::u16string& text)
-{
-    std::string utf8 = utf16ToUtf8(text);
-    for (char& c : utf8) {
-        if (c == '\t' || c == '\n' || c == '\r')
-            c = ' ';
-    }
-    return utf8;
-}
-
-void printRows(const std::vector<StationRow>& rows, std::ostream& out)
-{
-    for (const StationRow& row : rows)
-        out << field(row.name) << '\t' << field(row.summary) << '\t' << (row.onAir ? "on" : "off")
-            << '\n';
-}
-
-} // namespace
 
 int runList(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
@@ -57,7 +34,7 @@ int runList(const CliOptions& options, std::ostream& out, std::ostream& err)
     const StationListing listing =
         buildDisplayedSet(base, options.filter, moment.utc, moment.localOffsetSeconds);
     printRows(listing.rows, out);
-    out << field(statusText(listing.itemsInBase, static_cast<int>(listing.rows.size()))) << '\n';
+    printStatusLine(statusText(listing.itemsInBase, static_cast<int>(listing.rows.size())), out);
     return 0;
 }
 

@@ -6,6 +6,8 @@
 #include "cli/CommandLine.h"
 #include "cli/ImportScheduleCommand.h"
 #include "cli/ListCommand.h"
+#include "cli/OnCommand.h"
+#include "cli/TuneCommand.h"
 
 #include <iostream>
 
@@ -25,6 +27,10 @@ int main(int argc, char** argv)
         return runList(parsed.options, std::cout, std::cerr);
     case CliOptions::Command::Check:
         return runCheck(parsed.options, std::cout, std::cerr);
+    case CliOptions::Command::On:
+        return runOn(parsed.options, std::cout, std::cerr);
+    case CliOptions::Command::Tune:
+        return runTune(parsed.options, std::cout, std::cerr);
     case CliOptions::Command::ImportSchedule:
         return runImportSchedule(parsed.options, std::cout, std::cerr);
     case CliOptions::Command::Backups:

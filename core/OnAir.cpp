@@ -56,4 +56,10 @@ bool IsWorkingNow(const ORVImpl::FreqInfo& record)
     return IsWorkingAt(record, readClock().utc);
 }
 
+bool worksAllDay(const ORVImpl::FreqInfo& record)
+{
+    return record.usePattern == 0 || (record.fromHour == 0 && record.fromMin == 0 &&
+                                      record.toHour == 23 && record.toMin == 59);
+}
+
 } // namespace kavrin

@@ -21,4 +21,8 @@ bool IsWorkingNow(const ORVImpl::FreqInfo& record);
 // At the moment `utc`.
 bool IsWorkingAt(const ORVImpl::FreqInfo& record, std::time_t utc);
 
+// Whether the station's hours are the whole day: usePattern 0, or 00:00–23:59 (the days may still
+// keep it off the air). The summary shows such hours as "24h".
+bool worksAllDay(const ORVImpl::FreqInfo& record);
+
 } // namespace kavrin

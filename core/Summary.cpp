@@ -4,6 +4,7 @@
 #include "core/HourText.h"
 #include "core/Modulation.h"
 #include "core/NumberText.h"
+#include "core/OnAir.h"
 
 namespace kavrin {
 
@@ -44,12 +45,6 @@ void appendFrequencies(std::u16string& line, const ORVImpl::FreqInfo& r)
         appendSlotList(line, r.freqTX);
         line += u" MHz ";
     }
-}
-
-bool worksAllDay(const ORVImpl::FreqInfo& r)
-{
-    return r.usePattern == 0 ||
-           (r.fromHour == 0 && r.fromMin == 0 && r.toHour == 23 && r.toMin == 59);
 }
 
 void appendHours(std::u16string& line, const ORVImpl::FreqInfo& r, bool localTime,

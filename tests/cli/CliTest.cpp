@@ -1,7 +1,10 @@
+#include "tests/support/FakeReceiver.h"
+#include "tests/support/Rigctld.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <sstream>
 #include <sys/wait.h>
@@ -358,8 +361,11 @@ TEST_F(Cli, HelpDocumentsEveryOption)
     const ToolRun r = run({"list", "--gmt", "--help"});
     EXPECT_EQ(r.status, 0);
     for (const char* option :
-         {"list", "check", "import-schedule", "--add", "backups", "--modulation", "--range",
-          "--active", "--sort", "--gmt", "--search", "--match-case", "--at", "--help", "--version"})
+         {"list",        "check",  "import-schedule", "--add",        "backups",
+          "on",          "tune",   "--modulation",    "--range",      "--active",
+          "--sort",      "--gmt",  "--search",        "--match-case", "--at",
+          "--tolerance", "--mode", "--station",       "--receiver",   "--rig",
+          "--device",    "--help", "--version"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
@@ -376,4 +382,91 @@ TEST_F(Cli, ListUsesTheStationFileOfTheCurrentFolderAndTheClock)
     EXPECT_EQ(r.status, 0);
     ASSERT_EQ(lines(r.out).size(), 5u);
     EXPECT_EQ(lines(r.out).back(), "4 items in base, 4 displayed");
+}
+
+TEST_F(Cli, OnListsTheStationsNearAFrequency)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {{"on", "9.5802", kEvening}, {"Radio A", "4 items in base, 1 displayed"}},
+        {{"on", "9.59", kEvening}, {"4 items in base, 0 displayed"}},
+        {{"on", "9.59", "--tolerance", "10", kEvening},
+         {"Radio A", "4 items in base, 1 displayed"}},
+        {{"on", "145.65", "Stations.xml", kEvening}, {"Репитер", "4 items in base, 1 displayed"}},
+        {{"on", "3.5", kEvening}, {"4 items in base, 0 displayed"}}, // a transmit frequency
+    };
+    for (const Case& c : cases) {
+        const ToolRun r = run(c.args);
+        EXPECT_EQ(r.status, 0) << c.args[1];
+        EXPECT_EQ(namesAndStatus(r.out), c.expected) << c.args[1] << " " << r.err;
+    }
+    EXPECT_EQ(run({"on", "5.95", "--gmt", kEvening}).out,
+              "Radio A\t5.95, 9.58 MHz, AM; 24h; London TOWER;\ton\n"
+              "4 items in base, 1 displayed\n");
+}
+
+TEST_F(Cli, TuneSetsTheReceiver)
+{
+    DummyRigctld rigctld;
+    ASSERT_TRUE(rigctld.running());
+    const std::vector<std::string> at = {"--receiver", rigctld.address()};
+    struct Case {
+        std::vector<std::string> args;
+        std::string out;
+        std::string frequency; // as rigctl prints it
+        std::string mode;      // the first line rigctl prints for the mode
+    };
+    const Case cases[] = {
+        {{"9.91", "--mode", "usb"}, "Tuned to 9.910 MHz, USB\n", "9910000", "USB"},
+        {{"7.1"}, "Tuned to 7.100 MHz\n", "7100000", "USB"},
+        {{"--station", "radio a"}, "Tuned to 5.950 MHz, AM\n", "5950000", "AM"},
+        {{"--station", "Репитер", "Stations.xml"}, "Tuned to 145.600 MHz, FM\n", "145600000", "FM"},
+        {{"--station", "Radio A", "--mode", "LSB"}, "Tuned to 5.950 MHz, LSB\n", "5950000", "LSB"},
+        {{"--station", "Mystery"}, "Tuned to 7.100 MHz\n", "7100000", "LSB"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"tune", "--rig", "2"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        args.insert(args.end(), at.begin(), at.end());
+        const ToolRun r = run(args);
+        EXPECT_EQ(r.status, 0) << c.out << r.err;
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(lines(rigctld.ask("f")).at(0), c.frequency) << c.out;
+        EXPECT_EQ(lines(rigctld.ask("m")).at(0), c.mode) << c.out;
+    }
+}
+
+TEST_F(Cli, TuneFailuresAreStatusOneWithTheReasonWithinTheLimit)
+{
+    FakeReceiver silent(FakeReceiver::Behaviour::Silent);
+    FakeReceiver unreachable(FakeReceiver::Behaviour::Unreachable);
+    const std::string nobody = "127.0.0.1:" + std::to_string(freeLoopbackPort());
+    struct Case {
+        std::vector<std::string> args;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {{"9.91", "--receiver", nobody}, "nothing is listening at " + nobody},
+        {{"9.91", "--receiver", silent.address()}, "did not answer"},
+        {{"9.91", "--receiver", unreachable.address()}, "did not answer within 3 seconds"},
+        {{"--station", "Nobody", "--receiver", nobody}, "no station named 'Nobody'"},
+        {{"--station", "Beacon", "--receiver", nobody}, "'Beacon' has no receive frequency"},
+        {{"--station", "Radio A", "missing.xml"}, "cannot read missing.xml: no such file"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"tune"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto start = std::chrono::steady_clock::now();
+        const ToolRun r = run(args);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(3500))
+            << c.reason;
+        EXPECT_EQ(r.status, 1) << c.reason;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind("kavrin: ", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+    }
 }

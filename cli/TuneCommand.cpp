@@ -1,0 +1,75 @@
+#include "cli/TuneCommand.h"
+
+#include "cli/StationFileInput.h"
+#include "core/CaseFold.h"
+#include "core/ReceiverText.h"
+#include "core/TextCodec.h"
+#include "receiver/ReceiverLink.h"
+
+namespace kavrin::cli {
+
+namespace {
+
+struct Target {
+    double mhz = 0;
+    std::optional<ReceiverMode> mode;
+};
+
+// The first station of `base` named `name` (letter case folded as search folds it).
+const ORVImpl::FreqInfo* findStation(const ORVImpl& base, const std::u16string& name)
+{
+    const std::u16string wanted = foldCase(name);
+    for (int i = 0; i < base.GetCount(); ++i) {
+        if (!base[i].stName.empty() && foldCase(base[i].stName) == wanted)
+            return &base[i];
+    }
+    return nullptr;
+}
+
+// The frequency and mode to tune to, or why there are none.
+Result chooseTarget(const CliOptions& options, Target& target)
+{
+    if (!options.station) {
+        target = {options.mhz, options.mode};
+        return Result::success();
+    }
+    ORVImpl base;
+    if (const Result loaded = loadStationFile(options.file, base); !loaded)
+        return Result::failure("cannot read " + options.file.string() + ": " + loaded.reason());
+    const std::string name = utf16ToUtf8(*options.station);
+    const ORVImpl::FreqInfo* station = findStation(base, *options.station);
+    if (!station)
+        return Result::failure("no station named '" + name + "' in " + options.file.string());
+    for (double slot : station->freqRX) {
+        if (isUsableFreq(slot)) {
+            target.mhz = slot;
+            target.mode =
+                options.mode ? options.mode : modeForModulation(station->modulation, slot);
+            return Result::success();
+        }
+    }
+    return Result::failure("the station '" + name + "' has no receive frequency");
+}
+
+} // namespace
+
+int runTune(const CliOptions& options, std::ostream& out, std::ostream& err)
+{
+    Target target;
+    if (const Result chosen = chooseTarget(options, target); !chosen) {
+        err << "kavrin: " << chosen.reason() << '\n';
+        return 1;
+    }
+    ReceiverLink link;
+    Result tuned = link.open(options.receiver);
+    if (tuned)
+        tuned = link.tune(target.mhz, target.mode);
+    if (!tuned) {
+        err << "kavrin: cannot tune the receiver: " << tuned.reason() << '\n';
+        return 1;
+    }
+    out << utf16ToUtf8(tunedText(target.mhz, target.mode)) << '\n';
+    return 0;
+}
+
+} // namespace kavrin::cli

@@ -1,0 +1,134 @@
+#include "tests/support/Rigctld.h"
+
+#include <arpa/inet.h>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <netinet/in.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace kavrin {
+
+namespace {
+
+constexpr auto kStartLimit = std::chrono::seconds(10);
+
+sockaddr_in loopback(int port)
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return address;
+}
+
+bool answers(int port)
+{
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_in address = loopback(port);
+    const bool connected =
+        connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return connected;
+}
+
+bool exited(pid_t pid)
+{
+    int status = 0;
+    return waitpid(pid, &status, WNOHANG) == pid;
+}
+
+} // namespace
+
+int freeLoopbackPort()
+{
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address = loopback(0);
+    socklen_t size = sizeof address;
+    bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
+    close(fd);
+    return ntohs(address.sin_port);
+}
+
+DummyRigctld::DummyRigctld()
+{
+    // Another process may take the free port before rigctld binds it: then try another.
+    for (int attempt = 0; attempt < 3 && m_pid < 0; ++attempt) {
+        m_port = freeLoopbackPort();
+        const std::string port = std::to_string(m_port);
+        const pid_t parent = getpid();
+        const pid_t child = fork();
+        if (child == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            if (getppid() != parent)
+                _exit(127);
+            execlp("rigctld", "rigctld", "-m", "1", "-T", "127.0.0.1", "-t", port.c_str(),
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        if (child < 0)
+            return;
+        const auto deadline = std::chrono::steady_clock::now() + kStartLimit;
+        bool up = false;
+        bool gone = false;
+        while (!up && !gone && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            up = answers(m_port);
+            gone = !up && exited(child);
+        }
+        if (up) {
+            m_pid = child;
+        } else if (!gone) {
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+        }
+    }
+}
+
+DummyRigctld::~DummyRigctld()
+{
+    stop();
+}
+
+std::string DummyRigctld::address() const
+{
+    return "127.0.0.1:" + std::to_string(m_port);
+}
+
+std::string DummyRigctld::ask(const std::string& command) const
+{
+    const std::string line = "rigctl -m 2 -r " + address() + " " + command + " 2>/dev/null";
+    FILE* pipe = popen(line.c_str(), "r");
+    if (!pipe)
+        return {};
+    std::string output;
+    char buffer[256];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    pclose(pipe);
+    return output;
+}
+
+void DummyRigctld::stop()
+{
+    if (m_pid <= 0)
+        return;
+    kill(m_pid, SIGTERM);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!exited(m_pid)) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    m_pid = -1;
+}
+
+} // namespace kavrin
