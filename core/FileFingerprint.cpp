@@ -11,10 +11,26 @@ namespace kavrin {
 namespace {
 
 // FNV-1a, 64 bits: no cryptographic claim, only that two versions of a list do not collide.
-constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
 constexpr std::uint64_t kFnvPrime = 1099511628211ull;
 
 } // namespace
+
+void FingerprintBuilder::add(std::string_view bytes)
+{
+    for (const char byte : bytes)
+        m_hash = (m_hash ^ static_cast<unsigned char>(byte)) * kFnvPrime;
+    m_size += bytes.size();
+}
+
+FileFingerprint FingerprintBuilder::fingerprint(std::filesystem::file_time_type modified) const
+{
+    FileFingerprint print;
+    print.state = FileFingerprint::State::Present;
+    print.size = m_size;
+    print.modified = modified;
+    print.hash = m_hash;
+    return print;
+}
 
 FileFingerprint takeFingerprint(const std::filesystem::path& path)
 {
@@ -30,21 +46,14 @@ FileFingerprint takeFingerprint(const std::filesystem::path& path)
     if (error || !std::filesystem::is_regular_file(status) || !in)
         return print;
     std::vector<char> piece(64 * 1024);
-    std::uint64_t hash = kFnvOffset;
-    std::uintmax_t size = 0;
+    FingerprintBuilder bytes;
     while (in) {
         in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
-        const auto count = static_cast<std::size_t>(in.gcount());
-        for (std::size_t i = 0; i < count; ++i)
-            hash = (hash ^ static_cast<unsigned char>(piece[i])) * kFnvPrime;
-        size += count;
+        bytes.add(std::string_view(piece.data(), static_cast<std::size_t>(in.gcount())));
     }
     if (in.bad())
         return print;
-    print.state = FileFingerprint::State::Present;
-    print.size = size;
-    print.hash = hash;
-    return print;
+    return bytes.fingerprint(print.modified);
 }
 
 bool changedSince(const FileFingerprint& seen, const FileFingerprint& now)

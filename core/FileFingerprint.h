@@ -4,6 +4,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace kavrin {
 
@@ -29,6 +30,22 @@ struct FileFingerprint {
 // The fingerprint of the file at `path` now (links followed). Take it before a load, so that a
 // change between the two shows as a change (never the other way round), and right after a save.
 FileFingerprint takeFingerprint(const std::filesystem::path& path);
+
+// The fingerprint of bytes that arrive piece by piece from where takeFingerprint cannot reach (a
+// file on another device), hashed as takeFingerprint hashes a file: the same bytes give the same
+// size and hash either way.
+class FingerprintBuilder {
+public:
+    // Adds the next piece.
+    void add(std::string_view bytes);
+
+    // A Present fingerprint of everything added so far, last modified at `modified`.
+    FileFingerprint fingerprint(std::filesystem::file_time_type modified = {}) const;
+
+private:
+    std::uint64_t m_hash = 14695981039346656037ull; // FNV-1a's offset basis
+    std::uintmax_t m_size = 0;
+};
 
 // Whether the file described by `now` holds something else than it did when `seen` was taken: it
 // appeared, disappeared or has other bytes. A file that was only touched (same bytes, new time)

@@ -214,6 +214,16 @@ void COrvaleView::uploadToHandheld()
 
 void COrvaleView::downloadFromHandheld()
 {
+    // The received list replaces this one: changes not saved yet would go without a word.
+    if (m_owner.isModified()) {
+        const auto answer = prompts().message(
+            this,
+            tr("Stations list was modified and not saved. The list loaded from the Pocket PC "
+               "replaces it, and these changes are lost.\n\nLoad data from PPC anyway?"),
+            tr("Warning"), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
     CPPCTransferDlg dialog(CPPCTransferDlg::Load, m_owner.stationFile(), m_support.settings,
                            m_support.link, this);
     prompts().run(dialog);

@@ -55,7 +55,9 @@ public:
 
     // Saves the base to the station file under the wait cursor, first keeping a backup of a file
     // that could not be read. Tells the user and returns false when the save failed; the file
-    // is then as it was.
+    // is then as it was. When someone else changed the file since it was loaded or saved, asks
+    // first, and returns false when the user chose to reload it (the load has started,
+    // isLoading()) or to cancel (the list stays modified).
     bool saveStations();
 
 signals:

@@ -1,6 +1,6 @@
 #include "desktop/CPPCTransferDlg.h"
 
-#include "desktop/TransferWorker.h"
+#include "desktop/TransferRecord.h"
 #include "ui/platform/Prompts.h"
 
 #include <QHBoxLayout>
@@ -61,16 +61,26 @@ void CPPCTransferDlg::startTransfer()
         return;
     m_start->setEnabled(false);
     const QString basePath = m_profile.value(QStringLiteral("PocketPC/BasePath")).toString();
+    const TransferRecord record = readTransferRecord(m_profile);
+    std::optional<FileFingerprint> expected = std::exchange(m_agreedToReplace, std::nullopt);
+    if (!expected)
+        expected = m_direction == Load ? record.desktop : record.device;
+    m_changedFile.reset();
     m_worker.start(
-        [this, basePath](NoticeChannel& notices) {
-            TransferWorker worker(m_link, m_stationFile, basePath,
-                                  [&notices](const QString& status) {
-                                      Notice info;
-                                      info.command = Info;
-                                      info.text = status;
-                                      notices.post(std::move(info));
-                                  });
-            return m_direction == Load ? worker.load() : worker.save();
+        [this, basePath, expected](NoticeChannel& notices) {
+            TransferWorker worker(
+                m_link, m_stationFile, basePath,
+                [&notices](const QString& status) {
+                    Notice info;
+                    info.command = Info;
+                    info.text = status;
+                    notices.post(std::move(info));
+                },
+                expected);
+            Result result = m_direction == Load ? worker.load() : worker.save();
+            m_changedFile = worker.changedFile();
+            m_transferred = worker.transferred();
+            return result;
         },
         Ready);
 }
@@ -94,13 +104,49 @@ void CPPCTransferDlg::onNotice(const Notice& notice)
     m_worker.finish();
     if (notice.result && m_direction == Load)
         m_received = true;
-    if (notice.result)
+    if (notice.result) {
+        writeTransferRecord(m_profile, {m_transferred, m_transferred});
         showStatus(m_direction == Load ? tr("Transfer finished, list will be updated now")
                                        : tr("Transfer finished"));
-    else
+    } else {
         showStatus(QString::fromStdString(notice.result.reason()));
+    }
     m_start->setEnabled(true);
+    // Asked only now that the worker has ended: it never waits for the user.
+    if (m_changedFile && replaceChangedFile(*m_changedFile)) {
+        m_agreedToReplace = m_changedFile->now;
+        startTransfer();
+        return;
+    }
     emit transferEnded();
+}
+
+bool CPPCTransferDlg::replaceChangedFile(const ChangedFile& changed)
+{
+    const QString at = QString::fromStdString(changed.changedAt);
+    QString what;
+    if (m_direction == Load)
+        what = at.isEmpty()
+                   ? tr("The stations list on this computer was changed after the last transfer.")
+                   : tr("The stations list on this computer was changed at %1, after the last "
+                        "transfer.")
+                         .arg(at);
+    else
+        what = at.isEmpty()
+                   ? tr("The stations list on the Pocket PC was changed after the last transfer.")
+                   : tr("The stations list on the Pocket PC was changed at %1, after the last "
+                        "transfer.")
+                         .arg(at);
+    const QString consequence =
+        m_direction == Load
+            ? tr("Loading replaces it with the list from the Pocket PC, and the changes made on "
+                 "this computer are lost (the replaced file is kept in the Backups folder).")
+            : tr("Sending replaces it with the list from this computer, and the changes made on "
+                 "the Pocket PC are lost.");
+    const auto answer = prompts().message(
+        this, what + QLatin1Char('\n') + consequence + QStringLiteral("\n\n") + tr("Replace it?"),
+        tr("Warning"), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No);
+    return answer == QMessageBox::Yes;
 }
 
 void CPPCTransferDlg::showStatus(const QString& status)

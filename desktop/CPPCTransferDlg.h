@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/FileFingerprint.h"
+#include "desktop/TransferWorker.h"
 #include "ui/jobs/BackgroundJob.h"
 
 #include <QDialog>
 
 #include <filesystem>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -18,6 +21,12 @@ class DeviceLink;
 // worker thread; its steps appear in the status line. While it runs Start is disabled, OK is
 // ignored and Cancel (Esc, the close box) only beeps, so the dialog outlives its worker.
 // A transfer can be repeated; received() stays true once a load replaced the station file.
+//
+// Each transfer that succeeds is recorded in the profile (TransferRecord.h). When the file a
+// transfer is about to replace was changed since the recorded one, the worker stops before
+// replacing it; once it has ended the dialog says which side changed and when, and asks. Yes
+// starts the transfer again, allowed to replace the file as it was shown (a further change stops
+// it again); No leaves both files as they are.
 class CPPCTransferDlg : public QDialog {
     Q_OBJECT
 public:
@@ -25,7 +34,8 @@ public:
 
     // `stationFile` is the desktop station file. `profile` is Orvale's profile: its
     // "PocketPC"/"BasePath" names the device folder when the device has no "ExePath"; it is
-    // read on this thread when a transfer starts. `link` must outlive the dialog.
+    // read on this thread when a transfer starts, and the transfer record is read and written
+    // there. `link` must outlive the dialog.
     CPPCTransferDlg(Direction direction, std::filesystem::path stationFile, QSettings& profile,
                     DeviceLink& link, QWidget* parent = nullptr);
     ~CPPCTransferDlg() override; // waits for a running worker
@@ -42,7 +52,8 @@ public:
 signals:
     // Each status text as the status line shows it, in order.
     void statusShown(const QString& text);
-    // The worker has ended and Start is enabled again.
+    // The worker has ended and Start is enabled again (after the question about a changed file,
+    // unless the answer started the transfer again).
     void transferEnded();
 
 private:
@@ -50,12 +61,18 @@ private:
 
     void onNotice(const Notice& notice);
     void showStatus(const QString& status);
+    bool replaceChangedFile(const ChangedFile& changed);
 
     Direction m_direction;
     std::filesystem::path m_stationFile;
     QSettings& m_profile;
     DeviceLink& m_link;
     bool m_received = false;
+    // The file the user agreed to replace, for the transfer started by that answer.
+    std::optional<FileFingerprint> m_agreedToReplace;
+    // Written by the worker, read once it has been joined.
+    std::optional<ChangedFile> m_changedFile;
+    FileFingerprint m_transferred;
     QPushButton* m_start;
     QLabel* m_status;
     BackgroundJob m_worker;

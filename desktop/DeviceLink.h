@@ -29,6 +29,9 @@ public:
     // Closes the file. For a file created for writing, true only when everything written is in
     // place on the device (a link that replaces atomically replaces the old file now).
     virtual bool close() = 0;
+
+    // When a file opened for reading was last written; std::nullopt when the link cannot tell.
+    virtual std::optional<std::filesystem::file_time_type> lastWriteTime() = 0;
 };
 
 // The desktop–device link: the few calls the station file transfer makes to the handheld. One

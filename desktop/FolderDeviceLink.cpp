@@ -22,7 +22,10 @@ std::filesystem::path toPath(const QString& text)
 
 class ReadFile final : public DeviceFile {
 public:
-    explicit ReadFile(const std::filesystem::path& path) : m_in(path, std::ios::binary) {}
+    explicit ReadFile(const std::filesystem::path& path)
+        : m_path(path), m_in(path, std::ios::binary)
+    {
+    }
 
     bool isOpen() const { return m_in.is_open(); }
 
@@ -46,7 +49,15 @@ public:
         return true;
     }
 
+    std::optional<std::filesystem::file_time_type> lastWriteTime() override
+    {
+        std::error_code error;
+        const auto time = std::filesystem::last_write_time(m_path, error);
+        return error ? std::nullopt : std::optional(time);
+    }
+
 private:
+    std::filesystem::path m_path;
     std::ifstream m_in;
 };
 
@@ -64,6 +75,8 @@ public:
     }
 
     bool close() override { return m_writer.commit().ok(); }
+
+    std::optional<std::filesystem::file_time_type> lastWriteTime() override { return std::nullopt; }
 
 private:
     AtomicFileWriter m_writer;

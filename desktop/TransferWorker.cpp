@@ -51,9 +51,9 @@ Result failure(const QString& status)
 } // namespace
 
 TransferWorker::TransferWorker(DeviceLink& link, std::filesystem::path desktopFile,
-                               QString basePath, Info info)
+                               QString basePath, Info info, std::optional<FileFingerprint> expected)
     : m_link(link), m_desktopFile(std::move(desktopFile)), m_basePath(std::move(basePath)),
-      m_info(std::move(info))
+      m_info(std::move(info)), m_expected(std::move(expected))
 {
 }
 
@@ -78,6 +78,7 @@ Result TransferWorker::load()
     if (!desktopFile.open())
         return failure(cannotWrite);
     std::vector<char> piece(kPieceSize);
+    FingerprintBuilder received;
     qint64 total = 0;
     for (;;) {
         const std::optional<std::size_t> count = deviceFile->read(piece);
@@ -87,12 +88,19 @@ Result TransferWorker::load()
             break;
         total += static_cast<qint64>(*count);
         m_info(tr("Read data from PocketPC: %1 bytes").arg(total));
-        if (!desktopFile.write(std::string_view(piece.data(), *count)))
+        const std::string_view bytes(piece.data(), *count);
+        received.add(bytes);
+        if (!desktopFile.write(bytes))
             return failure(cannotWrite);
     }
     deviceFile->close();
+    // As late as it can be: a change made while the device file was read still stops the load.
+    const FileFingerprint desktopNow = takeFingerprint(m_desktopFile);
+    if (stopsBeforeReplacing({desktopNow, modifiedText(desktopNow)}, received.fingerprint()))
+        return failure(tr("Stopped: the list on desktop was changed since the last transfer"));
     if (!desktopFile.commit())
         return failure(cannotWrite);
+    m_transferred = received.fingerprint();
     return Result::success();
 }
 
@@ -111,12 +119,20 @@ Result TransferWorker::save()
         return failure(tr("Error: PocketPC version is not installed"));
     if (isDesktopFile(*path))
         return failure(tr("Error: 'Stations.xml' on PocketPC is the desktop file itself"));
+    const QString interrupted = tr("Error: Transfer interrupted");
+    if (m_expected) {
+        const std::optional<ChangedFile> deviceNow = deviceFileNow(*path);
+        if (!deviceNow)
+            return failure(interrupted);
+        if (stopsBeforeReplacing(*deviceNow, takeFingerprint(m_desktopFile)))
+            return failure(tr("Stopped: the list on PocketPC was changed since the last transfer"));
+    }
     const std::unique_ptr<DeviceFile> deviceFile = m_link.createFile(*path);
     if (!deviceFile)
         return failure(tr("Error: Cannot create file 'Stations.xml' on PocketPC"));
 
-    const QString interrupted = tr("Error: Transfer interrupted");
     std::vector<char> piece(kPieceSize);
+    FingerprintBuilder sent;
     qint64 total = 0;
     while (desktopFile) {
         desktopFile.read(piece.data(), static_cast<std::streamsize>(piece.size()));
@@ -129,10 +145,45 @@ Result TransferWorker::save()
         m_info(tr("Save data on PocketPC: %1 bytes saved").arg(total));
         if (!deviceFile->write(std::span<const char>(piece.data(), count)))
             return failure(interrupted);
+        sent.add(std::string_view(piece.data(), count));
     }
     if (!deviceFile->close())
         return failure(interrupted);
+    m_transferred = sent.fingerprint();
     return Result::success();
+}
+
+std::optional<ChangedFile> TransferWorker::deviceFileNow(const QString& devicePath)
+{
+    const std::unique_ptr<DeviceFile> file = m_link.openFile(devicePath);
+    if (!file)
+        return ChangedFile{}; // missing (or locked, and then it cannot be replaced either)
+    FingerprintBuilder bytes;
+    std::vector<char> piece(kPieceSize);
+    for (;;) {
+        const std::optional<std::size_t> count = file->read(piece);
+        if (!count)
+            return std::nullopt;
+        if (*count == 0)
+            break;
+        bytes.add(std::string_view(piece.data(), *count));
+    }
+    const std::optional<std::filesystem::file_time_type> written = file->lastWriteTime();
+    file->close();
+    const FileFingerprint now =
+        bytes.fingerprint(written.value_or(std::filesystem::file_time_type{}));
+    return ChangedFile{now, written ? modifiedText(now) : std::string()};
+}
+
+bool TransferWorker::stopsBeforeReplacing(const ChangedFile& target,
+                                          const FileFingerprint& replacement)
+{
+    // A file that is not there, or holds the very bytes that replace it, loses nothing.
+    if (!m_expected || target.now.state == FileFingerprint::State::Missing ||
+        !changedSince(*m_expected, target.now) || !changedSince(replacement, target.now))
+        return false;
+    m_changedFile = target;
+    return true;
 }
 
 std::optional<QString> TransferWorker::devicePath()

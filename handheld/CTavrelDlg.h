@@ -28,7 +28,9 @@ class CKavrinListCtrl;
 // The handheld main dialog: the station list on the 240 × 320 screen under a painted header strip
 // whose tap zones open the popup menus, and a one-line status text. Loads the station file on a
 // worker as soon as it opens and, when the user exits after changes and agrees, saves it on a
-// worker before it ends. It ends only through Exit (the close box and Esc ask Exit too).
+// worker before it ends. It ends only through Exit (the close box and Esc ask Exit too). When the
+// file changed on disk since it was loaded, the exit save asks first: reloading keeps the dialog
+// open and loads the file again, cancelling keeps it open with its changes.
 //
 // While a worker runs it has the station base to itself: the menus do not open, the list's
 // double tap and tap-and-hold do nothing, and every command is refused.

@@ -93,3 +93,22 @@ TEST(FileFingerprint, ModifiedTextIsLocalTime)
         unsetenv("TZ");
     tzset();
 }
+
+TEST(FileFingerprint, BytesInPiecesGiveTheFilesFingerprint)
+{
+    std::string bytes(100000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7 % 253);
+    TempFolder folder;
+    const auto file = folder.file("Stations.xml");
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{16384}, bytes.size()}) {
+        for (const std::size_t size : {std::size_t{0}, std::size_t{3}, bytes.size()}) {
+            writeBytes(file, bytes.substr(0, size));
+            const FileFingerprint onDisk = takeFingerprint(file);
+            FingerprintBuilder builder;
+            for (std::size_t at = 0; at < size; at += piece)
+                builder.add(std::string_view(bytes).substr(at, std::min(piece, size - at)));
+            EXPECT_EQ(builder.fingerprint(onDisk.modified), onDisk) << piece << " " << size;
+        }
+    }
+}

@@ -10,7 +10,10 @@ namespace {
 
 class FakeFile final : public DeviceFile {
 public:
-    FakeFile(FakeDeviceLink& link, QByteArray& contents) : m_link(link), m_contents(contents) {}
+    FakeFile(FakeDeviceLink& link, const QString& path, QByteArray& contents)
+        : m_link(link), m_path(path), m_contents(contents)
+    {
+    }
 
     std::optional<std::size_t> read(std::span<char> buffer) override
     {
@@ -35,8 +38,17 @@ public:
 
     bool close() override { return true; }
 
+    std::optional<std::filesystem::file_time_type> lastWriteTime() override
+    {
+        const auto time = m_link.fileTimes.find(m_path);
+        if (time == m_link.fileTimes.end())
+            return std::nullopt;
+        return time->second;
+    }
+
 private:
     FakeDeviceLink& m_link;
+    QString m_path;
     QByteArray& m_contents;
     std::size_t m_position = 0;
 };
@@ -84,7 +96,7 @@ std::unique_ptr<DeviceFile> FakeDeviceLink::openFile(const QString& devicePath)
     const auto file = files.find(devicePath);
     if (!connected || file == files.end() || lockedFiles.contains(devicePath))
         return nullptr;
-    return std::make_unique<FakeFile>(*this, file->second);
+    return std::make_unique<FakeFile>(*this, devicePath, file->second);
 }
 
 std::unique_ptr<DeviceFile> FakeDeviceLink::createFile(const QString& devicePath)
@@ -93,7 +105,7 @@ std::unique_ptr<DeviceFile> FakeDeviceLink::createFile(const QString& devicePath
         return nullptr;
     QByteArray& contents = files[devicePath];
     contents.clear();
-    return std::make_unique<FakeFile>(*this, contents);
+    return std::make_unique<FakeFile>(*this, devicePath, contents);
 }
 
 } // namespace kavrin::orvale

@@ -18,10 +18,11 @@ namespace kavrin::orvale {
 class FakeDeviceLink : public DeviceLink {
 public:
     // The device.
-    bool refuseConnection = false;                           // never comes up
-    std::map<std::pair<QString, QString>, QString> registry; // (key, value name) -> string
-    std::map<QString, QByteArray> files;                     // device path -> contents
-    std::set<QString> lockedFiles;                           // cannot be opened or created
+    bool refuseConnection = false;                                // never comes up
+    std::map<std::pair<QString, QString>, QString> registry;      // (key, value name) -> string
+    std::map<QString, QByteArray> files;                          // device path -> contents
+    std::set<QString> lockedFiles;                                // cannot be opened or created
+    std::map<QString, std::filesystem::file_time_type> fileTimes; // last written; none: unknown
     // The most bytes one read gives.
     std::size_t largestPiece = std::numeric_limits<std::size_t>::max();
     // The link breaks once a read or write would take a file past this many bytes.

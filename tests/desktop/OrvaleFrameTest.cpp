@@ -174,25 +174,87 @@ private slots:
         QVERIFY(m_orvale->handheld.files.count("/device/Stations.xml") == 0);
     }
 
-    void downloadReloadsTheListAndKeepsTheModifiedFlag()
+    void downloadWithUnsavedChangesAsksFirst_data()
     {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("unchanged: no question")
+            << false << int(QMessageBox::NoButton) << QStringList{"From the handheld"};
+        QTest::newRow("changed, load anyway")
+            << true << int(QMessageBox::Yes) << QStringList{"From the handheld"};
+        QTest::newRow("changed, keep them") << true << int(QMessageBox::No) << QStringList{"Bravo"};
+    }
+
+    void downloadWithUnsavedChangesAsksFirst()
+    {
+        QFETCH(bool, changed);
+        QFETCH(int, answer);
+        QFETCH(QStringList, listed);
         QVERIFY(startWithStations());
-        deleteFirstStation();
-        ORVImpl device;
-        ORVImpl::FreqInfo r;
-        r.stName = u"From the handheld";
-        r.freqRX[0] = 9.5;
-        device.Add(r);
+        if (changed)
+            deleteFirstStation();
+        const std::string before = readBytes(m_orvale->stationFile);
         const auto deviceFile = m_orvale->folder.file("device.xml");
-        QVERIFY(device.Save(deviceFile));
+        writeTestStations(deviceFile, {{u"From the handheld", 9.5, MOD_AM}});
         m_orvale->handheld.setExePath("/device/");
         m_orvale->handheld.files["/device/Stations.xml"] =
             QByteArray::fromStdString(readBytes(deviceFile));
         m_orvale->prompts.dialogs.push_back(runTransfer());
+        m_orvale->prompts.messages.clear();
+        if (answer != QMessageBox::NoButton)
+            m_orvale->prompts.answers.push_back(QMessageBox::StandardButton(answer));
         m_orvale->view().runCommand(ID_PPC_LOAD);
-        QTRY_COMPARE(m_orvale->view().statusText(), QStringLiteral("1 items in base, 1 displayed"));
-        QCOMPARE(m_orvale->view().rows().rowCount(), 1);
-        QVERIFY(m_orvale->view().isModified());
+        QCOMPARE(m_orvale->prompts.messages.size(), changed ? 1 : 0);
+        if (changed)
+            QVERIFY(m_orvale->prompts.messages[0].startsWith(
+                "Stations list was modified and not saved. The list loaded from the Pocket PC "
+                "replaces it"));
+        QTRY_VERIFY(!m_orvale->view().isLoading());
+        QCOMPARE(m_orvale->listedNames(), listed);
+        const bool kept = answer == QMessageBox::No;
+        QCOMPARE(m_orvale->prompts.dialogs.size(), std::size_t(kept ? 1 : 0));
+        QCOMPARE(readBytes(m_orvale->stationFile) == before, kept);
+        // Nothing differs from the file received: closing asks nothing.
+        QCOMPARE(m_orvale->view().isModified(), kept);
+        m_orvale->prompts.messages.clear();
+        m_orvale->prompts.answers = {QMessageBox::No};
+        QVERIFY(m_orvale->frame().close());
+        QCOMPARE(m_orvale->prompts.messages.size(), kept ? 1 : 0);
+    }
+
+    void closingOverAFileChangedOnDisk_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QStringList>("inTheFile");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("overwrite")
+            << int(QMessageBox::Save) << true << QStringList{"Bravo"} << QStringList{"Bravo"};
+        QTest::newRow("reload") << int(QMessageBox::Discard) << false << QStringList{"Other"}
+                                << QStringList{"Other"};
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << QStringList{"Other"}
+                                << QStringList{"Bravo"};
+    }
+
+    void closingOverAFileChangedOnDisk()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(QStringList, inTheFile);
+        QFETCH(QStringList, listed);
+        QVERIFY(startWithStations());
+        deleteFirstStation();
+        writeTestStations(m_orvale->stationFile, {{u"Other", 9.5, MOD_FM}});
+        m_orvale->prompts.answers = {QMessageBox::Yes, QMessageBox::StandardButton(answer)};
+        QCOMPARE(m_orvale->frame().close(), closed);
+        QVERIFY(m_orvale->prompts.messages.last().startsWith("The stations list file"));
+        QTRY_VERIFY(!m_orvale->view().isLoading());
+        QCOMPARE(namesInFile(m_orvale->stationFile), inTheFile);
+        QCOMPARE(m_orvale->listedNames(), listed);
+        QCOMPARE(m_orvale->view().isModified(), answer == QMessageBox::Cancel);
+        if (!closed)
+            QCOMPARE(m_orvale->frame().statusBarText(), m_orvale->view().statusText());
     }
 
     void placementSurvivesARun()

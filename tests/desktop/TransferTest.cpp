@@ -1,5 +1,6 @@
 #include "desktop/CPPCTransferDlg.h"
 #include "desktop/FolderDeviceLink.h"
+#include "desktop/TransferRecord.h"
 #include "desktop/TransferWorker.h"
 #include "tests/desktop/FakeDeviceLink.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -345,6 +346,95 @@ private slots:
         QCOMPARE(m_link->disconnects, 1);
     }
 
+    void aFileChangedSinceTheLastTransferIsReplacedOnlyIfTheUserAgrees_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QString>("desktopNow"); // the desktop list after the first upload
+        QTest::addColumn<QString>("deviceNow");  // the list Tavrel saved on the handheld meanwhile
+        QTest::addColumn<int>("answer");         // NoButton: no question expected
+        QTest::addColumn<QString>("question");   // how the question begins
+        const int none = QMessageBox::NoButton;
+        const QString device = "The stations list on the Pocket PC was changed at ";
+        const QString desktop = "The stations list on this computer was changed at ";
+        QTest::newRow("send over a handheld change, yes")
+            << int(CPPCTransferDlg::Save) << "desktop edit"
+            << "handheld edit" << int(QMessageBox::Yes) << device;
+        QTest::newRow("send over a handheld change, no")
+            << int(CPPCTransferDlg::Save) << "desktop edit"
+            << "handheld edit" << int(QMessageBox::No) << device;
+        QTest::newRow("send, only the desktop changed")
+            << int(CPPCTransferDlg::Save) << "desktop edit"
+            << "sent list" << none << QString();
+        QTest::newRow("send, both hold the same") << int(CPPCTransferDlg::Save) << "same edit"
+                                                  << "same edit" << none << QString();
+        QTest::newRow("load over a desktop change, yes")
+            << int(CPPCTransferDlg::Load) << "desktop edit"
+            << "handheld edit" << int(QMessageBox::Yes) << desktop;
+        QTest::newRow("load over a desktop change, no")
+            << int(CPPCTransferDlg::Load) << "desktop edit"
+            << "handheld edit" << int(QMessageBox::No) << desktop;
+        QTest::newRow("load, only the handheld changed")
+            << int(CPPCTransferDlg::Load) << "sent list"
+            << "handheld edit" << none << QString();
+    }
+
+    void aFileChangedSinceTheLastTransferIsReplacedOnlyIfTheUserAgrees()
+    {
+        QFETCH(int, direction);
+        QFETCH(QString, desktopNow);
+        QFETCH(QString, deviceNow);
+        QFETCH(int, answer);
+        QFETCH(QString, question);
+        writeBytes(m_desktopFile, "sent list");
+        QVERIFY(transfer(*dialog(CPPCTransferDlg::Save, *m_link)));
+        QCOMPARE(m_link->files[kDeviceFile], QByteArray("sent list"));
+
+        writeBytes(m_desktopFile, desktopNow.toStdString());
+        m_link->files[kDeviceFile] = deviceNow.toUtf8();
+        const auto deviceTime = std::chrono::file_clock::now() - std::chrono::hours(30);
+        m_link->fileTimes[kDeviceFile] = deviceTime;
+        const bool load = direction == CPPCTransferDlg::Load;
+        FingerprintBuilder deviceBytes;
+        deviceBytes.add(deviceNow.toStdString());
+        const std::string changedAt = modifiedText(load ? takeFingerprint(m_desktopFile)
+                                                        : deviceBytes.fingerprint(deviceTime));
+        if (answer != QMessageBox::NoButton)
+            m_prompts->answers.push_back(QMessageBox::StandardButton(answer));
+
+        const auto second = dialog(CPPCTransferDlg::Direction(direction), *m_link);
+        QSignalSpy shown(second.get(), &CPPCTransferDlg::statusShown);
+        QVERIFY(transfer(*second));
+        const bool replaced = answer != QMessageBox::No;
+        const QString result = load ? QString::fromStdString(readBytes(m_desktopFile))
+                                    : QString::fromUtf8(m_link->files[kDeviceFile]);
+        QCOMPARE(result,
+                 replaced ? (load ? deviceNow : desktopNow) : (load ? desktopNow : deviceNow));
+        QCOMPARE(second->received(), load && replaced);
+        if (question.isEmpty()) {
+            QVERIFY(m_prompts->messages.isEmpty());
+            QVERIFY(!texts(shown).join('|').contains("Stopped"));
+        } else {
+            QCOMPARE(m_prompts->messages.size(), 1);
+            QVERIFY2(
+                m_prompts->messages[0].startsWith(question + QString::fromStdString(changedAt)),
+                qPrintable(m_prompts->messages[0]));
+            QCOMPARE(m_prompts->captions[0], QStringLiteral("Warning"));
+            QVERIFY(texts(shown).contains(load ? "Stopped: the list on desktop was changed since "
+                                                 "the last transfer"
+                                               : "Stopped: the list on PocketPC was changed since "
+                                                 "the last transfer"));
+        }
+        // The record holds what both sides held after the last transfer that went through.
+        FingerprintBuilder bothSides;
+        bothSides.add(replaced ? result.toStdString() : "sent list");
+        const TransferRecord record = readTransferRecord(*m_profile);
+        QVERIFY(record.desktop && record.device);
+        for (const FileFingerprint& side : {*record.desktop, *record.device}) {
+            QCOMPARE(side.size, bothSides.fingerprint().size);
+            QCOMPARE(side.hash, bothSides.fingerprint().hash);
+        }
+    }
+
     void folderLinkRoundTrip()
     {
         const std::filesystem::path mount = m_folder->file("device");
@@ -364,9 +454,14 @@ private slots:
         const std::filesystem::path deviceFile = mount / "apps" / "tavrel" / "Stations.xml";
         QVERIFY(readBytes(deviceFile) == desktop);
 
+        // Changed since it was sent: the load asks before it replaces it.
         writeBytes(m_desktopFile, "changed on the desktop");
+        m_prompts->answers.push_back(QMessageBox::Yes);
         const auto load = dialog(CPPCTransferDlg::Load, link);
         QVERIFY(transfer(*load));
+        QCOMPARE(m_prompts->messages.size(), 1);
+        QVERIFY(
+            m_prompts->messages[0].startsWith("The stations list on this computer was changed"));
         QCOMPARE(load->statusText(), QStringLiteral("Transfer finished, list will be updated now"));
         QVERIFY(load->received());
         QVERIFY(readBytes(m_desktopFile) == desktop);

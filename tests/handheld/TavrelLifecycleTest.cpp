@@ -30,17 +30,6 @@ void setReadOnly(const std::filesystem::path& file, bool readOnly)
                                           : std::filesystem::perm_options::add);
 }
 
-QStringList savedNames(const std::filesystem::path& file)
-{
-    ORVImpl saved;
-    if (!saved.Load(file))
-        return {};
-    QStringList names;
-    for (int i = 0; i < saved.GetCount(); ++i)
-        names << QString::fromStdU16String(saved[i].stName);
-    return names;
-}
-
 } // namespace
 
 class TavrelLifecycleTest : public QObject {
@@ -163,7 +152,7 @@ private slots:
         QVERIFY(!m_tavrel->dialog().isModified());
         QVERIFY(!texts.isEmpty());
         QCOMPARE(texts.last().first().toString(), QStringLiteral("Saving: 100%"));
-        QCOMPARE(savedNames(m_tavrel->stationFile), QStringList({"Bravo", "Charlie"}));
+        QCOMPARE(namesInFile(m_tavrel->stationFile), QStringList({"Bravo", "Charlie"}));
     }
 
     void aFailedSaveIsReportedAndTheDialogStays()
@@ -189,7 +178,43 @@ private slots:
         m_tavrel->dialog().runCommand(ID_APP_EXIT);
         QVERIFY(finished.wait(10000));
         QVERIFY(!m_tavrel->dialog().isVisible());
-        QCOMPARE(savedNames(m_tavrel->stationFile), QStringList({"Bravo", "Charlie"}));
+        QCOMPARE(namesInFile(m_tavrel->stationFile), QStringList({"Bravo", "Charlie"}));
+    }
+
+    void exitSaveOverAFileChangedOnDisk_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("ended");
+        QTest::addColumn<QStringList>("inTheFile");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("overwrite")
+            << int(QMessageBox::Save) << true << QStringList{"Bravo", "Charlie"} << QStringList{};
+        QTest::newRow("reload") << int(QMessageBox::Discard) << false << QStringList{"Other"}
+                                << QStringList{"Other"};
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << QStringList{"Other"}
+                                << QStringList{"Bravo", "Charlie"};
+    }
+
+    void exitSaveOverAFileChangedOnDisk()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, ended);
+        QFETCH(QStringList, inTheFile);
+        QFETCH(QStringList, listed);
+        m_tavrel->writeStations(kStations);
+        QVERIFY(m_tavrel->start());
+        changeSomething();
+        // The desktop sent its list meanwhile.
+        m_tavrel->writeStations({{u"Other", 9.5, MOD_FM}});
+        m_tavrel->prompts.answers = {QMessageBox::Yes, QMessageBox::StandardButton(answer)};
+        m_tavrel->dialog().runCommand(ID_APP_EXIT);
+        QVERIFY(m_tavrel->prompts.messages.last().startsWith("The stations list file"));
+        QTRY_VERIFY(!m_tavrel->dialog().isBusy());
+        QCOMPARE(m_tavrel->dialog().isVisible(), !ended);
+        QCOMPARE(namesInFile(m_tavrel->stationFile), inTheFile);
+        if (!ended)
+            QCOMPARE(m_tavrel->listedNames(), listed);
+        QCOMPARE(m_tavrel->dialog().isModified(), answer == QMessageBox::Cancel);
     }
 
     void theCloseBoxAndEscGoThroughExit()

@@ -33,6 +33,17 @@ QMessageBox::StandardButton ScriptedPrompts::message(QWidget*, const QString& te
     return QMessageBox::NoButton;
 }
 
+QMessageBox::StandardButton ScriptedPrompts::choose(QWidget* parent, const QString& text,
+                                                    const QString& caption, QMessageBox::Icon icon,
+                                                    const std::vector<ChoiceButton>& buttons)
+{
+    QStringList labels;
+    for (const ChoiceButton& choice : buttons)
+        labels << choice.label;
+    buttonLabels << labels;
+    return message(parent, text, caption, icon, QMessageBox::Cancel);
+}
+
 void ScriptedPrompts::beep()
 {
     ++beeps;

@@ -11,7 +11,8 @@ namespace kavrin {
 
 // Answers the program's prompts from a script for as long as it lives, and records what was
 // asked. A message box without a scripted answer gets its escape answer (No, Cancel or OK), a
-// file chooser without one is cancelled, and a dialog without one is rejected.
+// choice without one gets Cancel, a file chooser without one is cancelled, and a dialog without one
+// is rejected.
 class ScriptedPrompts : public Prompts {
 public:
     ScriptedPrompts();
@@ -25,11 +26,15 @@ public:
     QStringList messages; // texts of the message boxes shown, in order
     QStringList captions;
     QList<QMessageBox::Icon> icons;
+    QList<QStringList> buttonLabels; // of each choice, in order
     int beeps = 0;
 
     QMessageBox::StandardButton message(QWidget* parent, const QString& text,
                                         const QString& caption, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons) override;
+    QMessageBox::StandardButton choose(QWidget* parent, const QString& text, const QString& caption,
+                                       QMessageBox::Icon icon,
+                                       const std::vector<ChoiceButton>& buttons) override;
     void beep() override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
     int run(QDialog& dialog) override;

@@ -73,6 +73,17 @@ QStringList namesIn(const StationRowModel& rows)
     return names;
 }
 
+QStringList namesInFile(const std::filesystem::path& file)
+{
+    ORVImpl saved;
+    if (!saved.Load(file))
+        return {};
+    QStringList names;
+    for (int i = 0; i < saved.GetCount(); ++i)
+        names << QString::fromStdU16String(saved[i].stName);
+    return names;
+}
+
 std::function<int(QDialog&)> saveStation(const QString& name, const QString& rx, int modulation)
 {
     return [=](QDialog& d) {

@@ -42,6 +42,9 @@ std::vector<TestStation> manyStations(int count);
 
 // The names in `rows`, top to bottom.
 QStringList namesIn(const StationRowModel& rows);
+// The names of the stations in the station file `file`, in file order; empty when it cannot be
+// read.
+QStringList namesInFile(const std::filesystem::path& file);
 
 // Scripted station dialogs, for ScriptedPrompts::dialogs.
 // The properties dialog: sets name, receive list and modulation, then saves.

@@ -51,6 +51,27 @@ private slots:
                  QMessageBox::Yes);
     }
 
+    void aChoiceShowsItsLabelsAndIsDismissedAsCancel()
+    {
+        const auto choose = [](std::function<void(QMessageBox&)> user) {
+            QTimer::singleShot(0, [user] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box != nullptr);
+                QCOMPARE(box->button(QMessageBox::Save)->text(), QStringLiteral("Overwrite"));
+                QCOMPARE(box->defaultButton(), box->button(QMessageBox::Cancel));
+                user(*box);
+            });
+            return prompts().choose(nullptr, QStringLiteral("Changed"), QStringLiteral("Warning"),
+                                    QMessageBox::Warning,
+                                    {{QMessageBox::Save, QStringLiteral("Overwrite")},
+                                     {QMessageBox::Cancel, QStringLiteral("Cancel")}});
+        };
+        QCOMPARE(choose(pressEscape), QMessageBox::Cancel);
+        QCOMPARE(choose(closeBox), QMessageBox::Cancel);
+        QCOMPARE(choose([](QMessageBox& box) { box.button(QMessageBox::Save)->click(); }),
+                 QMessageBox::Save);
+    }
+
     void aMessageWithoutNoIsDismissedAsUsual()
     {
         QCOMPARE(ask(QMessageBox::Ok, pressEscape), QMessageBox::Ok);

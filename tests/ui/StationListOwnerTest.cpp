@@ -1,4 +1,5 @@
 #include "ui/list/StationListOwner.h"
+#include "core/FileFingerprint.h"
 #include "core/Modulation.h"
 #include "core/ORVImpl.h"
 #include "tests/support/PlainDialogLayout.h"
@@ -460,6 +461,75 @@ private slots:
         // Kept once: the next save has a readable file to replace.
         QVERIFY(h.owner.save());
         QVERIFY(!std::filesystem::exists(h.folder.file("Stations.xml.bak1")));
+    }
+
+    void aFileChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo_data()
+    {
+        QTest::addColumn<bool>("otherBytes"); // else the same bytes are written again
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("onTheWorker");
+        QTest::addColumn<QStringList>("inTheFile");
+        QTest::addColumn<QStringList>("listed");
+        const QStringList ours = {"Alpha", "New"};
+        const QStringList theirs = {"Other"};
+        QTest::newRow("overwrite now") << true << int(QMessageBox::Save) << false << ours << ours;
+        QTest::newRow("overwrite on the worker")
+            << true << int(QMessageBox::Save) << true << ours << ours;
+        QTest::newRow("reload") << true << int(QMessageBox::Discard) << false << theirs << theirs;
+        QTest::newRow("cancel on the worker")
+            << true << int(QMessageBox::Cancel) << true << theirs << ours;
+        QTest::newRow("same bytes again: no question")
+            << false << int(QMessageBox::NoButton) << true << ours << ours;
+    }
+
+    void aFileChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo()
+    {
+        QFETCH(bool, otherBytes);
+        QFETCH(int, answer);
+        QFETCH(bool, onTheWorker);
+        QFETCH(QStringList, inTheFile);
+        QFETCH(QStringList, listed);
+        OwnerHarness h;
+        QVERIFY(h.load({{u"Alpha", 0.2, MOD_AM}}));
+        h.prompts.dialogs.push_back(saveStation("New", "7", MOD_AM));
+        h.run(ListAction::StationNew);
+        const std::string loaded = readBytes(h.stationFile);
+        if (otherBytes)
+            writeTestStations(h.stationFile, {{u"Other", 9.5, MOD_FM}});
+        else
+            writeBytes(h.stationFile, loaded);
+        const FileFingerprint changed = takeFingerprint(h.stationFile);
+        const auto save = [&] {
+            if (!onTheWorker)
+                return h.owner.save().ok();
+            QSignalSpy finished(&h.owner, &StationListOwner::saveFinished);
+            return h.owner.startSaving().ok() && finished.wait(10000);
+        };
+
+        h.prompts.answers = {QMessageBox::StandardButton(answer)};
+        const bool saved = save();
+        QCOMPARE(saved, answer == QMessageBox::Save || !otherBytes);
+        if (otherBytes) {
+            QCOMPARE(h.prompts.messages.size(), 1);
+            QVERIFY(h.prompts.messages[0].contains(QString::fromStdString(modifiedText(changed)) +
+                                                   ", after this window loaded"));
+            QCOMPARE(h.prompts.captions[0], QStringLiteral("Warning"));
+            QCOMPARE(h.prompts.buttonLabels[0], QStringList({"Overwrite", "Reload", "Cancel"}));
+        } else {
+            QVERIFY(h.prompts.messages.isEmpty());
+        }
+        QTRY_VERIFY(!h.owner.isBusy());
+        QCOMPARE(namesInFile(h.stationFile), inTheFile);
+        QCOMPARE(h.listed(), listed);
+        QCOMPARE(h.owner.isModified(), !saved && answer != QMessageBox::Discard);
+
+        // The file as this list last read or wrote it is what the next save compares with.
+        h.prompts.dialogs.push_back(saveStation("Next", "8", MOD_AM));
+        h.run(ListAction::StationNew);
+        h.prompts.messages.clear();
+        h.prompts.answers = {QMessageBox::Save};
+        QVERIFY(save());
+        QCOMPARE(h.prompts.messages.size(), answer == QMessageBox::Cancel ? 1 : 0);
     }
 
     void aReplacedBaseIsListedOnceTheCommandHasEnded()

@@ -222,6 +222,9 @@ void StationListOwner::startLoading()
     BackgroundJob::Work load = loadStationsWork(m_base, m_stationFile, m_setup.notices.progress);
     m_worker.start(
         [this, load = std::move(load)](NoticeChannel& notices) {
+            // Taken before the file is read: a change made while it is read shows at the next
+            // save.
+            m_seenFile = takeFingerprint(m_stationFile);
             Result loaded = load(notices);
             m_index.reset();
             m_index.prepareOrders();
@@ -243,28 +246,63 @@ Result StationListOwner::keepUnreadableFile()
     return kept;
 }
 
+Result StationListOwner::mayReplaceStationFile()
+{
+    const FileFingerprint now = takeFingerprint(m_stationFile);
+    // A file that is gone loses nothing when the list is written in its place.
+    if (now.state == FileFingerprint::State::Missing || !changedSince(m_seenFile, now))
+        return Result::success();
+    switch (askAboutChangedStationFile(&m_setup.window, m_stationFile, now)) {
+    case ChangedFileChoice::Overwrite:
+        return Result::success();
+    case ChangedFileChoice::Reload:
+        startLoading();
+        return Result::failure("the station file changed on disk and is loaded again");
+    case ChangedFileChoice::Cancel:
+        break;
+    }
+    return Result::failure("the station file changed on disk and was left as it is");
+}
+
 Result StationListOwner::save()
 {
+    if (isBusy())
+        return Result::failure("the station file is busy");
+    if (Result mayReplace = mayReplaceStationFile(); !mayReplace)
+        return mayReplace;
     WaitCursor wait;
     Result saved = keepUnreadableFile();
     if (saved)
         saved = m_base.Save(m_stationFile);
-    if (saved)
+    if (saved) {
         m_modified = false;
-    else
+        m_seenFile = takeFingerprint(m_stationFile);
+    } else {
         warnUnsavedStationFile(&m_setup.window, m_stationFile, saved.reason());
+    }
     return saved;
 }
 
 Result StationListOwner::startSaving()
 {
+    if (isBusy())
+        return Result::failure("the station file is busy");
+    if (Result mayReplace = mayReplaceStationFile(); !mayReplace)
+        return mayReplace;
     if (const Result kept = keepUnreadableFile(); !kept) {
         warnUnsavedStationFile(&m_setup.window, m_stationFile, kept.reason());
         return kept;
     }
-    if (!m_worker.start(saveStationsWork(m_base, m_stationFile, m_setup.notices.progress),
-                        m_setup.notices.done))
-        return Result::failure("the station file is busy");
+    BackgroundJob::Work work = saveStationsWork(m_base, m_stationFile, m_setup.notices.progress);
+    m_worker.start(
+        [this, work = std::move(work)](NoticeChannel& notices) {
+            Result saved = work(notices);
+            // At once, on the worker: a change made after the save shows at the next one.
+            if (saved)
+                m_savedFile = takeFingerprint(m_stationFile);
+            return saved;
+        },
+        m_setup.notices.done);
     m_job = Job::Save;
     emit stateChanged();
     return Result::success();
@@ -306,18 +344,20 @@ void StationListOwner::onNotice(const Notice& notice)
 
 void StationListOwner::onLoadDone(const Result& result)
 {
+    m_modified = false;
+    m_keepUnreadableFile = !result;
     refill();
-    if (!result) {
-        m_keepUnreadableFile = true;
+    if (!result)
         warnUnreadableStationFile(&m_setup.window, m_stationFile, result.reason());
-    }
     emit loadFinished(result);
 }
 
 void StationListOwner::onSaveDone(const Result& result)
 {
-    if (result)
+    if (result) {
         m_modified = false;
+        m_seenFile = m_savedFile;
+    }
     emit stateChanged();
     emit saveFinished(result);
     if (!result)

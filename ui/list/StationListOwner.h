@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "core/FileFingerprint.h"
 #include "core/Result.h"
 #include "core/StationFilter.h"
 #include "core/StationIndex.h"
@@ -90,18 +91,27 @@ public:
     void startSearch();
     void chooseUserRange();
 
-    // Loads the station file on the worker; the list is refilled when it ends, and loadFinished
-    // reports how it went. A file that cannot be read is kept: the first save keeps it as a
-    // backup before it replaces it.
+    // Loads the station file on the worker; the list is refilled when it ends, no longer counts
+    // as modified (the load replaced the base, whatever it held), and loadFinished reports how it
+    // went. A file that cannot be read is kept: the first save keeps it as a backup before it
+    // replaces it.
     void startLoading();
 
     // Saves the base to the station file now, on this thread, under the wait cursor; tells the
-    // user when it failed. The list is no longer modified once it succeeded.
+    // user when it failed. The list is no longer modified once it succeeded. Fails at once while
+    // a worker runs.
+    //
+    // The list remembers the file as it was when its load started and after each save. When
+    // someone else changed the file since, the user is asked first: overwrite it, reload it (the
+    // load starts, dropping the list's changes) or cancel. Unless the answer is overwrite the save
+    // fails without a warning and the file is untouched; isBusy() tells whether a reload runs.
     Result save();
 
     // The same on the worker, reporting its percentage with `progressed` and its end with
-    // saveFinished; the user is told of a failure after saveFinished. Fails at once, after telling
-    // the user and with nothing started, when an unreadable station file could not be kept first.
+    // saveFinished; the user is told of a failure after saveFinished. The question about a changed
+    // file comes first, on this thread. Fails at once, with nothing started, while a worker runs,
+    // when the user did not choose to overwrite a changed file, or, after telling the user, when
+    // an unreadable station file could not be kept first.
     Result startSaving();
 
     // Lets `replace` change the base as a whole (an import); it returns whether it did. The rows
@@ -129,6 +139,7 @@ private:
     Result keepUnreadableFile();
     void showRows(const ClockReading& madeAt);
     int placeRow(int station, bool onAir);
+    Result mayReplaceStationFile();
     void showCounts();
     void setStatusText(const QString& text);
     int selectedStation() const;
@@ -145,6 +156,10 @@ private:
     bool m_modified = false;
     // The station file exists but could not be read: keep it before a save replaces it.
     bool m_keepUnreadableFile = false;
+    // The station file as this list last read or wrote it.
+    FileFingerprint m_seenFile;
+    // Written by the save worker right after its save, read once it has been joined.
+    FileFingerprint m_savedFile;
     Job m_job = Job::None;
     BackgroundJob m_worker;
 };

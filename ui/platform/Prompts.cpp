@@ -25,6 +25,18 @@ public:
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 
+    QMessageBox::StandardButton choose(QWidget* parent, const QString& text, const QString& caption,
+                                       QMessageBox::Icon icon,
+                                       const std::vector<ChoiceButton>& buttons) override
+    {
+        QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
+        for (const ChoiceButton& choice : buttons)
+            box.addButton(choice.button)->setText(choice.label);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+
     void beep() override { QApplication::beep(); }
 
     QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override

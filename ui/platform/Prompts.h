@@ -3,10 +3,19 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <vector>
+
 class QDialog;
 class QWidget;
 
 namespace kavrin {
+
+// A button of a choice: the standard button it stands for (its role, and what the choice returns)
+// and the words it shows instead of that button's own.
+struct ChoiceButton {
+    QMessageBox::StandardButton button;
+    QString label;
+};
 
 // Everything that waits for the user outside the main window: message boxes, the default beep,
 // the file chooser and modal dialogs. The programs use the real ones; tests install scripted
@@ -21,6 +30,12 @@ public:
     virtual QMessageBox::StandardButton message(QWidget* parent, const QString& text,
                                                 const QString& caption, QMessageBox::Icon icon,
                                                 QMessageBox::StandardButtons buttons) = 0;
+
+    // A message box whose buttons say what each answer does. `buttons` must hold Cancel, which
+    // is the default and what Esc and the close box choose; returns the chosen button.
+    virtual QMessageBox::StandardButton choose(QWidget* parent, const QString& text,
+                                               const QString& caption, QMessageBox::Icon icon,
+                                               const std::vector<ChoiceButton>& buttons) = 0;
 
     // The default system beep (a refused input).
     virtual void beep() = 0;
