@@ -179,6 +179,19 @@ private slots:
         QVERIFY(m_tavrel->dialog().isModified());
     }
 
+    void aLongPressBelowTheRowsClearsTheSelection()
+    {
+        CKavrinListCtrl& list = m_tavrel->dialog().list();
+        m_tavrel->select("Charlie");
+        const QPoint below(20, list.viewport()->height() - 5);
+        QVERIFY(!list.indexAt(below).isValid());
+        QTest::mousePress(list.viewport(), Qt::LeftButton, {}, below);
+        QTRY_COMPARE(m_tavrel->menus.size(), std::size_t(1));
+        QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, below);
+        QCOMPARE(m_tavrel->menus[0].greyed, Ids({ID_STATION_EDIT, ID_STATION_DELETE}));
+        QCOMPARE(list.selectedRow(), -1);
+    }
+
     void aDoubleTapEditsTheStation()
     {
         CKavrinListCtrl& list = m_tavrel->dialog().list();
