@@ -156,6 +156,24 @@ private slots:
         QVERIFY(dialog.m_page2->isVisible());
     }
 
+    void longTextsOpenShowingTheirStart()
+    {
+        ORVImpl::FreqInfo record;
+        record.stName = u"Radio Nikkei 1 (Nagara, Chiba) shortwave service";
+        record.stLoc = u"Ōtakadoya-yama (40 kHz) and Hagane-yama (60 kHz), Japan";
+        record.ParseFreqLists(u"3.925; 6.055; 9.595; 3.945; 6.115; 9.76", u"3.925; 6.055; 9.595");
+        CStationPropDlg dialog(record, m_layout);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        CStationPPg1& main = *dialog.m_page1;
+        for (QLineEdit* edit : {dialog.m_name, main.m_rx, main.m_tx, main.m_location}) {
+            QVERIFY(edit->fontMetrics().horizontalAdvance(edit->text()) > edit->width());
+            QCOMPARE(edit->cursorPosition(), 0);
+        }
+        QVERIFY(dialog.m_name->hasFocus());
+        QCOMPARE(dialog.m_name->selectedText(), dialog.m_name->text());
+    }
+
     void rangeDialogShowsTwoDecimalsAndShortButtons()
     {
         CInputFreqRangeDlg dialog(0.0f, 99999.9f, m_profile, m_layout);
