@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -66,6 +67,16 @@ TextRoom textRoom(QWidget* control)
     }
     if (auto* button = qobject_cast<QPushButton*>(control))
         return {{button->text()}, button->width() - 2};
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, list);
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i)
+            items << list->itemText(i);
+        return {items, field.width() - 2}; // the style draws the value a pixel in on each side
+    }
     return {};
 }
 
