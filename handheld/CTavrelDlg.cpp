@@ -266,7 +266,8 @@ void CTavrelDlg::openMenu(int menuId, const QPoint& globalPos)
             item->setChecked(marked);
             item->setEnabled(!c->enabled || c->enabled());
         }
-        if (QAction* picked = m_menuRunner(menu, globalPos))
+        const QRect screen(mapToGlobal(QPoint(0, 0)), size());
+        if (QAction* picked = m_menuRunner(menu, popupPosition(globalPos, menu.sizeHint(), screen)))
             chosen = picked->data().toInt();
     }
     if (chosen != 0)
