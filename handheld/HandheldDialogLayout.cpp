@@ -7,7 +7,9 @@
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPPg2.h"
 #include "ui/dialogs/CStationPropDlg.h"
+#include "ui/platform/DeviceScreen.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -72,6 +74,32 @@ private:
     static constexpr int kFrameWidth = 2;
 };
 
+// Keeps the list that a drop-down list opens inside the device's screen: under the box, or above
+// it when the screen has no room below, as the handheld's drop-down lists open.
+class DropDownPlacement : public QObject {
+public:
+    explicit DropDownPlacement(QComboBox* box) : QObject(box), m_box(box)
+    {
+        box->view()->window()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        auto* list = static_cast<QWidget*>(watched);
+        const QRect room = roomFor(*m_box);
+        QRect frame = list->frameGeometry();
+        if (frame.bottom() > room.bottom())
+            frame.moveBottom(m_box->mapToGlobal(QPoint(0, 0)).y() - 1);
+        list->move(movedInside(frame, room).topLeft());
+        return false;
+    }
+
+private:
+    QComboBox* m_box;
+};
+
 // Places a drop-down list whose template height `droppedHeight` includes its open list, and lets
 // the open list show as many items as that height holds.
 void placeDropDown(QComboBox* list, const DialogUnits& units, int x, int y, int width,
@@ -80,6 +108,7 @@ void placeDropDown(QComboBox* list, const DialogUnits& units, int x, int y, int 
     auto* style = new HandheldDropDownStyle;
     style->setParent(list); // a widget does not own its style
     list->setStyle(style);
+    new DropDownPlacement(list);
     list->setGeometry(units.rect(x, y, width, kClosedListHeight));
     const int itemHeight = list->fontMetrics().height() + 2;
     const int openHeight = units.y(droppedHeight - kClosedListHeight);
