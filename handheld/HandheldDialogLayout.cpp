@@ -8,6 +8,7 @@
 #include "ui/dialogs/CStationPPg2.h"
 #include "ui/dialogs/CStationPropDlg.h"
 #include "ui/platform/DeviceScreen.h"
+#include "ui/platform/RectFit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

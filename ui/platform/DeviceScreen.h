@@ -21,8 +21,4 @@ QWidget* deviceScreenOf(QWidget* widget);
 // device screen, or when it has none the available area of the screen `widget` shows on.
 QRect roomFor(QWidget& widget);
 
-// `rect` moved as little as puts it inside `room`; one larger than the room starts at its left or
-// top edge.
-QRect movedInside(QRect rect, const QRect& room);
-
 } // namespace kavrin

@@ -1,6 +1,7 @@
 #include "ui/platform/Prompts.h"
 
 #include "ui/platform/DeviceScreen.h"
+#include "ui/platform/RectFit.h"
 
 #include <QApplication>
 #include <QDialog>
