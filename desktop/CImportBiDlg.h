@@ -2,13 +2,13 @@
 
 #include <QDialog>
 
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 namespace kavrin::orvale {
 
-// "Import text data": explains the schedule import before the file is chosen. "Import..."
-// accepts, "Cancel" ends the command.
+// "Import text data": explains the schedule import before the file is chosen, in a read-only box
+// tall enough for the whole explanation. "Import..." accepts, "Cancel" ends the command.
 class CImportBiDlg : public QDialog {
     Q_OBJECT
 public:
@@ -16,7 +16,7 @@ public:
 
     explicit CImportBiDlg(QWidget* parent = nullptr);
 
-    QPlainTextEdit* m_info;
+    QTextEdit* m_info;
     QPushButton* m_import;
     QPushButton* m_cancel;
 };

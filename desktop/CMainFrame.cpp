@@ -11,8 +11,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -271,7 +273,10 @@ void CMainFrame::applyStoredPlacement()
     WindowPlacement placement;
     if (!WindowPlacement::fromRecord(m_profile.value(kPlacementKey).toByteArray(), placement))
         return;
-    setGeometry(placement.normal);
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    setGeometry(placedOnScreen(placement.normal, screens));
     if (placement.showCommand == WindowPlacement::ShowMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }

@@ -1,7 +1,10 @@
 #include "desktop/WindowPlacement.h"
 
+#include "ui/platform/RectFit.h"
+
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 
 namespace kavrin::orvale {
@@ -9,6 +12,14 @@ namespace kavrin::orvale {
 namespace {
 
 using Fields = std::array<qint32, WindowPlacement::kRecordSize / 4>;
+
+// The squared distance between the nearest points of two rectangles that do not meet.
+qint64 distanceSquared(const QRect& a, const QRect& b)
+{
+    const qint64 dx = std::max({0, b.left() - a.right(), a.left() - b.right()});
+    const qint64 dy = std::max({0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return dx * dx + dy * dy;
+}
 
 } // namespace
 
@@ -47,6 +58,19 @@ bool WindowPlacement::fromRecord(const QByteArray& record, WindowPlacement& plac
     placement.maxPosition = QPoint(fields[5], fields[6]);
     placement.normal = QRect(QPoint(fields[7], fields[8]), QPoint(fields[9] - 1, fields[10] - 1));
     return true;
+}
+
+QRect placedOnScreen(const QRect& rect, const QList<QRect>& screens)
+{
+    if (screens.isEmpty() ||
+        std::any_of(screens.begin(), screens.end(),
+                    [&rect](const QRect& screen) { return screen.intersects(rect); }))
+        return rect;
+    const QRect nearest =
+        *std::min_element(screens.begin(), screens.end(), [&rect](const QRect& a, const QRect& b) {
+            return distanceSquared(rect, a) < distanceSquared(rect, b);
+        });
+    return movedInside(QRect(rect.topLeft(), rect.size().boundedTo(nearest.size())), nearest);
 }
 
 } // namespace kavrin::orvale

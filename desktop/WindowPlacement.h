@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QRect>
 
 namespace kavrin::orvale {
@@ -25,5 +26,11 @@ struct WindowPlacement {
     // ignored rather than applied.
     static bool fromRecord(const QByteArray& record, WindowPlacement& placement);
 };
+
+// Where a window stored at `rect` opens, given the available areas of the screens there are now:
+// where it was when it shows on one of them; otherwise moved onto the nearest, keeping its size
+// where that screen holds it and shrunk to the screen where not. So a window left where an
+// unplugged monitor was opens where it can be seen, as the platform places a stored placement.
+QRect placedOnScreen(const QRect& rect, const QList<QRect>& screens);
 
 } // namespace kavrin::orvale

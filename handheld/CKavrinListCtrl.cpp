@@ -18,8 +18,15 @@ CKavrinListCtrl::CKavrinListCtrl(QWidget* parent) : StationListView(parent)
     connect(&m_hold, &QTimer::timeout, this, [this] { emit tapAndHold(m_pressedAt); });
 }
 
+void CKavrinListCtrl::clearSelectionOffTheRows(const QPoint& viewportPos)
+{
+    if (!indexAt(viewportPos).isValid())
+        clearSelection();
+}
+
 void CKavrinListCtrl::mousePressEvent(QMouseEvent* event)
 {
+    clearSelectionOffTheRows(event->position().toPoint());
     StationListView::mousePressEvent(event);
     if (event->button() == Qt::LeftButton) {
         m_pressedAt = event->globalPosition().toPoint();
@@ -45,6 +52,8 @@ void CKavrinListCtrl::mouseReleaseEvent(QMouseEvent* event)
 void CKavrinListCtrl::contextMenuEvent(QContextMenuEvent* event)
 {
     m_hold.stop();
+    if (event->reason() == QContextMenuEvent::Mouse)
+        clearSelectionOffTheRows(event->pos());
     emit tapAndHold(event->globalPos());
     event->accept();
 }

@@ -9,6 +9,7 @@
 #include "handheld/TavrelCommandIds.h"
 #include "ui/commands/ListCommands.h"
 #include "ui/dialogs/ControlId.h"
+#include "ui/platform/DeviceScreen.h"
 #include "ui/platform/Prompts.h"
 
 #include <QCloseEvent>
@@ -122,6 +123,8 @@ CTavrelDlg::CTavrelDlg(ORVImpl& base, std::filesystem::path stationFile, QSettin
     setWindowIcon(makeIcon());
     setFont(HandheldDialogLayout::dialogFont());
     setFixedSize(240, 320);
+    // The window is the device's screen: no message box or drop-down list may run past it.
+    setDeviceScreen(*this);
 
     auto* caption = new QLabel(tr("Stations list:"), this);
     caption->setGeometry(kMainUnits.rect(2, 27, 100, 8));
@@ -266,7 +269,8 @@ void CTavrelDlg::openMenu(int menuId, const QPoint& globalPos)
             item->setChecked(marked);
             item->setEnabled(!c->enabled || c->enabled());
         }
-        if (QAction* picked = m_menuRunner(menu, globalPos))
+        const QRect screen(mapToGlobal(QPoint(0, 0)), size());
+        if (QAction* picked = m_menuRunner(menu, popupPosition(globalPos, menu.sizeHint(), screen)))
             chosen = picked->data().toInt();
     }
     if (chosen != 0)

@@ -38,7 +38,8 @@ class CTavrelDlg : public QDialog {
     Q_OBJECT
 public:
     // Opens a popup menu at `globalPos` and returns the chosen item, or nullptr. The dialog
-    // builds each menu and runs the chosen item's command itself.
+    // builds each menu, places it inside its own window (popupPosition) and runs the chosen
+    // item's command itself.
     using MenuRunner = std::function<QAction*(QMenu& menu, const QPoint& globalPos)>;
 
     // `stationFile` is loaded at once and saved on Exit; `profile` keeps the user's bands.

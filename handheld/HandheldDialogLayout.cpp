@@ -7,14 +7,20 @@
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPPg2.h"
 #include "ui/dialogs/CStationPropDlg.h"
+#include "ui/platform/DeviceScreen.h"
+#include "ui/platform/RectFit.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -35,11 +41,75 @@ QFont handheldFont(int pixelSize)
     return font;
 }
 
+// The handheld's drop-down lists: a narrow arrow button, so that the templates' narrow boxes show
+// their values whole ("59" in the minute boxes), and the list dropped down under the box as high
+// as the template says, instead of a popup over the box as tall as the screen.
+class HandheldDropDownStyle : public QProxyStyle {
+public:
+    // Over a fresh copy of the program's own style, which the proxy takes over.
+    HandheldDropDownStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        const QRect box = option->rect;
+        const QRect arrow(box.right() - kArrowWidth + 1, box.top(), kArrowWidth, box.height());
+        const QRect field =
+            QRect(box.left() + kFrameWidth, box.top() + kFrameWidth,
+                  box.width() - kArrowWidth - 2 * kFrameWidth, box.height() - 2 * kFrameWidth);
+        return visualRect(option->direction, box, part == SC_ComboBoxArrow ? arrow : field);
+    }
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+private:
+    static constexpr int kArrowWidth = 12;
+    static constexpr int kFrameWidth = 2;
+};
+
+// Keeps the list that a drop-down list opens inside the device's screen: under the box, or above
+// it when the screen has no room below, as the handheld's drop-down lists open.
+class DropDownPlacement : public QObject {
+public:
+    explicit DropDownPlacement(QComboBox* box) : QObject(box), m_box(box)
+    {
+        box->view()->window()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        auto* list = static_cast<QWidget*>(watched);
+        const QRect room = roomFor(*m_box);
+        QRect frame = list->frameGeometry();
+        if (frame.bottom() > room.bottom())
+            frame.moveBottom(m_box->mapToGlobal(QPoint(0, 0)).y() - 1);
+        list->move(movedInside(frame, room).topLeft());
+        return false;
+    }
+
+private:
+    QComboBox* m_box;
+};
+
 // Places a drop-down list whose template height `droppedHeight` includes its open list, and lets
 // the open list show as many items as that height holds.
 void placeDropDown(QComboBox* list, const DialogUnits& units, int x, int y, int width,
                    int droppedHeight)
 {
+    auto* style = new HandheldDropDownStyle;
+    style->setParent(list); // a widget does not own its style
+    list->setStyle(style);
+    new DropDownPlacement(list);
     list->setGeometry(units.rect(x, y, width, kClosedListHeight));
     const int itemHeight = list->fontMetrics().height() + 2;
     const int openHeight = units.y(droppedHeight - kClosedListHeight);

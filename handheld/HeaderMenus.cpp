@@ -2,6 +2,7 @@
 
 #include "handheld/TavrelCommandIds.h"
 
+#include <algorithm>
 #include <map>
 
 namespace kavrin::tavrel {
@@ -68,6 +69,16 @@ QRect anchorRectUnits(int anchor)
 {
     const Anchor* found = findAnchor(anchor);
     return found ? found->units : QRect();
+}
+
+QPoint popupPosition(const QPoint& at, const QSize& size, const QRect& screen)
+{
+    QPoint position = at;
+    if (position.x() + size.width() > screen.right() + 1)
+        position.setX(screen.right() + 1 - size.width());
+    if (position.y() + size.height() > screen.bottom() + 1)
+        position.setY(position.y() - size.height());
+    return {std::max(position.x(), screen.left()), std::max(position.y(), screen.top())};
 }
 
 } // namespace kavrin::tavrel

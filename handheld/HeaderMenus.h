@@ -23,4 +23,10 @@ int menuOfAnchor(int anchor);
 // corner at the anchor's left edge and bottom edge. Empty for an unknown anchor.
 QRect anchorRectUnits(int anchor);
 
+// Where a popup menu of `size` that opens at `at` shows on `screen`: with its top-left corner at
+// `at` where it fits; moved left so that it ends at the screen's right edge when it would run past
+// it, and opened upwards, ending at `at`, when it would run past the bottom; never past the left
+// or top edge.
+QPoint popupPosition(const QPoint& at, const QSize& size, const QRect& screen);
+
 } // namespace kavrin::tavrel

@@ -5,6 +5,8 @@
 #include "tests/desktop/OrvaleHarness.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 using namespace kavrin;
@@ -280,6 +282,41 @@ private slots:
         QTRY_VERIFY(!m_orvale->view().isLoading());
         QVERIFY(m_orvale->frame().close());
         QCOMPARE(m_orvale->profile.value("MainFrame/WP").toByteArray(), record);
+    }
+
+    void aPlacementOffEveryScreenMovesOntoTheNearest_data()
+    {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QRect>("placed");
+        // Two screens side by side: 1920 × 1080, then 1280 × 1024.
+        QTest::newRow("on the first") << QRect(100, 100, 800, 600) << QRect(100, 100, 800, 600);
+        QTest::newRow("partly on the second")
+            << QRect(3000, 900, 800, 600) << QRect(3000, 900, 800, 600);
+        QTest::newRow("right of both") << QRect(5000, 100, 800, 600) << QRect(2400, 100, 800, 600);
+        QTest::newRow("left of both") << QRect(-3000, 200, 800, 600) << QRect(0, 200, 800, 600);
+        QTest::newRow("below the second")
+            << QRect(2600, 1500, 800, 600) << QRect(2400, 424, 800, 600);
+        QTest::newRow("above the first, too big")
+            << QRect(-100, -5000, 2500, 1500) << QRect(0, 0, 1920, 1080);
+    }
+
+    void aPlacementOffEveryScreenMovesOntoTheNearest()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(QRect, placed);
+        const QList<QRect> screens = {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+        QCOMPARE(placedOnScreen(stored, screens), placed);
+    }
+
+    void aStoredPlacementOffTheScreenOpensOnIt()
+    {
+        WindowPlacement placement;
+        placement.normal = QRect(20000, -9000, 400, 300);
+        m_orvale->profile.setValue("MainFrame/WP", placement.toRecord());
+        QVERIFY(startWithStations());
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(m_orvale->frame().geometry()));
+        QCOMPARE(m_orvale->frame().size(), QSize(400, 300));
     }
 
     void placementRecordLayout()

@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextEdit>
 
 using namespace kavrin;
 using namespace kavrin::orvale;
@@ -208,6 +210,15 @@ private slots:
         QVERIFY(m_orvale->view().isModified());
         QCOMPARE(m_orvale->prompts.captions, QStringList({"Cannot parse string: 22"}));
         QVERIFY(m_orvale->prompts.messages[0].contains("Radio Kestrel"));
+    }
+
+    void theImportExplanationShowsWhole()
+    {
+        CImportBiDlg dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.m_info->toPlainText().contains("More information can be found here:"));
+        QCOMPARE(dialog.m_info->verticalScrollBar()->maximum(), 0); // nothing hidden to scroll to
     }
 
     void importOfAFileItCannotUseKeepsTheList_data()

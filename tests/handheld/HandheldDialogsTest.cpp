@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -66,6 +67,16 @@ TextRoom textRoom(QWidget* control)
     }
     if (auto* button = qobject_cast<QPushButton*>(control))
         return {{button->text()}, button->width() - 2};
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, list);
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i)
+            items << list->itemText(i);
+        return {items, field.width() - 2}; // the style draws the value a pixel in on each side
+    }
     return {};
 }
 
@@ -154,6 +165,24 @@ private slots:
         dialog.m_tabs->setCurrentIndex(1);
         QVERIFY(!main.isVisible());
         QVERIFY(dialog.m_page2->isVisible());
+    }
+
+    void longTextsOpenShowingTheirStart()
+    {
+        ORVImpl::FreqInfo record;
+        record.stName = u"Radio Nikkei 1 (Nagara, Chiba) shortwave service";
+        record.stLoc = u"Ōtakadoya-yama (40 kHz) and Hagane-yama (60 kHz), Japan";
+        record.ParseFreqLists(u"3.925; 6.055; 9.595; 3.945; 6.115; 9.76", u"3.925; 6.055; 9.595");
+        CStationPropDlg dialog(record, m_layout);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        CStationPPg1& main = *dialog.m_page1;
+        for (QLineEdit* edit : {dialog.m_name, main.m_rx, main.m_tx, main.m_location}) {
+            QVERIFY(edit->fontMetrics().horizontalAdvance(edit->text()) > edit->width());
+            QCOMPARE(edit->cursorPosition(), 0);
+        }
+        QVERIFY(dialog.m_name->hasFocus());
+        QCOMPARE(dialog.m_name->selectedText(), dialog.m_name->text());
     }
 
     void rangeDialogShowsTwoDecimalsAndShortButtons()

@@ -146,15 +146,17 @@ private slots:
     {
         const Ids stationCommands = {ID_STATION_EDIT, ID_STATION_DELETE};
         QCOMPARE(look(IDC_FILE_MENU).greyed, stationCommands);
-        QContextMenuEvent hold(QContextMenuEvent::Mouse, {5, 200}, {5, 200});
-        QCoreApplication::sendEvent(m_tavrel->dialog().list().viewport(), &hold);
+        QWidget* rows = m_tavrel->dialog().list().viewport();
+        QContextMenuEvent hold(QContextMenuEvent::Mouse, {5, 200},
+                               rows->mapToGlobal(QPoint(5, 200)));
+        QCoreApplication::sendEvent(rows, &hold);
         QCOMPARE(m_tavrel->menus.back().menuId, int(IDR_MENU_STATION));
-        QCOMPARE(m_tavrel->menus.back().at, QPoint(5, 200));
+        QCOMPARE(m_tavrel->menus.back().at, hold.globalPos());
         QCOMPARE(m_tavrel->menus.back().greyed, stationCommands);
 
         m_tavrel->select("Charlie");
         QCOMPARE(look(IDC_FILE_MENU).greyed, Ids{});
-        QCoreApplication::sendEvent(m_tavrel->dialog().list().viewport(), &hold);
+        QCoreApplication::sendEvent(rows, &hold);
         QCOMPARE(m_tavrel->menus.back().greyed, Ids{});
     }
 
@@ -177,6 +179,19 @@ private slots:
         QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, charlie.center());
         QVERIFY(!m_tavrel->listedNames().contains("Charlie"));
         QVERIFY(m_tavrel->dialog().isModified());
+    }
+
+    void aLongPressBelowTheRowsClearsTheSelection()
+    {
+        CKavrinListCtrl& list = m_tavrel->dialog().list();
+        m_tavrel->select("Charlie");
+        const QPoint below(20, list.viewport()->height() - 5);
+        QVERIFY(!list.indexAt(below).isValid());
+        QTest::mousePress(list.viewport(), Qt::LeftButton, {}, below);
+        QTRY_COMPARE(m_tavrel->menus.size(), std::size_t(1));
+        QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, below);
+        QCOMPARE(m_tavrel->menus[0].greyed, Ids({ID_STATION_EDIT, ID_STATION_DELETE}));
+        QCOMPARE(list.selectedRow(), -1);
     }
 
     void aDoubleTapEditsTheStation()

@@ -14,10 +14,12 @@ ScriptedPrompts::~ScriptedPrompts()
     installPrompts(nullptr);
 }
 
-QMessageBox::StandardButton ScriptedPrompts::message(QWidget*, const QString& text,
+QMessageBox::StandardButton ScriptedPrompts::message(QWidget* parent, const QString& text,
                                                      const QString& caption, QMessageBox::Icon icon,
                                                      QMessageBox::StandardButtons buttons)
 {
+    if (onMessage)
+        onMessage(parent, text, caption, icon, buttons);
     messages << text;
     captions << caption;
     icons << icon;

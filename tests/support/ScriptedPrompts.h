@@ -22,6 +22,10 @@ public:
     std::deque<QString> files;
     // Each handler gets the dialog after it was set up (shown offscreen) and returns the result.
     std::deque<std::function<int(QDialog&)>> dialogs;
+    // Called with each message box asked for, before it is answered.
+    std::function<void(QWidget* parent, const QString& text, const QString& caption,
+                       QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)>
+        onMessage;
 
     QStringList messages; // texts of the message boxes shown, in order
     QStringList captions;

@@ -1,4 +1,6 @@
 #include "ui/list/StationRowPainter.h"
+#include "core/ORVImpl.h"
+#include "ui/list/StationListView.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -38,6 +40,18 @@ int countDark(const QImage& image, const QRect& area)
         for (int x = area.left(); x <= area.right(); ++x) {
             const QRgb p = image.pixel(x, y);
             n += qRed(p) < 100 && qRed(p) == qGreen(p) && qGreen(p) == qBlue(p);
+        }
+    return n;
+}
+
+// Pixels with a colour: anything but the white, grey and black of an unselected on-air row.
+int countColoured(const QImage& image, const QRect& area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            n += qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
         }
     return n;
 }
@@ -96,6 +110,36 @@ private slots:
         QVERIFY(countDark(row, QRect(0, summaryTop, 320, spacing)) > 0);
         const QRect below(0, summaryTop + spacing, 320, height - summaryTop - spacing);
         QCOMPARE(count(row, qRgb(255, 255, 255), below), below.width() * below.height());
+    }
+
+    // The view marks the current row nowhere: after a refill or a sort the current row is not
+    // selected, and must not look it.
+    void aListRowLooksSelectedOnlyWhenItIs()
+    {
+        ORVImpl base;
+        std::vector<ListedStation> rows;
+        for (int i = 0; i < 3; ++i) {
+            ORVImpl::FreqInfo wwv;
+            wwv.stName = u"WWV";
+            wwv.freqRX[0] = 2.5;
+            rows.push_back({base.Add(wwv), true});
+        }
+        StationListView list;
+        list.rows().showStationsOf(base);
+        list.rows().swapRows(rows, {});
+        list.resize(300, 200);
+        list.show();
+        list.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&list));
+        list.setFocus(); // the list then makes its first row the current one
+        QVERIFY(list.hasFocus());
+        QCOMPARE(list.currentIndex().row(), 0);
+        QCOMPARE(list.selectedRow(), -1);
+        const QRect first = list.visualRect(list.rows().index(0, 0)).adjusted(0, 0, 10, 0);
+        QCOMPARE(countColoured(list.viewport()->grab().toImage(), first), 0);
+
+        list.selectRow(0);
+        QVERIFY(count(list.viewport()->grab().toImage(), kRed, first) > 0);
     }
 
     void longNamesAreShortenedWithDots()

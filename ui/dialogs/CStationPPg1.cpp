@@ -54,6 +54,9 @@ void CStationPPg1::load(const ORVImpl::FreqInfo& record)
     record.FormatFreqLists(rx, tx);
     m_rx->setText(QString::fromStdU16String(rx));
     m_tx->setText(QString::fromStdU16String(tx));
+    // A text longer than its box shows its start, not the end where setting it left the cursor.
+    for (QLineEdit* edit : {m_rx, m_tx, m_location})
+        edit->setCursorPosition(0);
 }
 
 void CStationPPg1::store(ORVImpl::FreqInfo& record) const

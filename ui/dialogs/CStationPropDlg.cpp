@@ -34,6 +34,10 @@ CStationPropDlg::CStationPropDlg(const ORVImpl::FreqInfo& record, const DialogLa
     m_page1->load(m_record);
     m_page2->load(m_record, readClock().localOffsetSeconds);
     m_name->setText(QString::fromStdU16String(m_record.stName));
+    // The name opens selected, as an edit that gets the focus is, but selected from its end back
+    // to its start, so that a name longer than the box shows its start.
+    m_name->setSelection(static_cast<int>(m_name->text().size()),
+                         -static_cast<int>(m_name->text().size()));
     setTabOrder(m_name, m_tabs);
     setTabOrder(m_tabs, m_save);
     layout.arrange(*this);

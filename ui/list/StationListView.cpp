@@ -16,7 +16,9 @@ StationListView::StationListView(QWidget* parent) : QTreeView(parent)
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+    // The rows draw everything themselves, with no mark for the current row: the tree view's
+    // focus frame across a whole row would show the current row tinted as if it were selected.
+    setAllColumnsShowFocus(false);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setStretchLastSection(false);

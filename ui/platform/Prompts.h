@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 class QDialog;
@@ -50,6 +51,14 @@ public:
 
 // The prompts in force: the real ones unless a test installed others.
 Prompts& prompts();
+
+// The box the real prompts show for message(), set up but not shown, so that it can be measured:
+// Esc and the close box answer as message() says. Over a device screen (DeviceScreen.h) the box,
+// once shown, lies inside that screen: a text too wide for it is broken into lines, between words
+// where it can be and inside a word too long for a line.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
+                                            const QString& caption, QMessageBox::Icon icon,
+                                            QMessageBox::StandardButtons buttons);
 
 // Installs `replacement` (not owned); nullptr restores the real prompts.
 void installPrompts(Prompts* replacement);
