@@ -1,6 +1,6 @@
 #include "desktop/CAboutDlg.h"
 
-#include "desktop/COrvaleApp.h"
+#include "ui/platform/StationFileFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +12,7 @@
 namespace kavrin::orvale {
 
 CAboutDlg::CAboutDlg(QWidget* parent)
-    : CAboutDlg(COrvaleApp::stationFilePlace(QCoreApplication::applicationFilePath()), parent)
+    : CAboutDlg(programStationFilePlace(QCoreApplication::applicationFilePath()), parent)
 {
 }
 

@@ -3,17 +3,18 @@
 #include "desktop/CMainFrame.h"
 #include "desktop/COrvaleView.h"
 #include "ui/platform/LocaleHourText.h"
+#include "ui/platform/StationFileFolder.h"
 
 #include <QApplication>
 #include <QPixmap>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace kavrin::orvale {
 
 COrvaleApp::COrvaleApp(QSettings& profile, const QString& executablePath)
-    : m_place(stationFilePlace(executablePath)), m_profile(profile)
+    : m_place(programStationFilePlace(executablePath)), m_profile(profile)
 {
+    makeStationFileFolder(m_place);
 }
 
 COrvaleApp::~COrvaleApp() = default;
@@ -21,11 +22,6 @@ COrvaleApp::~COrvaleApp() = default;
 void COrvaleApp::start()
 {
     installLocaleHourFormat();
-    if (m_place.installed) {
-        // A folder that cannot be made is left to the first save, which reports why it failed.
-        std::error_code ignored;
-        std::filesystem::create_directories(m_place.file.parent_path(), ignored);
-    }
     m_frame = std::make_unique<CMainFrame>(m_base, m_profile, m_place.file);
     m_frame->show();
 }
@@ -40,13 +36,6 @@ void COrvaleApp::quitWithScreenshot(const QString& file)
             QApplication::exit(saved ? 0 : 1);
         });
     });
-}
-
-StationFilePlace COrvaleApp::stationFilePlace(const QString& executablePath)
-{
-    return kavrin::stationFilePlace(
-        executablePath.toStdU16String(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String());
 }
 
 } // namespace kavrin::orvale

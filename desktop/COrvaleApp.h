@@ -18,12 +18,12 @@ class CMainFrame;
 class COrvaleApp {
 public:
     // `profile` is the program's profile ("Kavrin"/"Orvale"); `executablePath` the full path of
-    // the running program, which decides where the station file is (stationFilePlace).
+    // the running program, which decides where the station file is (programStationFilePlace).
+    // Makes the data folder of an installed copy when it is missing.
     COrvaleApp(QSettings& profile, const QString& executablePath);
     ~COrvaleApp();
 
-    // Creates the data folder of an installed copy when it is missing, then creates and shows the
-    // main window.
+    // Creates and shows the main window.
     void start();
 
     // Once the list is filled: saves a picture of the main window to `file` and quits, with
@@ -32,11 +32,6 @@ public:
 
     CMainFrame& frame() const { return *m_frame; }
     const StationFilePlace& place() const { return m_place; }
-
-    // Where the program at `executablePath` keeps "Stations.xml": beside itself when run from
-    // where it was built or unpacked, in the application's data folder (QStandardPaths'
-    // AppDataLocation) when installed.
-    static StationFilePlace stationFilePlace(const QString& executablePath);
 
 private:
     StationFilePlace m_place;

@@ -1,5 +1,6 @@
 #include "desktop/COrvaleApp.h"
 #include "desktop/StationFileClaim.h"
+#include "ui/platform/StationFileFolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -18,7 +19,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.kavrin.Orvale"));
 
     const QString executable = QApplication::applicationFilePath();
-    const StationFilePlace place = COrvaleApp::stationFilePlace(executable);
+    const StationFilePlace place = programStationFilePlace(executable);
     QCommandLineParser options;
     options.setApplicationDescription(
         QStringLiteral("Orvale, the Kavrin station manager.\nStation file: %1")

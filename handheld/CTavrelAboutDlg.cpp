@@ -1,7 +1,7 @@
 #include "handheld/CTavrelAboutDlg.h"
 
-#include "handheld/CTavrelApp.h"
 #include "handheld/HandheldDialogLayout.h"
+#include "ui/platform/StationFileFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +12,7 @@
 namespace kavrin::tavrel {
 
 CTavrelAboutDlg::CTavrelAboutDlg(QWidget* parent)
-    : CTavrelAboutDlg(CTavrelApp::stationFilePlace(QCoreApplication::applicationFilePath()), parent)
+    : CTavrelAboutDlg(programStationFilePlace(QCoreApplication::applicationFilePath()), parent)
 {
 }
 

@@ -3,27 +3,21 @@
 #include "handheld/CKavrinListCtrl.h"
 #include "handheld/CTavrelDlg.h"
 #include "ui/platform/LocaleHourText.h"
+#include "ui/platform/StationFileFolder.h"
 
 #include <QApplication>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace kavrin::tavrel {
 
 CTavrelApp::CTavrelApp(QSettings& profile, QString executablePath)
-    : m_profile(profile), m_place(stationFilePlace(executablePath)),
+    : m_profile(profile), m_place(programStationFilePlace(executablePath)),
       m_folder(m_place.installed
                    ? QString::fromStdU16String(m_place.file.parent_path().u16string()) + u'/'
                    : folderOf(executablePath))
 {
-}
-
-StationFilePlace CTavrelApp::stationFilePlace(const QString& executablePath)
-{
-    return kavrin::stationFilePlace(
-        executablePath.toStdU16String(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String());
+    makeStationFileFolder(m_place);
 }
 
 CTavrelApp::~CTavrelApp() = default;
@@ -40,11 +34,6 @@ QString CTavrelApp::folderOf(const QString& executablePath)
 void CTavrelApp::start()
 {
     installLocaleHourFormat();
-    if (m_place.installed) {
-        // A folder that cannot be made is left to the first save, which reports why it failed.
-        std::error_code ignored;
-        std::filesystem::create_directories(m_place.file.parent_path(), ignored);
-    }
     m_profile.setValue(QStringLiteral("Main/ExePath"), m_folder);
     m_profile.sync();
     const std::filesystem::path stationFile(

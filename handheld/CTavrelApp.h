@@ -17,17 +17,16 @@ class CTavrelDlg;
 // The handheld program: records the folder of its station file in its profile, where the desktop
 // program looks for it, and runs the main dialog over "Stations.xml" in that folder. The folder is
 // that of the executable, or for an installed copy the application's data folder
-// (stationFilePlace). The program ends when the dialog ends.
+// (programStationFilePlace). The program ends when the dialog ends.
 class CTavrelApp {
 public:
     // `profile` is the program's profile ("Tavrel"/"TavrelPPC"); `executablePath` the full path of
-    // the running program.
+    // the running program. Makes the data folder of an installed copy when it is missing.
     CTavrelApp(QSettings& profile, QString executablePath);
     ~CTavrelApp();
 
-    // Creates the data folder of an installed copy when it is missing, writes the folder as
-    // "ExePath" in group "Main", then creates and shows the main dialog, whose end quits the
-    // application's event loop.
+    // Writes the folder as "ExePath" in group "Main", then creates and shows the main dialog,
+    // whose end quits the application's event loop.
     void start();
 
     // Once the list is filled: saves a picture of the main dialog to `file` and quits, with exit
@@ -38,11 +37,6 @@ public:
     // The folder of the station file, with its trailing separator.
     const QString& folder() const { return m_folder; }
     const StationFilePlace& place() const { return m_place; }
-
-    // Where the program at `executablePath` keeps "Stations.xml": beside itself when run from
-    // where it was built or unpacked, in the application's data folder (QStandardPaths'
-    // AppDataLocation) when installed.
-    static StationFilePlace stationFilePlace(const QString& executablePath);
 
     // `executablePath` cut after its last "/" or "\", the separator kept. The first character is
     // never taken for a separator; a path without one leaves that first character alone.

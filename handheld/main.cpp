@@ -1,4 +1,5 @@
 #include "handheld/CTavrelApp.h"
+#include "ui/platform/StationFileFolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -17,7 +18,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.kavrin.Tavrel"));
 
     const QString executable = QApplication::applicationFilePath();
-    const StationFilePlace place = CTavrelApp::stationFilePlace(executable);
+    const StationFilePlace place = programStationFilePlace(executable);
     QCommandLineParser options;
     options.setApplicationDescription(
         QStringLiteral("Tavrel, the Kavrin handheld station list.\nStation file: %1")
