@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ReceiverMode.h"
+#include "core/Result.h"
 #include "core/StationFilter.h"
 #include "receiver/ReceiverSettings.h"
 
@@ -33,19 +34,14 @@ struct CliOptions {
     bool receiverAddressGiven = false;     // tune: by "--receiver" or "--device"
 };
 
-// The parsed command line, or, when `error` is not empty, why it is wrong.
-struct ParsedCommandLine {
-    CliOptions options;
-    std::string error;
-};
-
 // Parses the arguments after the program name: a command ("list", "check", "import-schedule",
 // "backups", "on" or "tune"), its options (as "--name VALUE" or "--name=VALUE", before or after
 // the other arguments), and its frequency and files where it takes them: at most one file for
 // "list" and "backups", one for "check", the schedule and the station file for
 // "import-schedule", whose one option is "--add". "--help" anywhere asks for the help text, else
-// "--version" anywhere for the version. Texts are taken as UTF-8.
-ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
+// "--version" anywhere for the version. Texts are taken as UTF-8. Fails with what is wrong;
+// `options` is then only partly filled in.
+Result parseCommandLine(const std::vector<std::string>& args, CliOptions& options);
 
 // The one-line synopsis printed with every command-line error.
 std::string usageText();

@@ -16,25 +16,26 @@ using namespace kavrin::cli;
 
 int main(int argc, char** argv)
 {
-    const ParsedCommandLine parsed =
-        parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.error.empty()) {
-        std::cerr << "kavrin: " << parsed.error << '\n' << usageText();
+    CliOptions options;
+    if (const Result parsed =
+            parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), options);
+        !parsed) {
+        std::cerr << "kavrin: " << parsed.reason() << '\n' << usageText();
         return 2;
     }
-    switch (parsed.options.command) {
+    switch (options.command) {
     case CliOptions::Command::List:
-        return runList(parsed.options, std::cout, std::cerr);
+        return runList(options, std::cout, std::cerr);
     case CliOptions::Command::Check:
-        return runCheck(parsed.options, std::cout, std::cerr);
+        return runCheck(options, std::cout, std::cerr);
     case CliOptions::Command::On:
-        return runOn(parsed.options, std::cout, std::cerr);
+        return runOn(options, std::cout, std::cerr);
     case CliOptions::Command::Tune:
-        return runTune(parsed.options, std::cout, std::cerr);
+        return runTune(options, std::cout, std::cerr);
     case CliOptions::Command::ImportSchedule:
-        return runImportSchedule(parsed.options, std::cout, std::cerr);
+        return runImportSchedule(options, std::cout, std::cerr);
     case CliOptions::Command::Backups:
-        return runBackups(parsed.options, std::cout, std::cerr);
+        return runBackups(options, std::cout, std::cerr);
     case CliOptions::Command::Version:
         std::cout << versionText();
         return 0;
