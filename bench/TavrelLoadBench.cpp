@@ -1,13 +1,17 @@
-// What the handheld's start costs on 100,000 stations: the main dialog loading the station file
+// What the handheld's list costs on 100,000 stations: each list operation through the dialog's
+// commands. And what its start costs: the main dialog loading the station file
 // on its worker, with a sent progress notice every fiftieth of the file, then refreshing the
 // list; against the same load on a worker thread without notices, followed by the same refresh.
 // The two differ by the notices, which should cost no more than a tenth of the load.
 
 #include "bench/StationGenerator.h"
 #include "core/ORVImpl.h"
+#include "handheld/CKavrinListCtrl.h"
 #include "handheld/CTavrelDlg.h"
 #include "handheld/TavrelCommandIds.h"
+#include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/TestStations.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -17,6 +21,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -159,8 +164,89 @@ void BM_LoadOnly(benchmark::State& state)
     }
 }
 
+// The handheld's list on the loaded stations: each operation through the dialog's command, as its
+// menus run it, until the list has repainted.
+class LoadedTavrel {
+public:
+    explicit LoadedTavrel(TavrelFixture& f) : m_dialog(m_base, f.file, f.profile)
+    {
+        QEventLoop loop;
+        QObject::connect(&m_dialog, &CTavrelDlg::workerFinished, &loop, &QEventLoop::quit);
+        m_dialog.show();
+        loop.exec();
+    }
+
+    void run(int id)
+    {
+        m_dialog.runCommand(id);
+        QApplication::processEvents();
+        m_dialog.list().viewport()->repaint();
+    }
+
+    ScriptedPrompts prompts;
+
+private:
+    ORVImpl m_base;
+    CTavrelDlg m_dialog;
+};
+
+std::unique_ptr<LoadedTavrel> g_tavrel;
+
+LoadedTavrel& loadedTavrel()
+{
+    if (!g_tavrel)
+        g_tavrel = std::make_unique<LoadedTavrel>(fixture());
+    return *g_tavrel;
+}
+
+template <typename Command> void alternate(benchmark::State& state, Command first, Command second)
+{
+    bool other = false;
+    for (auto _ : state) {
+        loadedTavrel().run(other ? second : first);
+        other = !other;
+    }
+    if (other)
+        loadedTavrel().run(second);
+}
+
+void BM_ListFilterChange(benchmark::State& state)
+{
+    alternate(state, int(ID_MOD_AM), int(ID_MOD_ALL));
+}
+
+void BM_ListSortChange(benchmark::State& state)
+{
+    alternate(state, int(ID_SORT_NAME), int(ID_SORT_FREQUENCY));
+}
+
+void BM_ListTimeDisplaySwitch(benchmark::State& state)
+{
+    alternate(state, int(ID_TIME_GMT), int(ID_TIME_LOCAL));
+}
+
+void BM_ListRefresh(benchmark::State& state)
+{
+    for (auto _ : state)
+        loadedTavrel().run(ID_TIME_REFRESH);
+}
+
+void BM_ListSearch(benchmark::State& state)
+{
+    for (auto _ : state) {
+        loadedTavrel().prompts.dialogs.push_back(search("radio", false));
+        loadedTavrel().run(ID_SEARCH_START);
+    }
+    loadedTavrel().run(ID_SEARCH_RESET);
+}
+
 } // namespace
 
+BENCHMARK(BM_ListFilterChange)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ListSortChange)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ListTimeDisplaySwitch)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ListRefresh)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ListSearch)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DialogLoadWithProgress)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 BENCHMARK(BM_NoticeOverhead)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 BENCHMARK(BM_LoadOnly)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
@@ -179,5 +265,6 @@ int main(int argc, char** argv)
     dialogStart(fixture(), notices);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    g_tavrel.reset(); // before the application object goes
     return 0;
 }
