@@ -2,7 +2,7 @@
 // and what the loaded base keeps afterwards.
 //
 //   bench_load_memory [--stations N]  generates and saves N stations (default 100,000) in a child
-//                                     process, then measures a load of that file in a fresh one
+//                                     process, then measures a load of that file in this one
 //   bench_load_memory --load FILE     measures a load of FILE in this process
 //
 // The load is measured in a process that never held the generated base, so the generator's
@@ -13,8 +13,6 @@
 #include "tests/support/TestFiles.h"
 
 #include <malloc.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -113,43 +111,11 @@ int measureLoad(const char* path)
     return 0;
 }
 
-// Runs `job` in a child process and returns whether it exited with 0.
-template <typename Job> bool inChild(Job job)
-{
-    std::fflush(nullptr);
-    const pid_t child = fork();
-    if (child < 0) {
-        std::perror("fork");
-        return false;
-    }
-    if (child == 0)
-        _exit(job()); // skips the parent's destructors, which would remove its scratch folder
-    int status = 0;
-    return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-int generateAndMeasure(const char* program, int stations)
+int generateAndMeasure(int stations)
 {
     TempFolder folder;
     const std::string file = folder.file("Stations.xml").string();
-    const bool saved = inChild([&] {
-        ORVImpl base;
-        StationGenerator().fill(base, stations);
-        const Result saved = base.Save(file);
-        if (saved)
-            return 0;
-        std::fprintf(stderr, "cannot save %s: %s\n", file.c_str(), saved.reason().c_str());
-        return 1;
-    });
-    if (!saved)
-        return 1;
-    // A new program image: nothing of this process's heap comes along into the measurement.
-    const bool measured = inChild([&] {
-        execl("/proc/self/exe", program, "--load", file.c_str(), static_cast<char*>(nullptr));
-        std::perror("exec");
-        return 127;
-    });
-    return measured ? 0 : 1;
+    return saveGeneratedFile(stations, file) ? measureLoad(file.c_str()) : 1;
 }
 
 } // namespace
@@ -164,5 +130,5 @@ int main(int argc, char** argv)
         return 2;
     }
     const int stations = counted ? std::atoi(argv[2]) : kBenchStationCount;
-    return generateAndMeasure(argv[0], stations);
+    return generateAndMeasure(stations);
 }

@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace kavrin {
 
 namespace {
@@ -364,6 +367,27 @@ void saveBenchFile(const ORVImpl& base, const std::filesystem::path& file)
                      saved.reason().c_str());
         std::exit(1);
     }
+}
+
+bool saveGeneratedFile(int count, const std::filesystem::path& file)
+{
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child < 0) {
+        std::perror("fork");
+        return false;
+    }
+    if (child == 0) {
+        ORVImpl base;
+        StationGenerator().fill(base, count);
+        const Result saved = base.Save(file);
+        if (!saved)
+            std::fprintf(stderr, "cannot save %s: %s\n", file.c_str(), saved.reason().c_str());
+        _exit(saved ? 0
+                    : 1); // skips the parent's destructors, which would remove its scratch folder
+    }
+    int status = 0;
+    return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace kavrin

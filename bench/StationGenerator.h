@@ -17,6 +17,11 @@ inline constexpr int kBenchStationCount = 100'000;
 // failure ends the program with the reason.
 void saveBenchFile(const ORVImpl& base, const std::filesystem::path& file);
 
+// Generates `count` stations and saves them to `file` in a child process, so that the measuring
+// process starts its load with a heap that never held them, as a program loading its file does.
+// Returns whether the child saved the file.
+bool saveGeneratedFile(int count, const std::filesystem::path& file);
+
 // Makes plausible stations for benchmarks: broadcasters, beacons, coast and air stations and
 // repeaters with names built from words, cities and countries (a few in Cyrillic); one to three
 // frequencies in the LF, MW, SW, VHF or UHF band, some with a transmit list; every modulation
