@@ -10,16 +10,51 @@ namespace kavrin {
 
 namespace {
 
-// FNV-1a, 64 bits: no cryptographic claim, only that two versions of a list do not collide.
-constexpr std::uint64_t kFnvPrime = 1099511628211ull;
+// FNV-1a's prime, applied to a word of eight bytes at a time and followed by a shift that brings
+// the high bits down, so that every byte reaches every bit of the hash. No cryptographic claim,
+// only that two versions of a list do not collide; a byte at a time, a large file took longer to
+// hash than to load.
+constexpr std::uint64_t kPrime = 1099511628211ull;
+
+std::uint64_t mixed(std::uint64_t hash, std::uint64_t word)
+{
+    hash = (hash ^ word) * kPrime;
+    return hash ^ (hash >> 29);
+}
+
+// Eight bytes as one word, the first byte lowest, whatever the processor's byte order (compilers
+// make this one load where the order is already that).
+std::uint64_t wordAt(const char* bytes)
+{
+    std::uint64_t word = 0;
+    for (int i = 0; i < 8; ++i)
+        word |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * i);
+    return word;
+}
 
 } // namespace
 
 void FingerprintBuilder::add(std::string_view bytes)
 {
-    for (const char byte : bytes)
-        m_hash = (m_hash ^ static_cast<unsigned char>(byte)) * kFnvPrime;
     m_size += bytes.size();
+    std::size_t at = 0;
+    // A word begun by the previous piece is completed first.
+    for (; m_pendingBytes != 0 && at < bytes.size(); ++at)
+        addByte(bytes[at]);
+    for (; at + 8 <= bytes.size(); at += 8)
+        m_hash = mixed(m_hash, wordAt(bytes.data() + at));
+    for (; at < bytes.size(); ++at)
+        addByte(bytes[at]);
+}
+
+void FingerprintBuilder::addByte(char byte)
+{
+    m_pending |= std::uint64_t{static_cast<unsigned char>(byte)} << (8 * m_pendingBytes);
+    if (++m_pendingBytes == 8) {
+        m_hash = mixed(m_hash, m_pending);
+        m_pending = 0;
+        m_pendingBytes = 0;
+    }
 }
 
 FileFingerprint FingerprintBuilder::fingerprint(std::filesystem::file_time_type modified) const
@@ -28,7 +63,8 @@ FileFingerprint FingerprintBuilder::fingerprint(std::filesystem::file_time_type 
     print.state = FileFingerprint::State::Present;
     print.size = m_size;
     print.modified = modified;
-    print.hash = m_hash;
+    // The last word's missing bytes count as zeros; the size tells such files apart.
+    print.hash = m_pendingBytes != 0 ? mixed(m_hash, m_pending) : m_hash;
     return print;
 }
 

@@ -43,8 +43,12 @@ public:
     FileFingerprint fingerprint(std::filesystem::file_time_type modified = {}) const;
 
 private:
+    void addByte(char byte);
+
     std::uint64_t m_hash = 14695981039346656037ull; // FNV-1a's offset basis
     std::uintmax_t m_size = 0;
+    std::uint64_t m_pending = 0; // the bytes of a word not yet complete, the first lowest
+    unsigned m_pendingBytes = 0;
 };
 
 // Whether the file described by `now` holds something else than it did when `seen` was taken: it

@@ -101,7 +101,8 @@ TEST(FileFingerprint, BytesInPiecesGiveTheFilesFingerprint)
         bytes[i] = static_cast<char>(i * 7 % 253);
     TempFolder folder;
     const auto file = folder.file("Stations.xml");
-    for (const std::size_t piece : {std::size_t{1}, std::size_t{16384}, bytes.size()}) {
+    for (const std::size_t piece :
+         {std::size_t{1}, std::size_t{5}, std::size_t{16384}, bytes.size()}) {
         for (const std::size_t size : {std::size_t{0}, std::size_t{3}, bytes.size()}) {
             writeBytes(file, bytes.substr(0, size));
             const FileFingerprint onDisk = takeFingerprint(file);
