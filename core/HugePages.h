@@ -9,4 +9,9 @@ namespace kavrin {
 // thousand. Only a hint; does nothing where the system has no such hint.
 void adviseLargePages(void* start, std::size_t bytes);
 
+// Advises large pages for the `bytes` at `start`, not yet written, then writes each page once,
+// half of them on a second thread: the system clears every fresh page on its first write, which
+// for a few hundred megabytes takes most of a second, and this way both processors do it.
+void prepareFreshMemory(void* start, std::size_t bytes);
+
 } // namespace kavrin
