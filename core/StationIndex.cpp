@@ -60,15 +60,32 @@ std::vector<int> StationIndex::usedStations() const
 
 void StationIndex::prepareOrders()
 {
-    std::vector<std::vector<int>> orders = makeStationOrders(m_base, usedStations(), kListKeys);
-    for (std::size_t k = 0; k < kListKeys.size(); ++k)
-        orderSlot(kListKeys[k]) = std::move(orders[k]);
+    std::vector<SortKey> missing;
+    for (SortKey key : kListKeys) {
+        if (!orderSlot(key))
+            missing.push_back(key);
+    }
+    if (missing.empty())
+        return;
+    std::vector<std::vector<int>> orders = makeStationOrders(m_base, usedStations(), missing);
+    for (std::size_t k = 0; k < missing.size(); ++k)
+        orderSlot(missing[k]) = std::move(orders[k]);
+}
+
+bool StationIndex::ordersMissing() const
+{
+    return std::any_of(kListKeys.begin(), kListKeys.end(),
+                       [this](SortKey key) { return !m_orders[slotOf(key)]; });
+}
+
+std::size_t StationIndex::slotOf(SortKey key) const
+{
+    return sortFieldsFor(key) ? static_cast<std::size_t>(key) : m_orders.size() - 1;
 }
 
 std::optional<std::vector<int>>& StationIndex::orderSlot(SortKey key)
 {
-    const SortFields* fields = sortFieldsFor(key);
-    return m_orders[fields ? static_cast<std::size_t>(key) : m_orders.size() - 1];
+    return m_orders[slotOf(key)];
 }
 
 const std::vector<int>& StationIndex::order(SortKey key)

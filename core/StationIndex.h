@@ -38,8 +38,13 @@ public:
     // Forgets everything known of the base: it was loaded or replaced as a whole.
     void reset();
 
-    // Makes the orders of the list's four sort keys now (a load does this on its worker).
+    // Makes the orders of the list's four sort keys now (a load does this on its worker); those
+    // already made are kept.
     void prepareOrders();
+    // Makes the order of `key` now, and only that one: what a list needs to be shown.
+    void prepareOrder(SortKey key) { order(key); }
+    // Whether prepareOrders() would make any order.
+    bool ordersMissing() const;
 
     // The record at `index` was appended to the base.
     void added(int index);
@@ -71,6 +76,7 @@ private:
     enum Mark : std::uint8_t { Unlisted = 0, ListedOffAir = 1, ListedOnAir = 2 };
 
     const std::vector<int>& order(SortKey key);
+    std::size_t slotOf(SortKey key) const;
     std::optional<std::vector<int>>& orderSlot(SortKey key);
     std::vector<int> usedStations() const;
     bool before(int a, int b, SortKey key) const;

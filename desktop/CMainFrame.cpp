@@ -46,7 +46,8 @@ CMainFrame::CMainFrame(ORVImpl& base, QSettings& profile, std::filesystem::path 
 
     connect(m_view, &COrvaleView::statusTextChanged, this, &CMainFrame::setStatusBarText);
     connect(m_view, &COrvaleView::commandStatesChanged, this, &CMainFrame::updateCommandStates);
-    connect(m_view, &COrvaleView::loadFinished, this, [this] {
+    // A close asked for while the worker had the base is carried out once it has ended.
+    connect(m_view, &COrvaleView::workerEnded, this, [this] {
         if (m_closeAfterLoad)
             close();
     });

@@ -64,6 +64,8 @@ signals:
     void statusTextChanged(const QString& text);
     void commandStatesChanged();
     void loadFinished();
+    // The station file's worker has ended its load, its save or the orders after a load.
+    void workerEnded();
 
 private:
     void buildCommands();

@@ -126,6 +126,29 @@ private slots:
         }
     }
 
+    // A very large list is shown in its own order first; its commands, and a close, wait for the
+    // other orders, and then the commands work in them.
+    void aVeryLargeListWaitsForItsOtherOrders()
+    {
+        std::vector<TestStation> stations;
+        for (int i = 0; i < StationListOwner::kOrdersAfterShowing; ++i) {
+            const auto name = QStringLiteral("S%1").arg(StationListOwner::kOrdersAfterShowing - i);
+            stations.push_back({name.toStdU16String(), 0.2 + i * 1e-5, MOD_AM});
+        }
+        m_orvale->writeStations(stations);
+        m_orvale->start();
+        QVERIFY(QTest::qWaitFor([&] { return m_orvale->view().rows().rowCount() > 0; }, 20000));
+        QVERIFY(m_orvale->view().isLoading());
+        QVERIFY(!m_orvale->frame().action(ID_SORT_NAME)->isEnabled());
+        m_orvale->frame().close();
+        QVERIFY(m_orvale->frame().isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_orvale->view().isLoading(), 20000);
+        QTRY_VERIFY(!m_orvale->frame().isVisible());
+        QVERIFY(m_orvale->frame().action(ID_SORT_NAME)->isEnabled());
+        m_orvale->frame().action(ID_SORT_NAME)->trigger();
+        QCOMPARE(m_orvale->listedNames().first(), QStringLiteral("S1"));
+    }
+
     // What the desktop shows of the list owner's commands: the counts after New, "Search
     // results" after a search, and the warning icon when nothing matched.
     void newAndSearchWriteTheStatusBar()

@@ -221,13 +221,18 @@ void StationListOwner::startLoading()
     showRows(readClock());
     BackgroundJob::Work load = loadStationsWork(m_base, m_stationFile, m_setup.notices.progress);
     m_worker.start(
-        [this, load = std::move(load)](NoticeChannel& notices) {
+        [this, load = std::move(load), shownKey = m_filter.sortKey](NoticeChannel& notices) {
             // Taken before the file is read: a change made while it is read shows at the next
             // save.
             m_seenFile = takeFingerprint(m_stationFile);
             Result loaded = load(notices);
             m_index.reset();
-            m_index.prepareOrders();
+            // A very large list is shown as soon as its own order is made; the other orders
+            // follow while it is on screen (onLoadDone).
+            if (m_base.GetCount() < kOrdersAfterShowing)
+                m_index.prepareOrders();
+            else
+                m_index.prepareOrder(shownKey);
             return loaded;
         },
         m_setup.notices.done);
@@ -340,6 +345,10 @@ void StationListOwner::onNotice(const Notice& notice)
         onLoadDone(notice.result);
     else if (finished == Job::Save)
         onSaveDone(notice.result);
+    else if (finished == Job::Orders) {
+        emit stateChanged();
+        emit ordersMade();
+    }
 }
 
 void StationListOwner::onLoadDone(const Result& result)
@@ -350,6 +359,18 @@ void StationListOwner::onLoadDone(const Result& result)
     if (!result)
         warnUnreadableStationFile(&m_setup.window, m_stationFile, result.reason());
     emit loadFinished(result);
+    // Unless the window was closed meanwhile or another job took the worker: an order not made
+    // now is made when it is first needed.
+    if (m_index.ordersMissing() && m_setup.window.isVisible() && !isBusy()) {
+        m_worker.start(
+            [this](NoticeChannel&) {
+                m_index.prepareOrders();
+                return Result::success();
+            },
+            m_setup.notices.done);
+        m_job = Job::Orders;
+        emit stateChanged();
+    }
 }
 
 void StationListOwner::onSaveDone(const Result& result)

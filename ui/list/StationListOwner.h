@@ -59,7 +59,8 @@ struct StationListSetup {
 // shows the status text.
 //
 // While the station file's worker runs it has the station base to itself: isBusy() is then true,
-// and the program must not run any command of the list.
+// and the program must not run any command of the list. After the load of a very large file the
+// worker goes on for a while with the list already shown, making its other sort orders.
 class StationListOwner : public QObject {
     Q_OBJECT
 public:
@@ -71,6 +72,10 @@ public:
     const std::filesystem::path& stationFile() const { return m_stationFile; }
     bool isModified() const { return m_modified; }
     bool isBusy() const { return m_worker.running(); }
+    // From this many stations on, a load makes the order the list is shown in before it shows the
+    // list, and the other orders afterwards (a million stations take about a second for them),
+    // with the list's commands waiting for them as for the load.
+    static constexpr int kOrdersAfterShowing = 200'000;
     bool hasSelection() const;
 
     // Rebuilds the rows from the base under the filter, sorted, with nothing selected, and shows
@@ -125,13 +130,15 @@ signals:
     void progressed(int percent);
     void loadFinished(const Result& result);
     void saveFinished(const Result& result);
+    // The orders that follow the load of a very large file are made.
+    void ordersMade();
     // The rows were re-sorted under a new key.
     void sorted();
     // What the command rules read may have changed: the selection, the filter, the busy state.
     void stateChanged();
 
 private:
-    enum class Job { None, Load, Save };
+    enum class Job { None, Load, Save, Orders };
 
     void onNotice(const Notice& notice);
     void onLoadDone(const Result& result);
