@@ -5,6 +5,7 @@
 #include "desktop/CImportBiDlg.h"
 #include "desktop/CPPCTransferDlg.h"
 #include "desktop/CommandIds.h"
+#include "desktop/ScheduleImportCommand.h"
 #include "desktop/SkippedLineMessages.h"
 #include "ui/commands/ListCommands.h"
 #include "ui/platform/Prompts.h"
@@ -123,6 +124,9 @@ void COrvaleView::buildCommands()
     };
     addOwn(ID_IMPORT_SCHEDULE, tr("Bi shortwave schedule text file..."), {},
            [this] { importSchedule(); });
+    addOwn(ID_IMPORT_BROADCAST_SCHEDULE, tr("Shortwave schedule CSV or text file..."),
+           tr("Import a broadcast schedule file, to replace the stations list or add to it"),
+           [this] { importBroadcastSchedule(*this, m_owner); });
     addOwn(ID_PPC_SAVE, tr("Save data to PPC..."), tr("Save data to PocketPC"),
            [this] { uploadToHandheld(); });
     addOwn(ID_PPC_LOAD, tr("Load data from PPC..."), tr("Load data from PocketPC"),
