@@ -105,7 +105,8 @@ void CMainFrame::buildMenus()
     QMenu* file = menuBar()->addMenu(tr("&File"));
     addCommands(file, {ID_STATION_NEW, ID_STATION_EDIT, ID_STATION_DELETE, kSeparator});
     if (commandAction(ID_IMPORT_SCHEDULE))
-        addCommands(file->addMenu(tr("Import")), {ID_IMPORT_SCHEDULE});
+        addCommands(file->addMenu(tr("Import")),
+                    {ID_IMPORT_SCHEDULE, ID_IMPORT_BROADCAST_SCHEDULE});
     file->addSeparator();
     QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
     exit->setStatusTip(tr("Quit the application; prompts to save the stations list"));

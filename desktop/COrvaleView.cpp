@@ -5,6 +5,8 @@
 #include "desktop/CImportBiDlg.h"
 #include "desktop/CPPCTransferDlg.h"
 #include "desktop/CommandIds.h"
+#include "desktop/ScheduleImportCommand.h"
+#include "desktop/SkippedLineMessages.h"
 #include "ui/commands/ListCommands.h"
 #include "ui/platform/Prompts.h"
 #include "ui/platform/WaitCursor.h"
@@ -125,6 +127,9 @@ void COrvaleView::buildCommands()
     };
     addOwn(ID_IMPORT_SCHEDULE, tr("Bi shortwave schedule text file..."), {},
            [this] { importSchedule(); });
+    addOwn(ID_IMPORT_BROADCAST_SCHEDULE, tr("Shortwave schedule CSV or text file..."),
+           tr("Import a broadcast schedule file, to replace the stations list or add to it"),
+           [this] { importBroadcastSchedule(*this, m_owner); });
     addOwn(ID_PPC_SAVE, tr("Save data to PPC..."), tr("Save data to PocketPC"),
            [this] { uploadToHandheld(); });
     addOwn(ID_PPC_LOAD, tr("Load data from PPC..."), tr("Load data from PocketPC"),
@@ -159,24 +164,7 @@ void COrvaleView::importSchedule()
         return;
 
     WaitCursor wait;
-    // Thousands of bad lines must not mean thousands of boxes: after ten, offer to stop.
-    constexpr int kMessagesBeforeOffer = 10;
-    int shown = 0;
-    const auto tell = [this, &shown](const ScheduleLineMessage& message) {
-        prompts().message(this, QString::fromStdU16String(message.text),
-                          QString::fromStdU16String(message.title), QMessageBox::Warning,
-                          QMessageBox::Ok);
-        if (++shown != kMessagesBeforeOffer)
-            return ScheduleMessageReply::Continue;
-        const auto answer = prompts().message(
-            this,
-            tr("%1 lines of this file could not be read so far. Skip the messages about "
-               "the remaining ones?")
-                .arg(shown),
-            tr("Warning"), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
-        return answer == QMessageBox::Yes ? ScheduleMessageReply::SkipRemaining
-                                          : ScheduleMessageReply::Continue;
-    };
+    const ScheduleMessageSink tell = skippedLineMessages(*this);
     ScheduleImportCounts counts;
     Result imported = Result::failure({}, Result::Kind::CannotOpen);
     m_owner.replaceBase([&](ORVImpl& base) {

@@ -27,7 +27,7 @@ struct ViewSupport {
 };
 
 // The desktop station list: the list owner's rows in the desktop's report list, its commands
-// under the desktop's ids, texts and toolbar pictures, the schedule import and the transfers to
+// under the desktop's ids, texts and toolbar pictures, the schedule imports and the transfers to
 // and from the handheld. Loads the station file in the background as soon as it is asked to.
 class COrvaleView : public CKavrinView {
     Q_OBJECT

@@ -47,6 +47,7 @@ enum CommandId : int {
     ID_PPC_SAVE = 32804,
     ID_PPC_LOAD = 32805,
     ID_IMPORT_SCHEDULE = 32833,
+    ID_IMPORT_BROADCAST_SCHEDULE = 32840, // CSV and text schedules, to replace or add to the list
 
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
