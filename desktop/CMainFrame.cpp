@@ -4,6 +4,7 @@
 #include "desktop/COrvaleView.h"
 #include "desktop/CommandIds.h"
 #include "desktop/FolderDeviceLink.h"
+#include "desktop/ReceiverCommands.h"
 #include "desktop/ToolbarIcons.h"
 #include "desktop/WindowPlacement.h"
 #include "ui/commands/ViewCommand.h"
@@ -18,6 +19,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace kavrin::orvale {
 
@@ -30,7 +32,7 @@ const QString kPlacementKey = QStringLiteral("MainFrame/WP");
 
 CMainFrame::CMainFrame(ORVImpl& base, QSettings& profile, std::filesystem::path stationFile,
                        DeviceLink* link, QWidget* parent)
-    : QMainWindow(parent), m_base(base), m_profile(profile), m_bandsProfile(profile)
+    : QMainWindow(parent), m_base(base), m_profile(profile), m_settingsProfile(profile)
 {
     setWindowTitle(QStringLiteral("Kavrin"));
     buildStatusBar();
@@ -39,12 +41,25 @@ CMainFrame::CMainFrame(ORVImpl& base, QSettings& profile, std::filesystem::path 
         link = m_ownLink.get();
     }
     m_view = new COrvaleView(base, std::move(stationFile),
-                             {profile, m_bandsProfile, m_dialogLayout, *link}, this);
+                             {profile, m_settingsProfile, m_dialogLayout, *link}, this);
     setCentralWidget(m_view);
+    m_receiver = std::make_unique<ReceiverCommands>(base, m_settingsProfile, *m_view);
     buildMenus();
     buildToolBar();
+    if (QAction* tune = action(ID_RECEIVER_TUNE)) {
+        // With a list of frequencies, a click on the button tunes the first, its arrow lists all.
+        if (auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(tune))) {
+            connect(tune, &QAction::changed, button, [tune, button] {
+                button->setPopupMode(tune->menu() ? QToolButton::MenuButtonPopup
+                                                  : QToolButton::DelayedPopup);
+            });
+        }
+        m_receiver->attach(*tune);
+    }
 
     connect(m_view, &COrvaleView::statusTextChanged, this, &CMainFrame::setStatusBarText);
+    connect(m_receiver.get(), &ReceiverCommands::statusTextChanged, this,
+            &CMainFrame::setStatusBarText);
     connect(m_view, &COrvaleView::commandStatesChanged, this, &CMainFrame::updateCommandStates);
     // A close asked for while the worker had the base is carried out once it has ended.
     connect(m_view, &COrvaleView::workerEnded, this, [this] {
@@ -129,6 +144,8 @@ void CMainFrame::buildMenus()
                  ID_TIME_REFRESH});
     if (m_view->command(ID_PPC_SAVE) != nullptr)
         addCommands(menuBar()->addMenu(tr("&Pocket PC")), {ID_PPC_SAVE, ID_PPC_LOAD});
+    addCommands(menuBar()->addMenu(tr("&Receiver")),
+                {ID_RECEIVER_TUNE, ID_RECEIVER_FOLLOW, kSeparator, ID_RECEIVER_SETTINGS});
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* about = help->addAction(tr("&About"), this, &CMainFrame::showAbout);
@@ -170,7 +187,9 @@ void CMainFrame::buildToolBar()
                                                 kSeparator,
                                                 ID_TIME_TOGGLE_ACTIVE,
                                                 kSeparator,
-                                                ID_APP_ABOUT};
+                                                ID_APP_ABOUT,
+                                                kSeparator,
+                                                ID_RECEIVER_TUNE};
     for (int id : buttons) {
         if (id == kSeparator)
             m_toolBar->addSeparator();

@@ -24,6 +24,7 @@ struct ViewCommand;
 namespace kavrin::orvale {
 
 class COrvaleView;
+class ReceiverCommands;
 
 // The desktop main window: menu bar, toolbar and status bar around the station list view; asks
 // to save a modified list on close and keeps its placement in the profile.
@@ -63,10 +64,12 @@ private:
 
     ORVImpl& m_base;
     QSettings& m_profile;
-    SettingsProfile m_bandsProfile;
+    SettingsProfile m_settingsProfile; // the bands and the receiver
     DesktopDialogLayout m_dialogLayout;
     std::unique_ptr<DeviceLink> m_ownLink;
     COrvaleView* m_view;
+    // Destroyed before the view, a child widget, which it reads.
+    std::unique_ptr<ReceiverCommands> m_receiver;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_viewMenu = nullptr;
     QLabel* m_message = nullptr;

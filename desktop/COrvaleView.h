@@ -50,6 +50,9 @@ public:
     // Runs command `id` if it exists and is enabled.
     void runCommand(int id);
 
+    // Adds a command that the frame brings (the receiver's) to the table, under the same rules.
+    void addCommand(ViewCommand command) { m_commands.add(std::move(command)); }
+
     // Starts loading the station file on the loading thread; the list is refilled when it ends.
     void startLoading();
 

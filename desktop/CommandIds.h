@@ -49,6 +49,11 @@ enum CommandId : int {
     ID_IMPORT_SCHEDULE = 32833,
     ID_IMPORT_BROADCAST_SCHEDULE = 32840, // CSV and text schedules, to replace or add to the list
 
+    // The receiver menu: ids of its own, clear of the established ones.
+    ID_RECEIVER_TUNE = 32850,
+    ID_RECEIVER_FOLLOW = 32851,
+    ID_RECEIVER_SETTINGS = 32852,
+
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
     ID_FILE_NEW = 57600,

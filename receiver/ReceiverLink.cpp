@@ -6,6 +6,7 @@
 #include "receiver/LinkFailure.h"
 #include "receiver/RigThread.h"
 
+#include <clocale>
 #include <cmath>
 
 namespace kavrin {
@@ -76,6 +77,11 @@ Result openRig(RIG*& rig, const ReceiverSettings& settings, const ReceiverPlace&
     if (configured)
         configured = setConf(rig, "retry", kRetries);
     if (configured) {
+        // rig_open keeps the name of the numeric locale, switches it to "C" and back to that
+        // name; the switch frees the name it kept unless it is "C" already, and a program whose
+        // locale came from the environment (every Qt program) would read freed memory. Kavrin
+        // writes and reads its numbers without the C locale.
+        std::setlocale(LC_NUMERIC, "C");
         const int code = rig_open(rig);
         if (code == RIG_OK) {
             // Every read must ask the receiver: a cached frequency would hide a turn of its knob.

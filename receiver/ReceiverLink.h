@@ -44,6 +44,7 @@ public:
 
     // Opens the receiver of `settings` (closing the one open before). Fails when hamlib has no
     // such model, the address or device cannot be reached, or the receiver does not answer.
+    // Sets the process's LC_NUMERIC to "C" (hamlib needs it so).
     Result open(const ReceiverSettings& settings);
 
     // Lets the receiver go. Blocks until its connection is closed, at most kReceiverAnswerLimit.

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <clocale>
 #include <iostream>
 #include <string>
 #include <strings.h>
@@ -115,6 +116,18 @@ TEST(ReceiverLink, ReadsWhatTheRadioIsTunedToAndNoticesWhenItIsGone)
     EXPECT_FALSE(link.isOpen());
     EXPECT_EQ(link.setFrequency(9.91).reason(), "the receiver is not connected");
     EXPECT_DOUBLE_EQ(mhz, 15.0);
+}
+
+// A program's locale comes from the environment; hamlib must not trip over its name.
+TEST(ReceiverLink, OpensUnderTheEnvironmentsLocale)
+{
+    ASSERT_NE(std::setlocale(LC_ALL, "C.UTF-8"), nullptr);
+    DummyRigctld rigctld;
+    ASSERT_TRUE(rigctld.running());
+    ReceiverLink link;
+    EXPECT_TRUE(link.open(networkAt(rigctld.address())).ok());
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+    std::setlocale(LC_ALL, "C");
 }
 
 TEST(ReceiverLink, FaultsAreReportedWithAReasonWithinTheLimit)

@@ -42,6 +42,39 @@ bool exited(pid_t pid)
     return waitpid(pid, &status, WNOHANG) == pid;
 }
 
+// Starts rigctld on `port` and waits until it answers; its process id, or -1 when it did not.
+pid_t startOn(int port)
+{
+    const std::string portText = std::to_string(port);
+    const pid_t parent = getpid();
+    const pid_t child = fork();
+    if (child == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent)
+            _exit(127);
+        execlp("rigctld", "rigctld", "-m", "1", "-T", "127.0.0.1", "-t", portText.c_str(),
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    if (child < 0)
+        return -1;
+    const auto deadline = std::chrono::steady_clock::now() + kStartLimit;
+    bool up = false;
+    bool gone = false;
+    while (!up && !gone && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        up = answers(port);
+        gone = !up && exited(child);
+    }
+    if (up)
+        return child;
+    if (!gone) {
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
+    return -1;
+}
+
 } // namespace
 
 int freeLoopbackPort()
@@ -60,34 +93,15 @@ DummyRigctld::DummyRigctld()
     // Another process may take the free port before rigctld binds it: then try another.
     for (int attempt = 0; attempt < 3 && m_pid < 0; ++attempt) {
         m_port = freeLoopbackPort();
-        const std::string port = std::to_string(m_port);
-        const pid_t parent = getpid();
-        const pid_t child = fork();
-        if (child == 0) {
-            prctl(PR_SET_PDEATHSIG, SIGKILL);
-            if (getppid() != parent)
-                _exit(127);
-            execlp("rigctld", "rigctld", "-m", "1", "-T", "127.0.0.1", "-t", port.c_str(),
-                   static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        if (child < 0)
-            return;
-        const auto deadline = std::chrono::steady_clock::now() + kStartLimit;
-        bool up = false;
-        bool gone = false;
-        while (!up && !gone && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            up = answers(m_port);
-            gone = !up && exited(child);
-        }
-        if (up) {
-            m_pid = child;
-        } else if (!gone) {
-            kill(child, SIGKILL);
-            waitpid(child, nullptr, 0);
-        }
+        m_pid = startOn(m_port);
     }
+}
+
+bool DummyRigctld::restart()
+{
+    stop();
+    m_pid = startOn(m_port);
+    return running();
 }
 
 DummyRigctld::~DummyRigctld()

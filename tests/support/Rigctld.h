@@ -29,6 +29,10 @@ public:
 
     void stop();
 
+    // Stops it and starts it again on the same port, with the dummy radio as it starts; false
+    // when it did not come up.
+    bool restart();
+
 private:
     int m_port = 0;
     pid_t m_pid = -1;
