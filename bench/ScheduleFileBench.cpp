@@ -2,6 +2,7 @@
 // format, and adding it to the standard generated base of 100,000 stations, both when every
 // line is new and when the base already holds them all (the second import of the same file).
 
+#include "bench/ScheduleRandom.h"
 #include "bench/StationGenerator.h"
 #include "core/ORVImpl.h"
 #include "core/ScheduleFile.h"
@@ -14,7 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,11 +33,9 @@ struct Row {
 // Makes plausible schedule lines: shortwave, medium and long wave frequencies (some on half
 // kilohertz), times on the quarter hour (some across midnight), every form of days, names from
 // words with windows-1252 accents, languages and a few mode markers, relays and site codes.
-// Only the raw output of std::mt19937 is used, so the rows are the same on every run and
-// machine.
-class ScheduleRows {
+class ScheduleRows : ScheduleRandom {
 public:
-    explicit ScheduleRows(std::uint32_t seed) : m_random(seed) {}
+    explicit ScheduleRows(std::uint32_t seed) : ScheduleRandom(seed) {}
 
     Row next()
     {
@@ -72,10 +70,7 @@ public:
         row.khz = std::to_string(frequencyKhz());
         if (below(10) == 0)
             row.khz += ".5";
-        const std::uint32_t start = below(96);
-        std::uint32_t end = start + 1 + below(12);
-        if (end > 96)
-            end -= 96;
+        const auto [start, end] = window();
         row.time = clock(start) + "-" + clock(end);
         row.days = pick(kDays);
         row.itu = pick(kItu);
@@ -90,36 +85,6 @@ public:
         }
         return row;
     }
-
-private:
-    int frequencyKhz()
-    {
-        static constexpr int kBands[][2] = {{5900, 6200},   {7200, 7450},   {9400, 9900},
-                                            {11600, 12100}, {13570, 13870}, {15100, 15800},
-                                            {17480, 17900}, {531, 1602},    {153, 279}};
-        const auto& band = kBands[below(std::size(kBands))];
-        const int step = band[0] < 1700 ? 9 : 5;
-        return band[0] + step * static_cast<int>(below((band[1] - band[0]) / step + 1));
-    }
-
-    // "HHMM" of the quarter hour `quarter` of the day; quarter 96 is "2400".
-    static std::string clock(std::uint32_t quarter)
-    {
-        const std::uint32_t hour = quarter / 4;
-        const std::uint32_t minute = quarter % 4 * 15;
-        return {digit(hour / 10), digit(hour % 10), digit(minute / 10), digit(minute % 10)};
-    }
-
-    static char digit(std::uint32_t value) { return static_cast<char>('0' + value); }
-
-    template <std::size_t N> std::string pick(const std::string_view (&items)[N])
-    {
-        return std::string(items[below(N)]);
-    }
-
-    std::uint32_t below(std::uint32_t n) { return m_random() % n; }
-
-    std::mt19937 m_random;
 };
 
 std::string csvSchedule(const std::vector<Row>& rows)

@@ -1,6 +1,7 @@
 // Times the schedule text import of a generated 30,000-line schedule, and, apart from it, the
 // save of the station base the import made.
 
+#include "bench/ScheduleRandom.h"
 #include "core/ORVImpl.h"
 #include "core/ScheduleImport.h"
 #include "tests/support/TestFiles.h"
@@ -13,7 +14,6 @@
 #include <fstream>
 #include <iterator>
 #include <ostream>
-#include <random>
 #include <string>
 #include <string_view>
 
@@ -32,9 +32,8 @@ constexpr std::string_view kHeader = "kHz   STATION                 UTC       Su
 // Writes a schedule of plausible broadcasts: shortwave, medium and long wave frequencies, names
 // from a few words, times on the quarter hour, daily or weekday or weekend days, and a sprinkling
 // of what real schedules hold besides: comment lines, continuation lines without a frequency,
-// hours out of range and DRM remarks. Only the raw output of std::mt19937 is used, so the file is
-// the same byte for byte on every run and machine.
-class ScheduleGenerator {
+// hours out of range and DRM remarks. The same file byte for byte on every run (ScheduleRandom).
+class ScheduleGenerator : ScheduleRandom {
 public:
     struct Counts {
         int stations = 0;
@@ -42,7 +41,7 @@ public:
         int refused = 0;
     };
 
-    explicit ScheduleGenerator(std::uint32_t seed) : m_random(seed) {}
+    explicit ScheduleGenerator(std::uint32_t seed) : ScheduleRandom(seed) {}
 
     Counts write(std::ostream& out, int lines)
     {
@@ -95,10 +94,7 @@ private:
         if (withFrequency)
             put(0, rightAligned(std::to_string(frequencyKhz()), 5));
         put(6, std::string(pick(kFirst)) + " " + std::string(pick(kSecond)));
-        const std::uint32_t start = below(96);
-        std::uint32_t end = start + 1 + below(12);
-        if (end > 96)
-            end -= 96;
+        const auto [start, end] = window();
         put(30, badHour ? "25" + clock(start).substr(2) + "-" + clock(end)
                         : clock(start) + "-" + clock(end));
         put(40, pick(kDays));
@@ -113,41 +109,10 @@ private:
         return line.substr(0, line.find_last_not_of(' ') + 1);
     }
 
-    // Broadcast bands: mostly the shortwave meter bands, some medium and long wave.
-    int frequencyKhz()
-    {
-        static constexpr int kBands[][2] = {
-            {5900, 6200},   {7200, 7450},   {9400, 9900},   {11600, 12100}, {13570, 13870},
-            {15100, 15800}, {17480, 17900}, {21450, 21850}, {531, 1602},    {153, 279}};
-        const auto& band = kBands[below(std::size(kBands))];
-        const int step = band[0] < 1700 ? 9 : 5;
-        return band[0] + step * static_cast<int>(below((band[1] - band[0]) / step + 1));
-    }
-
-    // "HHMM" of the quarter hour `quarter` of the day; quarter 96, the end of the day, is "2400".
-    static std::string clock(std::uint32_t quarter)
-    {
-        const std::uint32_t hour = quarter / 4;
-        const std::uint32_t minute = quarter % 4 * 15;
-        return {digit(hour / 10), digit(hour % 10), digit(minute / 10), digit(minute % 10)};
-    }
-
-    static char digit(std::uint32_t value) { return static_cast<char>('0' + value); }
-
     static std::string rightAligned(std::string text, std::size_t width)
     {
         return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
     }
-
-    template <std::size_t N> std::string_view pick(const std::string_view (&items)[N])
-    {
-        return items[below(N)];
-    }
-
-    // Uniform enough in 0 … n − 1 for test data.
-    std::uint32_t below(std::uint32_t n) { return m_random() % n; }
-
-    std::mt19937 m_random;
 };
 
 struct ScheduleFixture {
