@@ -8,10 +8,8 @@ namespace kavrin::cli {
 int runCheck(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     ORVImpl base;
-    if (const Result loaded = loadStationFile(options.file, base); !loaded) {
-        err << "kavrin: cannot read " << options.file << ": " << loaded.reason() << '\n';
+    if (!loadStationFile(options.file, base, err))
         return 1;
-    }
     out << usedStationCount(base) << '\n';
     return 0;
 }

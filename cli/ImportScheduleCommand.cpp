@@ -26,10 +26,8 @@ int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream
     ORVImpl base;
     ScheduleMergeCounts merged;
     if (options.add) {
-        if (const Result loaded = loadStationFile(options.output, base); !loaded) {
-            err << "kavrin: cannot read " << options.output << ": " << loaded.reason() << '\n';
+        if (!loadStationFile(options.output, base, err))
             return 1;
-        }
         merged = mergeSchedule(base, schedule.stations);
     } else {
         replaceWithSchedule(base, schedule.stations);

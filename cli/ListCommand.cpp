@@ -10,10 +10,8 @@ namespace kavrin::cli {
 int runList(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     ORVImpl base;
-    if (const Result loaded = loadStationFile(options.file, base); !loaded) {
-        err << "kavrin: cannot read " << options.file << ": " << loaded.reason() << '\n';
+    if (!loadStationFile(options.file, base, err))
         return 1;
-    }
 
     // Local hours use the offset in force now, also when "on the air" is judged at another moment.
     ClockReading moment = readClock();

@@ -11,10 +11,8 @@ namespace kavrin::cli {
 int runOn(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     ORVImpl base;
-    if (const Result loaded = loadStationFile(options.file, base); !loaded) {
-        err << "kavrin: cannot read " << options.file << ": " << loaded.reason() << '\n';
+    if (!loadStationFile(options.file, base, err))
         return 1;
-    }
     ClockReading moment = readClock();
     if (options.at)
         moment.utc = *options.at;

@@ -3,6 +3,7 @@
 #include "core/ORVImpl.h"
 
 #include <filesystem>
+#include <ostream>
 
 namespace kavrin::cli {
 
@@ -10,5 +11,9 @@ namespace kavrin::cli {
 // regular file, or it cannot be read as a station file, with a reason fit for the user ("no such
 // file", or the reader's reason with its line number).
 Result loadStationFile(const std::filesystem::path& path, ORVImpl& base);
+
+// loadStationFile for a command that stops when it fails: then tells `err` why, as
+// "kavrin: cannot read PATH: REASON", and returns false.
+bool loadStationFile(const std::filesystem::path& path, ORVImpl& base, std::ostream& err);
 
 } // namespace kavrin::cli
