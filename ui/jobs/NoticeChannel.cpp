@@ -17,24 +17,25 @@ NoticeChannel::~NoticeChannel()
 void NoticeChannel::send(Notice notice)
 {
     std::unique_lock lock(m_mutex);
-    if (m_down || !m_receiver)
-        return;
-    const unsigned long ticket = ++m_lastSent;
-    QMetaObject::invokeMethod(
-        m_receiver, [this, notice = std::move(notice), ticket] { deliver(notice, ticket); },
-        Qt::QueuedConnection);
-    m_handled.wait(lock, [&] { return m_down || m_lastHandled >= ticket; });
+    if (const unsigned long ticket = queue(std::move(notice)))
+        m_handled.wait(lock, [&] { return m_down || m_lastHandled >= ticket; });
 }
 
 void NoticeChannel::post(Notice notice)
 {
     std::lock_guard lock(m_mutex);
+    queue(std::move(notice));
+}
+
+unsigned long NoticeChannel::queue(Notice notice)
+{
     if (m_down || !m_receiver)
-        return;
+        return 0;
     const unsigned long ticket = ++m_lastSent;
     QMetaObject::invokeMethod(
         m_receiver, [this, notice = std::move(notice), ticket] { deliver(notice, ticket); },
         Qt::QueuedConnection);
+    return ticket;
 }
 
 void NoticeChannel::shutDown()

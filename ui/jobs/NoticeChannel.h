@@ -37,6 +37,9 @@ public:
     void shutDown();
 
 private:
+    // With m_mutex held: sends `notice` on its way to the receiver's thread. Returns its ticket,
+    // or 0 when nothing receives it.
+    unsigned long queue(Notice notice);
     void deliver(const Notice& notice, unsigned long ticket);
 
     QPointer<QObject> m_receiver;
