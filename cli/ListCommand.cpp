@@ -2,7 +2,7 @@
 
 #include "cli/StationFileInput.h"
 #include "cli/StationRows.h"
-#include "core/Clock.h"
+#include "cli/UtcMoment.h"
 #include "core/StationList.h"
 
 namespace kavrin::cli {
@@ -12,11 +12,7 @@ int runList(const CliOptions& options, std::ostream& out, std::ostream& err)
     ORVImpl base;
     if (!loadStationFile(options.file, base, err))
         return 1;
-
-    // Local hours use the offset in force now, also when "on the air" is judged at another moment.
-    ClockReading moment = readClock();
-    if (options.at)
-        moment.utc = *options.at;
+    const ClockReading moment = listingClock(options.at);
 
     if (options.search) {
         const SearchResult result =

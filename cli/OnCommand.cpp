@@ -2,7 +2,7 @@
 
 #include "cli/StationFileInput.h"
 #include "cli/StationRows.h"
-#include "core/Clock.h"
+#include "cli/UtcMoment.h"
 #include "core/StationList.h"
 #include "core/StationsOnFrequency.h"
 
@@ -13,9 +13,7 @@ int runOn(const CliOptions& options, std::ostream& out, std::ostream& err)
     ORVImpl base;
     if (!loadStationFile(options.file, base, err))
         return 1;
-    ClockReading moment = readClock();
-    if (options.at)
-        moment.utc = *options.at;
+    const ClockReading moment = listingClock(options.at);
     const std::vector<FrequencyMatch> matches = stationsOnFrequency(
         base, options.mhz, options.toleranceKhz.value_or(defaultToleranceKhz(options.mhz)),
         moment.utc);

@@ -62,4 +62,12 @@ std::optional<std::time_t> parseUtcMoment(std::string_view text)
     return static_cast<std::time_t>(seconds);
 }
 
+ClockReading listingClock(const std::optional<std::time_t>& at)
+{
+    ClockReading moment = readClock();
+    if (at)
+        moment.utc = *at;
+    return moment;
+}
+
 } // namespace kavrin::cli
