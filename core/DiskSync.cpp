@@ -3,6 +3,7 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -14,7 +15,13 @@ bool syncToDisk(std::FILE* file)
 #ifdef _WIN32
     return _commit(_fileno(file)) == 0;
 #else
-    return fsync(fileno(file)) == 0;
+    // A signal (a timer, a child's end) may interrupt the wait; the data is then still to be
+    // written, so ask again.
+    int synced = 0;
+    do
+        synced = fsync(fileno(file));
+    while (synced != 0 && errno == EINTR);
+    return synced == 0;
 #endif
 }
 

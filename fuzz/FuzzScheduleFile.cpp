@@ -86,8 +86,10 @@ void checkMerges(const std::vector<ORVImpl::FreqInfo>& stations)
 
     static TempFolder folder; // scripts/fuzz points TMPDIR at a folder in memory
     const auto path = folder.file("Stations.xml");
-    if (!base.Save(path) || !base.Load(path))
-        propertyBroken("a save and load in a scratch folder failed");
+    if (const Result saved = base.Save(path); !saved)
+        propertyBroken(("a save in a scratch folder failed: " + saved.reason()).c_str());
+    if (const Result loaded = base.Load(path); !loaded)
+        propertyBroken(("a load in a scratch folder failed: " + loaded.reason()).c_str());
     expectUnchanged(base, stations);
 }
 

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/time.h>
+
 using namespace kavrin;
 
 namespace {
@@ -159,4 +162,27 @@ TEST(StationBackups, SavingThroughALinkReplacesTheFileItPointsTo)
             }
         }
     }
+}
+
+// Signals arrive while a program copies (timers, the end of a child process); one that interrupts
+// the copy or its flush must not fail the save.
+TEST(StationBackups, ASignalDuringTheCopyDoesNotFailIt)
+{
+    TempFolder folder;
+    const auto file = folder.file("Stations.xml");
+    writeBytes(file, std::string(32 << 20, 'x'));
+    struct sigaction quiet = {};
+    quiet.sa_handler = [](int) {};
+    struct sigaction before = {};
+    sigaction(SIGALRM, &quiet, &before); // without SA_RESTART: calls return EINTR
+    const itimerval often = {{0, 100}, {0, 100}};
+    itimerval timerBefore = {};
+    setitimer(ITIMER_REAL, &often, &timerBefore);
+    for (int i = 0; i < 5; ++i) {
+        std::filesystem::path kept;
+        const Result backup = keepBackup(file, kept);
+        EXPECT_TRUE(backup) << backup.reason();
+    }
+    setitimer(ITIMER_REAL, &timerBefore, nullptr);
+    sigaction(SIGALRM, &before, nullptr);
 }
