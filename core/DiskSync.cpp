@@ -45,4 +45,16 @@ void syncFolder([[maybe_unused]] const std::filesystem::path& folder)
 #endif
 }
 
+bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to,
+              std::filesystem::copy_options options, std::error_code& error)
+{
+    bool copied = std::filesystem::copy_file(from, to, options, error);
+    while (error == std::errc::interrupted) {
+        error.clear();
+        copied = std::filesystem::copy_file(
+            from, to, options | std::filesystem::copy_options::overwrite_existing, error);
+    }
+    return copied;
+}
+
 } // namespace kavrin

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <system_error>
 
 namespace kavrin {
 
@@ -16,5 +17,9 @@ bool syncFileToDisk(const std::filesystem::path& file);
 // Makes a rename or removal inside `folder` durable; a folder that cannot be synced is not an
 // error (some file systems do not support it).
 void syncFolder(const std::filesystem::path& folder);
+
+// std::filesystem::copy_file, made again over its own partial copy when a signal interrupts it.
+bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to,
+              std::filesystem::copy_options options, std::error_code& error);
 
 } // namespace kavrin

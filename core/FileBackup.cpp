@@ -1,5 +1,7 @@
 #include "core/FileBackup.h"
 
+#include "core/DiskSync.h"
+
 namespace kavrin {
 
 Result backUpFile(const std::filesystem::path& file, std::filesystem::path& backup)
@@ -13,8 +15,7 @@ Result backUpFile(const std::filesystem::path& file, std::filesystem::path& back
         candidate += number == 0 ? std::string(".bak") : ".bak" + std::to_string(number);
         if (std::filesystem::exists(candidate, error))
             continue;
-        if (std::filesystem::copy_file(file, candidate, std::filesystem::copy_options::none,
-                                       error)) {
+        if (copyFile(file, candidate, std::filesystem::copy_options::none, error)) {
             backup = candidate;
             return Result::success();
         }

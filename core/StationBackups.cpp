@@ -10,7 +10,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 namespace kavrin {
 
@@ -169,13 +168,8 @@ Result keepBackup(const std::filesystem::path& file, std::filesystem::path& kept
             std::filesystem::remove(folder, ignored);
         return cannotKeep(file, why);
     };
-    // The copy is created with the file's own permissions, so a private list stays private. A
-    // signal that interrupts the copy leaves it to be made again.
-    do {
-        error.clear();
-        std::filesystem::copy_file(file, partial, std::filesystem::copy_options::overwrite_existing,
-                                   error);
-    } while (error == std::errc::interrupted);
+    // The copy is created with the file's own permissions, so a private list stays private.
+    copyFile(file, partial, std::filesystem::copy_options::overwrite_existing, error);
     if (error)
         return fail(error.message());
     const auto modified = std::filesystem::last_write_time(file, error);
