@@ -336,7 +336,7 @@ Result ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& no
     // Room for more than the file holds: the first station added to a large base would otherwise
     // move every record there is, which for a million stations takes a second.
     m_records.reserve(stations.size() + stations.size() / 32 + 64);
-    adviseLargePages(m_records.data(), m_records.capacity() * sizeof(FreqInfo));
+    prepareFreshMemory(m_records.data(), m_records.capacity() * sizeof(FreqInfo));
     m_records.resize(stations.size());
     // The records of a large file are made in two halves on two threads.
     const auto make = [&](std::size_t first, std::size_t last) {
