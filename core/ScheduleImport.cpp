@@ -5,6 +5,7 @@
 #include "core/NumberText.h"
 #include "core/PlainFile.h"
 #include "core/ScheduleColumns.h"
+#include "core/ScheduleWindow.h"
 #include "core/TextCodec.h"
 
 #include <optional>
@@ -37,10 +38,7 @@ struct ScheduleHours {
         : fromHour(parseIntPrefix(fields.fromHour)), fromMin(parseIntPrefix(fields.fromMin)),
           toHour(parseIntPrefix(fields.toHour)), toMin(parseIntPrefix(fields.toMin))
     {
-        if (toHour == 24 && toMin == 0) {
-            toHour = 23;
-            toMin = 59;
-        }
+        endOfDayAsLastMinute(toHour, toMin);
     }
 
     // Taken as unsigned, so a negative hour is out of range too. Minutes are not checked.
@@ -60,12 +58,7 @@ ORVImpl::FreqInfo makeStation(std::string_view line, const ScheduleFields& field
     record.stComment = u"PWR: " + decodeField(fields.power) + u"; " + decodeField(fields.language);
     const auto drm = line.find("DRM");
     record.modulation = drm != std::string_view::npos && drm > kDrmAfter ? MOD_DRM : MOD_AM;
-    record.usePattern = 1;
-    record.showPropGMT = 1;
-    record.fromHour = hours.fromHour;
-    record.fromMin = hours.fromMin;
-    record.toHour = hours.toHour;
-    record.toMin = hours.toMin;
+    setScheduleHours(record, hours.fromHour, hours.fromMin, hours.toHour, hours.toMin);
     if (fields.days) {
         for (int k = 1; k <= 7; ++k)
             record.days[k - 1] =

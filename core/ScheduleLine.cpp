@@ -2,6 +2,7 @@
 
 #include "core/Modulation.h"
 #include "core/ScheduleDays.h"
+#include "core/ScheduleWindow.h"
 
 #include <algorithm>
 #include <charconv>
@@ -70,10 +71,7 @@ Result readWindow(std::u16string_view time, Window& window)
         !allDigits(time.substr(5)))
         return Result::failure("time is not HHMM-HHMM");
     window = {twoDigits(time, 0), twoDigits(time, 2), twoDigits(time, 5), twoDigits(time, 7)};
-    if (window.toHour == 24 && window.toMin == 0) {
-        window.toHour = 23;
-        window.toMin = 59;
-    }
+    endOfDayAsLastMinute(window.toHour, window.toMin);
     if (window.fromHour > 23 || window.fromMin > 59 || window.toHour > 23 || window.toMin > 59)
         return Result::failure("time out of range");
     return Result::success();
@@ -228,12 +226,7 @@ Result makeScheduleStation(const ScheduleLineFields& fields, ORVImpl::FreqInfo& 
     station.stName = storable(std::u16string(fields.station));
     station.freqRX[0] = *mhz;
     station.modulation = modulationOf(fields);
-    station.usePattern = 1;
-    station.showPropGMT = 1;
-    station.fromHour = window.fromHour;
-    station.fromMin = window.fromMin;
-    station.toHour = window.toHour;
-    station.toMin = window.toMin;
+    setScheduleHours(station, window.fromHour, window.fromMin, window.toHour, window.toMin);
     const std::optional<std::array<bool, 7>> days = parseScheduleDays(fields.days);
     for (int day = 0; day < 7; ++day)
         station.days[day] = !days || (*days)[day];
