@@ -1,5 +1,7 @@
 #include "tests/support/FakeReceiver.h"
 
+#include "tests/support/Loopback.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -11,15 +13,6 @@
 namespace kavrin {
 
 namespace {
-
-sockaddr_in loopback(int port)
-{
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-}
 
 void sendText(int fd, const std::string& text)
 {

@@ -1,5 +1,7 @@
 #include "tests/support/Rigctld.h"
 
+#include "tests/support/Loopback.h"
+
 #include <arpa/inet.h>
 #include <chrono>
 #include <csignal>
@@ -16,15 +18,6 @@ namespace kavrin {
 namespace {
 
 constexpr auto kStartLimit = std::chrono::seconds(10);
-
-sockaddr_in loopback(int port)
-{
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-}
 
 bool answers(int port)
 {
