@@ -14,4 +14,15 @@ void adviseLargePages(void* start, std::size_t bytes);
 // for a few hundred megabytes takes most of a second, and this way both processors do it.
 void prepareFreshMemory(void* start, std::size_t bytes);
 
+// Room for `count` items in `items`; room that is new is written once on both processors
+// (prepareFreshMemory) before anything is put there.
+template <typename Container> void reserveFresh(Container& items, std::size_t count)
+{
+    if (items.capacity() >= count)
+        return;
+    items.reserve(count);
+    prepareFreshMemory(items.data() + items.size(),
+                       (items.capacity() - items.size()) * sizeof(*items.data()));
+}
+
 } // namespace kavrin

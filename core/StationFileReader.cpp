@@ -335,8 +335,7 @@ Result ORVImpl::Load(const std::filesystem::path& path, const ProgressNotify& no
     context.reset(); // before the records are made, for the reason PendingStations gives
     // Room for more than the file holds: the first station added to a large base would otherwise
     // move every record there is, which for a million stations takes a second.
-    m_records.reserve(stations.size() + stations.size() / 32 + 64);
-    prepareFreshMemory(m_records.data(), m_records.capacity() * sizeof(FreqInfo));
+    reserveFresh(m_records, stations.size() + stations.size() / 32 + 64);
     m_records.resize(stations.size());
     // The records of a large file are made in two halves on two threads.
     const auto make = [&](std::size_t first, std::size_t last) {

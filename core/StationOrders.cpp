@@ -89,17 +89,6 @@ template <typename T, typename Less> void sortOnTwoThreads(std::vector<T>& items
     std::inplace_merge(items.begin(), middle, items.end(), less);
 }
 
-// Room for `count` items in `items`, its memory written once on both processors when it is new
-// (prepareFreshMemory): the first write of fresh memory costs more than the sort that uses it.
-template <typename Container> void reserveFresh(Container& items, std::size_t count)
-{
-    if (items.capacity() >= count)
-        return;
-    items.reserve(count);
-    prepareFreshMemory(items.data() + items.size(),
-                       (items.capacity() - items.size()) * sizeof(*items.data()));
-}
-
 // What ranking one text field needs, kept from field to field: a million stations' folded texts
 // take a hundred megabytes, and fresh memory costs more to hand over than to sort.
 struct TextScratch {
