@@ -9,7 +9,7 @@
 // memory cannot show up in the peak.
 
 #include "bench/StationGenerator.h"
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
 #include "tests/support/TestFiles.h"
 
 #include <malloc.h>
@@ -79,7 +79,7 @@ int measureLoad(const char* path)
     ORVImpl base;
     const ProgressNotify notify = [](int) {};
     const auto start = std::chrono::steady_clock::now();
-    const Result loaded = base.Load(path, notify, 1029);
+    const Result<> loaded = base.Load(path, notify, 1029);
     const auto elapsed = std::chrono::steady_clock::now() - start;
     if (!loaded) {
         std::fprintf(stderr, "cannot load %s: %s\n", path, loaded.reason().c_str());

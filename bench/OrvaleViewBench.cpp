@@ -5,7 +5,7 @@
 //   bench_orvale_view [--benchmark_filter=...]   the /100000 and /1000000 variants of each
 
 #include "bench/StationGenerator.h"
-#include "core/Modulation.h"
+#include "core/station/Modulation.h"
 #include "desktop/CMainFrame.h"
 #include "desktop/COrvaleView.h"
 #include "desktop/CommandIds.h"

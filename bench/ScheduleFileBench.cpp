@@ -4,9 +4,9 @@
 
 #include "bench/ScheduleRandom.h"
 #include "bench/StationGenerator.h"
-#include "core/ORVImpl.h"
-#include "core/ScheduleFile.h"
-#include "core/ScheduleMerge.h"
+#include "core/base/ORVImpl.h"
+#include "core/schedule/ScheduleFile.h"
+#include "core/schedule/ScheduleMerge.h"
 #include "tests/support/TestFiles.h"
 
 #include <benchmark/benchmark.h>

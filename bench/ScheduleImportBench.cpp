@@ -2,8 +2,8 @@
 // save of the station base the import made.
 
 #include "bench/ScheduleRandom.h"
-#include "core/ORVImpl.h"
-#include "core/ScheduleImport.h"
+#include "core/base/ORVImpl.h"
+#include "core/schedule/ScheduleImport.h"
 #include "tests/support/TestFiles.h"
 
 #include <benchmark/benchmark.h>
@@ -177,7 +177,7 @@ void BM_SaveImportedBase(benchmark::State& state)
         return;
     const std::filesystem::path target = fixture().folder.file("Stations.xml");
     for (auto _ : state) {
-        if (const Result saved = base.Save(target); !saved) {
+        if (const Result<> saved = base.Save(target); !saved) {
             state.SkipWithError(("save failed: " + saved.reason()).c_str());
             break;
         }

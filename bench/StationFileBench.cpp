@@ -4,8 +4,8 @@
 // raw byte scan that the loader runs first to size its progress.
 
 #include "bench/StationGenerator.h"
-#include "core/ElementCount.h"
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
+#include "core/file/ElementCount.h"
 #include "tests/support/TestFiles.h"
 
 #include <benchmark/benchmark.h>
@@ -60,7 +60,7 @@ void BM_Save(benchmark::State& state)
     StationFileFixture& f = fixture();
     const std::filesystem::path target = f.folder.file("Saved.xml");
     for (auto _ : state) {
-        if (const Result saved = f.base.Save(target, kNoOpNotify, kProgressCommand); !saved) {
+        if (const Result<> saved = f.base.Save(target, kNoOpNotify, kProgressCommand); !saved) {
             state.SkipWithError(("save failed: " + saved.reason()).c_str());
             break;
         }
@@ -73,7 +73,7 @@ void BM_Load(benchmark::State& state)
     StationFileFixture& f = fixture();
     ORVImpl base;
     for (auto _ : state) {
-        const Result loaded = base.Load(f.file, kNoOpNotify, kProgressCommand);
+        const Result<> loaded = base.Load(f.file, kNoOpNotify, kProgressCommand);
         if (!loaded || base.GetCount() != kBenchStationCount) {
             state.SkipWithError(("load failed: " + loaded.reason()).c_str());
             break;

@@ -1,6 +1,6 @@
 #include "bench/StationGenerator.h"
 
-#include "core/Modulation.h"
+#include "core/station/Modulation.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -362,7 +362,7 @@ void StationGenerator::setWorkingHours(ORVImpl::FreqInfo& r)
 
 void saveBenchFile(const ORVImpl& base, const std::filesystem::path& file)
 {
-    if (const Result saved = base.Save(file); !saved) {
+    if (const Result<> saved = base.Save(file); !saved) {
         std::fprintf(stderr, "cannot save the benchmark file %s: %s\n", file.c_str(),
                      saved.reason().c_str());
         std::exit(1);
@@ -380,7 +380,7 @@ bool saveGeneratedFile(int count, const std::filesystem::path& file)
     if (child == 0) {
         ORVImpl base;
         StationGenerator().fill(base, count);
-        const Result saved = base.Save(file);
+        const Result<> saved = base.Save(file);
         if (!saved)
             std::fprintf(stderr, "cannot save %s: %s\n", file.c_str(), saved.reason().c_str());
         _exit(saved ? 0

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
 
 #include <cstdint>
 #include <filesystem>

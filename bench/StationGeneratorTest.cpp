@@ -1,5 +1,5 @@
 #include "bench/StationGenerator.h"
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 // search over the whole base, and the full rows with summaries that the kavrin tool prints.
 
 #include "bench/StationGenerator.h"
-#include "core/CaseMap.h"
-#include "core/Clock.h"
-#include "core/StationIndex.h"
-#include "core/StationList.h"
+#include "core/list/StationIndex.h"
+#include "core/list/StationList.h"
+#include "core/system/Clock.h"
+#include "core/text/CaseMap.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 // The two differ by the notices, which should cost no more than a tenth of the load.
 
 #include "bench/StationGenerator.h"
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
 #include "handheld/CKavrinListCtrl.h"
 #include "handheld/CTavrelDlg.h"
 #include "handheld/TavrelCommandIds.h"

@@ -1,7 +1,7 @@
 #include "cli/BackupsCommand.h"
 
-#include "core/LocalTimeText.h"
-#include "core/StationBackups.h"
+#include "core/file/StationBackups.h"
+#include "core/text/LocalTimeText.h"
 
 namespace kavrin::cli {
 

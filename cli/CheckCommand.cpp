@@ -1,7 +1,7 @@
 #include "cli/CheckCommand.h"
 
 #include "cli/StationFileInput.h"
-#include "core/StationList.h"
+#include "core/list/StationList.h"
 
 namespace kavrin::cli {
 

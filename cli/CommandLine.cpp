@@ -1,10 +1,10 @@
 #include "cli/CommandLine.h"
 
 #include "cli/UtcMoment.h"
-#include "core/FrequencyLimits.h"
-#include "core/Modulation.h"
-#include "core/ORVImpl.h"
-#include "core/TextCodec.h"
+#include "core/base/ORVImpl.h"
+#include "core/station/FrequencyLimits.h"
+#include "core/station/Modulation.h"
+#include "core/text/TextCodec.h"
 
 #include <algorithm>
 #include <charconv>
@@ -38,11 +38,11 @@ std::vector<std::string_view> splitAtCommas(std::string_view text)
 
 // Each setter applies one option's value, failing with why the value is wrong.
 
-Result setModulation(CliOptions& o, std::string_view value)
+Result<> setModulation(CliOptions& o, std::string_view value)
 {
     o.filter.showAllModulations();
     if (equalsIgnoringCase(value, u"all"))
-        return Result::success();
+        return Result<>::success();
     // Collected first so that naming a modulation twice cannot switch it off again.
     std::set<int> codes;
     for (std::string_view name : splitAtCommas(value)) {
@@ -50,12 +50,12 @@ Result setModulation(CliOptions& o, std::string_view value)
             std::find_if(kMenuModulationOrder.begin(), kMenuModulationOrder.end(),
                          [&](int c) { return equalsIgnoringCase(name, modulationName(c)); });
         if (code == kMenuModulationOrder.end())
-            return Result::failure("unknown modulation '" + std::string(name) + "'");
+            return Result<>::failure("unknown modulation '" + std::string(name) + "'");
         codes.insert(*code);
     }
     for (int code : codes)
         o.filter.toggleModulation(code);
-    return Result::success();
+    return Result<>::success();
 }
 
 // A non-negative decimal number at the start of `text`; `text` is advanced past it.
@@ -69,7 +69,7 @@ std::optional<float> readMegahertz(std::string_view& text)
     return static_cast<float>(value);
 }
 
-Result setRange(CliOptions& o, std::string_view value)
+Result<> setRange(CliOptions& o, std::string_view value)
 {
     static constexpr std::pair<std::string_view, RangeKind> kNamed[] = {
         {"all", RangeKind::All}, {"lf", RangeKind::LF},   {"mw", RangeKind::MW},
@@ -79,7 +79,7 @@ Result setRange(CliOptions& o, std::string_view value)
     for (const auto& [name, kind] : kNamed) {
         if (equalsIgnoringCase(name, utf8ToUtf16(value))) {
             o.filter.chooseRange(kind);
-            return Result::success();
+            return Result<>::success();
         }
     }
     // The limits of the desktop's range dialog: from 0 up to 100000.9 MHz, low not above high.
@@ -90,12 +90,12 @@ Result setRange(CliOptions& o, std::string_view value)
         rest.remove_prefix(1);
     const std::optional<float> high = dash ? readMegahertz(rest) : std::nullopt;
     if (!low || !high || !rest.empty() || *low < 0 || *high > kHighestRangeEdge || *low > *high)
-        return Result::failure("bad range '" + std::string(value) + "'");
+        return Result<>::failure("bad range '" + std::string(value) + "'");
     o.filter.setUserRange(*low, *high);
-    return Result::success();
+    return Result<>::success();
 }
 
-Result setSort(CliOptions& o, std::string_view value)
+Result<> setSort(CliOptions& o, std::string_view value)
 {
     static constexpr std::pair<std::string_view, SortKey> kKeys[] = {
         {"frequency", SortKey::Frequency},   {"name", SortKey::Name},
@@ -105,40 +105,41 @@ Result setSort(CliOptions& o, std::string_view value)
     for (const auto& [name, key] : kKeys) {
         if (equalsIgnoringCase(name, utf8ToUtf16(value))) {
             o.filter.sortBy(key);
-            return Result::success();
+            return Result<>::success();
         }
     }
-    return Result::failure("unknown sort key '" + std::string(value) + "'");
+    return Result<>::failure("unknown sort key '" + std::string(value) + "'");
 }
 
-Result setAt(CliOptions& o, std::string_view value)
+Result<> setAt(CliOptions& o, std::string_view value)
 {
     o.at = parseUtcMoment(value);
-    return o.at ? Result::success() : Result::failure("bad moment '" + std::string(value) + "'");
+    return o.at ? Result<>::success()
+                : Result<>::failure("bad moment '" + std::string(value) + "'");
 }
 
-Result setActive(CliOptions& o, std::string_view)
+Result<> setActive(CliOptions& o, std::string_view)
 {
     o.filter.showActiveStations();
-    return Result::success();
+    return Result<>::success();
 }
 
-Result setGmt(CliOptions& o, std::string_view)
+Result<> setGmt(CliOptions& o, std::string_view)
 {
     o.filter.chooseGmtTime();
-    return Result::success();
+    return Result<>::success();
 }
 
-Result setSearch(CliOptions& o, std::string_view value)
+Result<> setSearch(CliOptions& o, std::string_view value)
 {
     o.search = utf8ToUtf16(value);
-    return Result::success();
+    return Result<>::success();
 }
 
-Result setMatchCase(CliOptions& o, std::string_view)
+Result<> setMatchCase(CliOptions& o, std::string_view)
 {
     o.matchCase = true;
-    return Result::success();
+    return Result<>::success();
 }
 
 // A whole argument as a frequency in MHz: a decimal number above 0 and below kFreqLimit.
@@ -151,66 +152,66 @@ std::optional<double> parseMegahertz(std::string_view text)
     return value;
 }
 
-Result setTolerance(CliOptions& o, std::string_view value)
+Result<> setTolerance(CliOptions& o, std::string_view value)
 {
     double khz = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), khz);
     if (error != std::errc() || end != value.data() + value.size() || !(khz >= 0) ||
         khz > kFreqLimit * 1000)
-        return Result::failure("bad tolerance '" + std::string(value) + "'");
+        return Result<>::failure("bad tolerance '" + std::string(value) + "'");
     o.toleranceKhz = khz;
-    return Result::success();
+    return Result<>::success();
 }
 
-Result setMode(CliOptions& o, std::string_view value)
+Result<> setMode(CliOptions& o, std::string_view value)
 {
     o.mode = receiverModeNamed(value);
-    return o.mode ? Result::success()
-                  : Result::failure("unknown mode '" + std::string(value) + "'");
+    return o.mode ? Result<>::success()
+                  : Result<>::failure("unknown mode '" + std::string(value) + "'");
 }
 
-Result setStation(CliOptions& o, std::string_view value)
+Result<> setStation(CliOptions& o, std::string_view value)
 {
     o.station = utf8ToUtf16(value);
-    return Result::success();
+    return Result<>::success();
 }
 
 // "--receiver" and "--device" both name where the receiver is; one of them at most.
-Result setAddress(CliOptions& o, std::string_view value, std::string_view option)
+Result<> setAddress(CliOptions& o, std::string_view value, std::string_view option)
 {
     if (o.receiverAddressGiven)
-        return Result::failure("'--receiver' and '--device' name the receiver once");
+        return Result<>::failure("'--receiver' and '--device' name the receiver once");
     if (value.empty())
-        return Result::failure("'" + std::string(option) + "' needs a value");
+        return Result<>::failure("'" + std::string(option) + "' needs a value");
     o.receiver.address = std::string(value);
     o.receiverAddressGiven = true;
-    return Result::success();
+    return Result<>::success();
 }
 
-Result setReceiver(CliOptions& o, std::string_view value)
+Result<> setReceiver(CliOptions& o, std::string_view value)
 {
     return setAddress(o, value, "--receiver");
 }
 
-Result setDevice(CliOptions& o, std::string_view value)
+Result<> setDevice(CliOptions& o, std::string_view value)
 {
     return setAddress(o, value, "--device");
 }
 
-Result setRig(CliOptions& o, std::string_view value)
+Result<> setRig(CliOptions& o, std::string_view value)
 {
     int model = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), model);
     if (error != std::errc() || end != value.data() + value.size() || model <= 0)
-        return Result::failure("bad rig model '" + std::string(value) + "'");
+        return Result<>::failure("bad rig model '" + std::string(value) + "'");
     o.receiver.model = model;
-    return Result::success();
+    return Result<>::success();
 }
 
-Result setAdd(CliOptions& o, std::string_view)
+Result<> setAdd(CliOptions& o, std::string_view)
 {
     o.add = true;
-    return Result::success();
+    return Result<>::success();
 }
 
 using Command = CliOptions::Command;
@@ -228,7 +229,7 @@ constexpr unsigned kImport = bit(Command::ImportSchedule);
 struct OptionSpec {
     std::string_view name;
     bool takesValue;
-    Result (*apply)(CliOptions&, std::string_view value);
+    Result<> (*apply)(CliOptions&, std::string_view value);
     unsigned commands;
 };
 
@@ -257,7 +258,7 @@ bool looksLikeOption(const std::string& arg)
 }
 
 // Applies the option at args[i], advancing i past a separate value.
-Result applyOption(CliOptions& o, const std::vector<std::string>& args, std::size_t& i)
+Result<> applyOption(CliOptions& o, const std::vector<std::string>& args, std::size_t& i)
 {
     const std::string& arg = args[i];
     const std::size_t equals = arg.find('=');
@@ -265,42 +266,43 @@ Result applyOption(CliOptions& o, const std::vector<std::string>& args, std::siz
     const auto* option = std::find_if(std::begin(kOptions), std::end(kOptions),
                                       [&](const OptionSpec& s) { return s.name == name; });
     if (option == std::end(kOptions))
-        return Result::failure("unknown option '" + std::string(name) + "'");
+        return Result<>::failure("unknown option '" + std::string(name) + "'");
     if ((option->commands & bit(o.command)) == 0)
-        return Result::failure("'" + std::string(name) + "' is not an option of '" + args[0] + "'");
+        return Result<>::failure("'" + std::string(name) + "' is not an option of '" + args[0] +
+                                 "'");
     if (!option->takesValue) {
         if (equals != std::string::npos)
-            return Result::failure("'" + std::string(name) + "' takes no value");
+            return Result<>::failure("'" + std::string(name) + "' takes no value");
         return option->apply(o, {});
     }
     if (equals != std::string::npos)
         return option->apply(o, std::string_view(arg).substr(equals + 1));
     if (i + 1 >= args.size())
-        return Result::failure("'" + std::string(name) + "' needs a value");
+        return Result<>::failure("'" + std::string(name) + "' needs a value");
     return option->apply(o, args[++i]);
 }
 
 // Takes the arguments that are not options: the frequency, then the file, as the command has them;
 // for "import-schedule" the schedule and the station file.
-Result takeArguments(CliOptions& o, const std::vector<std::string>& arguments)
+Result<> takeArguments(CliOptions& o, const std::vector<std::string>& arguments)
 {
     if (o.command == Command::ImportSchedule) {
         if (arguments.size() != 2)
-            return Result::failure("'import-schedule' needs SCHEDULE and OUT, and nothing else");
+            return Result<>::failure("'import-schedule' needs SCHEDULE and OUT, and nothing else");
         o.file = std::filesystem::path(arguments[0]);
         o.output = std::filesystem::path(arguments[1]);
-        return Result::success();
+        return Result<>::success();
     }
     auto next = arguments.begin();
     const bool needsFrequency =
         o.command == Command::On || (o.command == Command::Tune && !o.station);
     if (needsFrequency) {
         if (next == arguments.end())
-            return Result::failure("'" + std::string(o.command == Command::On ? "on" : "tune") +
-                                   "' needs FREQ_MHZ");
+            return Result<>::failure("'" + std::string(o.command == Command::On ? "on" : "tune") +
+                                     "' needs FREQ_MHZ");
         const std::optional<double> mhz = parseMegahertz(*next);
         if (!mhz)
-            return Result::failure("bad frequency '" + *next + "'");
+            return Result<>::failure("bad frequency '" + *next + "'");
         o.mhz = *mhz;
         ++next;
     }
@@ -308,23 +310,23 @@ Result takeArguments(CliOptions& o, const std::vector<std::string>& arguments)
     if (next != arguments.end() && takesFile)
         o.file = std::filesystem::path(*next++);
     if (next == arguments.end())
-        return Result::success();
-    return Result::failure(takesFile ? "more than one file given" : "unexpected '" + *next + "'");
+        return Result<>::success();
+    return Result<>::failure(takesFile ? "more than one file given" : "unexpected '" + *next + "'");
 }
 
 } // namespace
 
-Result parseCommandLine(const std::vector<std::string>& args, CliOptions& o)
+Result<> parseCommandLine(const std::vector<std::string>& args, CliOptions& o)
 {
     o = CliOptions();
     if (std::find(args.begin(), args.end(), "--help") != args.end())
-        return Result::success();
+        return Result<>::success();
     if (std::find(args.begin(), args.end(), "--version") != args.end()) {
         o.command = Command::Version;
-        return Result::success();
+        return Result<>::success();
     }
     if (args.empty())
-        return Result::failure("no command given");
+        return Result<>::failure("no command given");
     static constexpr std::pair<std::string_view, Command> kCommands[] = {
         {"list", Command::List},
         {"check", Command::Check},
@@ -336,27 +338,27 @@ Result parseCommandLine(const std::vector<std::string>& args, CliOptions& o)
     const auto* command = std::find_if(std::begin(kCommands), std::end(kCommands),
                                        [&](const auto& c) { return c.first == args[0]; });
     if (command == std::end(kCommands))
-        return Result::failure("unknown command '" + args[0] + "'");
+        return Result<>::failure("unknown command '" + args[0] + "'");
     o.command = command->second;
 
     std::vector<std::string> arguments;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (!looksLikeOption(args[i]))
             arguments.push_back(args[i]);
-        else if (Result applied = applyOption(o, args, i); !applied)
+        else if (Result<> applied = applyOption(o, args, i); !applied)
             return applied;
     }
-    if (Result taken = takeArguments(o, arguments); !taken)
+    if (Result<> taken = takeArguments(o, arguments); !taken)
         return taken;
     if (o.command == Command::Check && arguments.empty())
-        return Result::failure("'check' needs a FILE");
+        return Result<>::failure("'check' needs a FILE");
     if (o.matchCase && !o.search)
-        return Result::failure("'--match-case' goes with '--search'");
+        return Result<>::failure("'--match-case' goes with '--search'");
     // A model other than the network one has no default address worth guessing.
     if (o.command == Command::Tune && o.receiver.model != kNetworkRigModel &&
         !o.receiverAddressGiven)
         o.receiver.address.clear();
-    return Result::success();
+    return Result<>::success();
 }
 
 std::string usageText()

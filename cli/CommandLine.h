@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/ReceiverMode.h"
-#include "core/Result.h"
-#include "core/StationFilter.h"
+#include "core/list/StationFilter.h"
+#include "core/system/Result.h"
+#include "core/tuning/ReceiverMode.h"
 #include "receiver/ReceiverSettings.h"
 
 #include <ctime>
@@ -41,7 +41,7 @@ struct CliOptions {
 // "import-schedule", whose one option is "--add". "--help" anywhere asks for the help text, else
 // "--version" anywhere for the version. Texts are taken as UTF-8. Fails with what is wrong;
 // `options` is then only partly filled in.
-Result parseCommandLine(const std::vector<std::string>& args, CliOptions& options);
+Result<> parseCommandLine(const std::vector<std::string>& args, CliOptions& options);
 
 // The one-line synopsis printed with every command-line error.
 std::string usageText();

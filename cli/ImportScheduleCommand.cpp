@@ -1,17 +1,17 @@
 #include "cli/ImportScheduleCommand.h"
 
 #include "cli/StationFileInput.h"
-#include "core/ScheduleFile.h"
-#include "core/ScheduleMerge.h"
-#include "core/TextCodec.h"
+#include "core/schedule/ScheduleFile.h"
+#include "core/schedule/ScheduleMerge.h"
+#include "core/text/TextCodec.h"
 
 namespace kavrin::cli {
 
 int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     ScheduleFile schedule;
-    if (const Result read = readScheduleFile(options.file, schedule); !read) {
-        if (read.kind() == Result::Kind::CannotOpen)
+    if (const Result<> read = readScheduleFile(options.file, schedule); !read) {
+        if (read.kind() == Result<>::Kind::CannotOpen)
             err << "kavrin: Cannot open file " << options.file << '\n';
         else
             err << "kavrin: " << options.file << ": Cannot import data - unknown format\n";
@@ -32,7 +32,7 @@ int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream
     } else {
         replaceWithSchedule(base, schedule.stations);
     }
-    if (const Result saved = base.Save(options.output); !saved) {
+    if (const Result<> saved = base.Save(options.output); !saved) {
         err << "kavrin: cannot save " << options.output << ": " << saved.reason() << '\n';
         return 1;
     }

@@ -3,7 +3,7 @@
 #include "cli/StationFileInput.h"
 #include "cli/StationRows.h"
 #include "cli/UtcMoment.h"
-#include "core/StationList.h"
+#include "core/list/StationList.h"
 
 namespace kavrin::cli {
 

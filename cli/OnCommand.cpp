@@ -3,8 +3,8 @@
 #include "cli/StationFileInput.h"
 #include "cli/StationRows.h"
 #include "cli/UtcMoment.h"
-#include "core/StationList.h"
-#include "core/StationsOnFrequency.h"
+#include "core/list/StationList.h"
+#include "core/tuning/StationsOnFrequency.h"
 
 namespace kavrin::cli {
 

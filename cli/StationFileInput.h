@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
 
 #include <filesystem>
 #include <ostream>
@@ -10,7 +10,7 @@ namespace kavrin::cli {
 // Loads the station file at `path` into `base`. Fails when there is no such file, it is not a
 // regular file, or it cannot be read as a station file, with a reason fit for the user ("no such
 // file", or the reader's reason with its line number).
-Result loadStationFile(const std::filesystem::path& path, ORVImpl& base);
+Result<> loadStationFile(const std::filesystem::path& path, ORVImpl& base);
 
 // loadStationFile for a command that stops when it fails: then tells `err` why, as
 // "kavrin: cannot read PATH: REASON", and returns false.

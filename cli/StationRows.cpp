@@ -1,6 +1,6 @@
 #include "cli/StationRows.h"
 
-#include "core/TextCodec.h"
+#include "core/text/TextCodec.h"
 
 namespace kavrin::cli {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/StationRow.h"
+#include "core/list/StationRow.h"
 
 #include <ostream>
 #include <string>

@@ -1,9 +1,9 @@
 #include "cli/TuneCommand.h"
 
 #include "cli/StationFileInput.h"
-#include "core/CaseFold.h"
-#include "core/ReceiverText.h"
-#include "core/TextCodec.h"
+#include "core/text/CaseFold.h"
+#include "core/text/TextCodec.h"
+#include "core/tuning/ReceiverText.h"
 #include "receiver/ReceiverLink.h"
 
 namespace kavrin::cli {
@@ -27,28 +27,28 @@ const ORVImpl::FreqInfo* findStation(const ORVImpl& base, const std::u16string& 
 }
 
 // The frequency and mode to tune to, or why there are none.
-Result chooseTarget(const CliOptions& options, Target& target)
+Result<> chooseTarget(const CliOptions& options, Target& target)
 {
     if (!options.station) {
         target = {options.mhz, options.mode};
-        return Result::success();
+        return Result<>::success();
     }
     ORVImpl base;
-    if (const Result loaded = loadStationFile(options.file, base); !loaded)
-        return Result::failure("cannot read " + options.file.string() + ": " + loaded.reason());
+    if (const Result<> loaded = loadStationFile(options.file, base); !loaded)
+        return Result<>::failure("cannot read " + options.file.string() + ": " + loaded.reason());
     const std::string name = utf16ToUtf8(*options.station);
     const ORVImpl::FreqInfo* station = findStation(base, *options.station);
     if (!station)
-        return Result::failure("no station named '" + name + "' in " + options.file.string());
+        return Result<>::failure("no station named '" + name + "' in " + options.file.string());
     for (double slot : station->freqRX) {
         if (isUsableFreq(slot)) {
             target.mhz = slot;
             target.mode =
                 options.mode ? options.mode : modeForModulation(station->modulation, slot);
-            return Result::success();
+            return Result<>::success();
         }
     }
-    return Result::failure("the station '" + name + "' has no receive frequency");
+    return Result<>::failure("the station '" + name + "' has no receive frequency");
 }
 
 } // namespace
@@ -56,12 +56,12 @@ Result chooseTarget(const CliOptions& options, Target& target)
 int runTune(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     Target target;
-    if (const Result chosen = chooseTarget(options, target); !chosen) {
+    if (const Result<> chosen = chooseTarget(options, target); !chosen) {
         err << "kavrin: " << chosen.reason() << '\n';
         return 1;
     }
     ReceiverLink link;
-    Result tuned = link.open(options.receiver);
+    Result<> tuned = link.open(options.receiver);
     if (tuned)
         tuned = link.tune(target.mhz, target.mode);
     if (!tuned) {

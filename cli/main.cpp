@@ -17,7 +17,7 @@ using namespace kavrin::cli;
 int main(int argc, char** argv)
 {
     CliOptions options;
-    if (const Result parsed =
+    if (const Result<> parsed =
             parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), options);
         !parsed) {
         std::cerr << "kavrin: " << parsed.reason() << '\n' << usageText();

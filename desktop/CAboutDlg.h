@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/StationFilePlace.h"
+#include "core/file/StationFilePlace.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ORVImpl.h"
-#include "core/StationFilePlace.h"
+#include "core/base/ORVImpl.h"
+#include "core/file/StationFilePlace.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "desktop/COrvaleView.h"
 
-#include "core/ORVImpl.h"
-#include "core/ScheduleImport.h"
+#include "core/base/ORVImpl.h"
+#include "core/schedule/ScheduleImport.h"
 #include "desktop/CImportBiDlg.h"
 #include "desktop/CPPCTransferDlg.h"
 #include "desktop/CommandIds.h"
@@ -166,23 +166,23 @@ void COrvaleView::importSchedule()
     WaitCursor wait;
     const ScheduleMessageSink tell = skippedLineMessages(*this);
     ScheduleImportCounts counts;
-    Result imported = Result::failure({}, Result::Kind::CannotOpen);
+    Result<> imported = Result<>::failure({}, Result<>::Kind::CannotOpen);
     m_owner.replaceBase([&](ORVImpl& base) {
         imported = kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), base,
                                           counts, tell);
         return imported.ok();
     });
     switch (imported.kind()) {
-    case Result::Kind::CannotOpen:
+    case Result<>::Kind::CannotOpen:
         prompts().message(this, tr("Cannot open file\n%1").arg(file), tr("Warning"),
                           QMessageBox::Warning, QMessageBox::Ok);
         return;
-    case Result::Kind::UnknownFormat:
-    case Result::Kind::Failed:
+    case Result<>::Kind::UnknownFormat:
+    case Result<>::Kind::Failed:
         prompts().message(this, tr("Cannot import data - unknown format"), tr("Warning"),
                           QMessageBox::Warning, QMessageBox::Ok);
         return;
-    case Result::Kind::Ok:
+    case Result<>::Kind::Ok:
         return;
     }
 }

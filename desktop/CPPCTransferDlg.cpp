@@ -77,7 +77,7 @@ void CPPCTransferDlg::startTransfer()
                     notices.post(std::move(info));
                 },
                 expected);
-            Result result = m_direction == Load ? worker.load() : worker.save();
+            Result<> result = m_direction == Load ? worker.load() : worker.save();
             m_changedFile = worker.changedFile();
             m_transferred = worker.transferred();
             return result;

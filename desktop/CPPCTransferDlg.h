@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FileFingerprint.h"
+#include "core/file/FileFingerprint.h"
 #include "desktop/TransferWorker.h"
 #include "ui/jobs/BackgroundJob.h"
 

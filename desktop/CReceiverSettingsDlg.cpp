@@ -1,6 +1,6 @@
 #include "desktop/CReceiverSettingsDlg.h"
 
-#include "core/ReceiverText.h"
+#include "core/tuning/ReceiverText.h"
 #include "desktop/ReceiverWorker.h"
 #include "ui/dialogs/ControlId.h"
 
@@ -95,7 +95,7 @@ CReceiverSettingsDlg::CReceiverSettingsDlg(const ReceiverSettings& settings, Rec
     m_modelsJob.start(
         [this](NoticeChannel&) {
             m_modelsLoaded = rigModels();
-            return Result::success();
+            return Result<>::success();
         },
         kModelsLoaded);
 }

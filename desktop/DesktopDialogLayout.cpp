@@ -1,6 +1,6 @@
 #include "desktop/DesktopDialogLayout.h"
 
-#include "core/NumberText.h"
+#include "core/text/NumberText.h"
 #include "ui/dialogs/CInputFreqRangeDlg.h"
 #include "ui/dialogs/CRangePropDlg.h"
 #include "ui/dialogs/CSearchParamsDlg.h"

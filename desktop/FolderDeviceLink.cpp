@@ -1,6 +1,6 @@
 #include "desktop/FolderDeviceLink.h"
 
-#include "core/AtomicFile.h"
+#include "core/file/AtomicFile.h"
 
 #include <QSettings>
 #include <QStandardPaths>

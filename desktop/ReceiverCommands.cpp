@@ -1,7 +1,7 @@
 #include "desktop/ReceiverCommands.h"
 
-#include "core/ORVImpl.h"
-#include "core/ReceiverText.h"
+#include "core/base/ORVImpl.h"
+#include "core/tuning/ReceiverText.h"
 #include "desktop/COrvaleView.h"
 #include "desktop/CReceiverSettingsDlg.h"
 #include "desktop/CommandIds.h"

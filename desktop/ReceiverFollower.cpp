@@ -1,8 +1,8 @@
 #include "desktop/ReceiverFollower.h"
 
-#include "core/Clock.h"
-#include "core/ReceiverText.h"
-#include "core/StationsOnFrequency.h"
+#include "core/system/Clock.h"
+#include "core/tuning/ReceiverText.h"
+#include "core/tuning/StationsOnFrequency.h"
 #include "desktop/COrvaleView.h"
 #include "desktop/ReceiverWorker.h"
 

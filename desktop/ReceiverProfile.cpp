@@ -1,7 +1,7 @@
 #include "desktop/ReceiverProfile.h"
 
-#include "core/Profile.h"
-#include "core/TextCodec.h"
+#include "core/system/Profile.h"
+#include "core/text/TextCodec.h"
 
 namespace kavrin::orvale {
 

@@ -61,12 +61,12 @@ void ReceiverWorker::startNext()
 }
 
 // On the worker thread.
-Result ReceiverWorker::runCurrent()
+Result<> ReceiverWorker::runCurrent()
 {
     m_answer = {};
     if (!m_link.isOpen() || !m_openedWith || !sameReceiver(*m_openedWith, m_current.settings)) {
         m_openedWith.reset();
-        if (Result opened = m_link.open(m_current.settings); !opened)
+        if (Result<> opened = m_link.open(m_current.settings); !opened)
             return opened;
         m_openedWith = m_current.settings;
     }

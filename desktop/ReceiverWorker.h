@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ReceiverMode.h"
-#include "core/Result.h"
+#include "core/system/Result.h"
+#include "core/tuning/ReceiverMode.h"
 #include "receiver/ReceiverLink.h"
 #include "receiver/ReceiverSettings.h"
 #include "ui/jobs/BackgroundJob.h"
@@ -16,7 +16,7 @@ namespace kavrin::orvale {
 
 // What a receiver call gave back.
 struct ReceiverAnswer {
-    Result result = Result::success();
+    Result<> result = Result<>::success();
     double mhz = 0; // the frequency read; 0 after a tune and after a failure
 };
 
@@ -51,7 +51,7 @@ public:
     void readFrequency(const ReceiverSettings& settings, Turn turn, Answered answered);
 
 private:
-    using Work = std::function<Result(ReceiverLink& link, double& mhz)>;
+    using Work = std::function<Result<>(ReceiverLink& link, double& mhz)>;
     struct Call {
         ReceiverSettings settings;
         Work work;
@@ -60,7 +60,7 @@ private:
 
     void ask(Call call, Turn turn);
     void startNext();
-    Result runCurrent();
+    Result<> runCurrent();
     void onNotice(const Notice& notice);
 
     std::deque<Call> m_userCalls;

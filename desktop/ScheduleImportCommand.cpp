@@ -1,7 +1,7 @@
 #include "desktop/ScheduleImportCommand.h"
 
-#include "core/ScheduleFile.h"
-#include "core/ScheduleMerge.h"
+#include "core/schedule/ScheduleFile.h"
+#include "core/schedule/ScheduleMerge.h"
 #include "desktop/SkippedLineMessages.h"
 #include "ui/list/StationListOwner.h"
 #include "ui/platform/Prompts.h"
@@ -123,11 +123,11 @@ void importBroadcastSchedule(QWidget& parent, StationListOwner& owner)
         return;
 
     ScheduleFile schedule;
-    const Result read = [&] {
+    const Result<> read = [&] {
         WaitCursor wait;
         return readScheduleFile(std::filesystem::path(file.toStdU16String()), schedule);
     }();
-    if (read.kind() == Result::Kind::CannotOpen) {
+    if (read.kind() == Result<>::Kind::CannotOpen) {
         warn(parent, tr("Cannot open file\n%1").arg(file));
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ScheduleImport.h"
+#include "core/schedule/ScheduleImport.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/StationFileLock.h"
+#include "core/file/StationFileLock.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
 #include "desktop/TransferWorker.h"
 
-#include "core/AtomicFile.h"
+#include "core/file/AtomicFile.h"
 #include "desktop/DeviceLink.h"
 
 #include <fstream>
@@ -43,9 +43,9 @@ private:
     bool m_initialised = false;
 };
 
-Result failure(const QString& status)
+Result<> failure(const QString& status)
 {
-    return Result::failure(status.toStdString());
+    return Result<>::failure(status.toStdString());
 }
 
 } // namespace
@@ -57,7 +57,7 @@ TransferWorker::TransferWorker(DeviceLink& link, std::filesystem::path desktopFi
 {
 }
 
-Result TransferWorker::load()
+Result<> TransferWorker::load()
 {
     m_info(tr("Connecting..."));
     LinkConnection connection(m_link);
@@ -101,10 +101,10 @@ Result TransferWorker::load()
     if (!desktopFile.commit())
         return failure(cannotWrite);
     m_transferred = received.fingerprint();
-    return Result::success();
+    return Result<>::success();
 }
 
-Result TransferWorker::save()
+Result<> TransferWorker::save()
 {
     m_info(tr("Connecting..."));
     LinkConnection connection(m_link);
@@ -150,7 +150,7 @@ Result TransferWorker::save()
     if (!deviceFile->close())
         return failure(interrupted);
     m_transferred = sent.fingerprint();
-    return Result::success();
+    return Result<>::success();
 }
 
 std::optional<ChangedFile> TransferWorker::deviceFileNow(const QString& devicePath)

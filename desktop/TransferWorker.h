@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/FileFingerprint.h"
-#include "core/Result.h"
+#include "core/file/FileFingerprint.h"
+#include "core/system/Result.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -51,11 +51,11 @@ public:
     // Copies the device's station file to the desktop station file. The desktop file is replaced
     // only when the whole device file arrived, that is when it succeeds; on any failure it is as
     // it was. A failure's reason is the status line's text ("Cannot connect to PocketPC").
-    Result load();
+    Result<> load();
 
     // Copies the desktop station file to the device, replacing the device's. A failure on the
     // way may leave a partial device file where the link cannot replace files atomically.
-    Result save();
+    Result<> save();
 
     // Set when the routine stopped because the file it would replace changed.
     const std::optional<ChangedFile>& changedFile() const { return m_changedFile; }

@@ -2,9 +2,9 @@
 // transmit list after it, as UTF-8). What the parser keeps must be in range and sorted, the
 // UTF-8 parser must agree with the UTF-16 one, and formatting then parsing again must be stable.
 
-#include "core/FreqListText.h"
-#include "core/ORVImpl.h"
-#include "core/TextCodec.h"
+#include "core/base/ORVImpl.h"
+#include "core/station/FreqListText.h"
+#include "core/text/TextCodec.h"
 #include "fuzz/FuzzFiles.h"
 
 #include <algorithm>

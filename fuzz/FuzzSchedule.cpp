@@ -2,10 +2,10 @@
 // base with exactly the stations it reports, or leaves the base as it was; every refused line is
 // reported with its own number; and every imported station can be summarised.
 
-#include "core/NumberText.h"
-#include "core/ORVImpl.h"
-#include "core/ScheduleImport.h"
-#include "core/Summary.h"
+#include "core/base/ORVImpl.h"
+#include "core/schedule/ScheduleImport.h"
+#include "core/station/Summary.h"
+#include "core/text/NumberText.h"
 #include "fuzz/FuzzFiles.h"
 
 #include <algorithm>

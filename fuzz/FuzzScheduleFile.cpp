@@ -4,10 +4,10 @@
 // its own number; every station is one the station list can use; and merging the stations into
 // a base twice, also across a save and load, changes nothing the second time.
 
-#include "core/ORVImpl.h"
-#include "core/ScheduleFile.h"
-#include "core/ScheduleMerge.h"
-#include "core/Summary.h"
+#include "core/base/ORVImpl.h"
+#include "core/schedule/ScheduleFile.h"
+#include "core/schedule/ScheduleMerge.h"
+#include "core/station/Summary.h"
 #include "fuzz/FuzzFiles.h"
 #include "tests/support/TestFiles.h"
 
@@ -86,9 +86,9 @@ void checkMerges(const std::vector<ORVImpl::FreqInfo>& stations)
 
     static TempFolder folder; // scripts/fuzz points TMPDIR at a folder in memory
     const auto path = folder.file("Stations.xml");
-    if (const Result saved = base.Save(path); !saved)
+    if (const Result<> saved = base.Save(path); !saved)
         propertyBroken(("a save in a scratch folder failed: " + saved.reason()).c_str());
-    if (const Result loaded = base.Load(path); !loaded)
+    if (const Result<> loaded = base.Load(path); !loaded)
         propertyBroken(("a load in a scratch folder failed: " + loaded.reason()).c_str());
     expectUnchanged(base, stations);
 }

@@ -3,9 +3,9 @@
 // against a document tree that libxml2 builds from the same bytes: one station per child element
 // of FREQS_LIST, each with the name its StName attribute gives.
 
-#include "core/LoadProgress.h"
-#include "core/ORVImpl.h"
-#include "core/TextCodec.h"
+#include "core/base/ORVImpl.h"
+#include "core/file/LoadProgress.h"
+#include "core/text/TextCodec.h"
 #include "fuzz/FuzzFiles.h"
 
 #include <libxml/parser.h>
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             propertyBroken("progress out of order");
         last = percent;
     };
-    const Result loaded = base.Load(file.path(), notify, 130);
+    const Result<> loaded = base.Load(file.path(), notify, 130);
     if (loaded) {
         if (last != 100)
             propertyBroken("a load that succeeded did not announce 100");

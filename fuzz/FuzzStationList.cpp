@@ -4,11 +4,11 @@
 // compareStations; the counts must agree; and every station must come back from its file as it
 // was saved.
 
-#include "core/ORVImpl.h"
-#include "core/ScheduleFile.h"
-#include "core/ScheduleMerge.h"
-#include "core/StationList.h"
-#include "core/StationOrder.h"
+#include "core/base/ORVImpl.h"
+#include "core/list/StationList.h"
+#include "core/list/StationOrder.h"
+#include "core/schedule/ScheduleFile.h"
+#include "core/schedule/ScheduleMerge.h"
 #include "fuzz/FuzzFiles.h"
 #include "tests/support/TestFiles.h"
 

@@ -1,6 +1,6 @@
 #include "handheld/CTavrelDlg.h"
 
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
 #include "handheld/CKavrinListCtrl.h"
 #include "handheld/CTavrelAboutDlg.h"
 #include "handheld/DialogUnits.h"
@@ -292,7 +292,7 @@ void CTavrelDlg::showProgress(int percent)
         m_status->repaint();
 }
 
-void CTavrelDlg::onLoadFinished(const Result& result)
+void CTavrelDlg::onLoadFinished(const Result<>& result)
 {
     if (result && m_owner.base().GetCount() == 0)
         prompts().message(this, tr("Stations list is empty"), tr("Warning"), QMessageBox::NoIcon,
@@ -301,7 +301,7 @@ void CTavrelDlg::onLoadFinished(const Result& result)
     emit workerFinished();
 }
 
-void CTavrelDlg::onSaveFinished(const Result& result)
+void CTavrelDlg::onSaveFinished(const Result<>& result)
 {
     m_bSaving = false;
     if (result) {

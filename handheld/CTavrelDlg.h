@@ -86,8 +86,8 @@ private:
     void showStationMenu(const QPoint& globalPos);
     void openMenu(int menuId, const QPoint& globalPos);
     void showProgress(int percent);
-    void onLoadFinished(const Result& result);
-    void onSaveFinished(const Result& result);
+    void onLoadFinished(const Result<>& result);
+    void onSaveFinished(const Result<>& result);
     void showAbout();
     void exitDialog();
     void endDialog();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/StationFilter.h"
+#include "core/list/StationFilter.h"
 
 #include <QPixmap>
 #include <QPoint>

@@ -2,7 +2,7 @@
 
 // What every part of the receiver link needs from hamlib itself. Internal to receiver/.
 
-#include "core/ReceiverMode.h"
+#include "core/tuning/ReceiverMode.h"
 
 #include <hamlib/rig.h>
 

@@ -1,7 +1,7 @@
 #include "receiver/ReceiverLink.h"
 
-#include "core/ReceiverText.h"
-#include "core/TextCodec.h"
+#include "core/text/TextCodec.h"
+#include "core/tuning/ReceiverText.h"
 #include "receiver/Hamlib.h"
 #include "receiver/LinkFailure.h"
 #include "receiver/RigThread.h"
@@ -38,11 +38,11 @@ std::string modeSubject(ReceiverMode mode)
     return "the mode " + std::string(receiverModeName(mode));
 }
 
-Result setConf(RIG* rig, const char* name, const std::string& value)
+Result<> setConf(RIG* rig, const char* name, const std::string& value)
 {
     const int code = rig_set_conf(rig, rig_token_lookup(rig, name), value.c_str());
-    return code == RIG_OK ? Result::success()
-                          : Result::failure("hamlib does not take '" + value + "' as " + name);
+    return code == RIG_OK ? Result<>::success()
+                          : Result<>::failure("hamlib does not take '" + value + "' as " + name);
 }
 
 // The receiver's description for the reasons, from the model's capabilities: no exchange with it.
@@ -63,13 +63,13 @@ std::optional<ReceiverPlace> describe(const ReceiverSettings& settings)
     return place;
 }
 
-Result openRig(RIG*& rig, const ReceiverSettings& settings, const ReceiverPlace& place,
-               std::chrono::steady_clock::time_point deadline)
+Result<> openRig(RIG*& rig, const ReceiverSettings& settings, const ReceiverPlace& place,
+                 std::chrono::steady_clock::time_point deadline)
 {
     rig = newRig(settings.model);
     if (!rig)
-        return Result::failure("hamlib cannot set up model " + std::to_string(settings.model));
-    Result configured = Result::success();
+        return Result<>::failure("hamlib cannot set up model " + std::to_string(settings.model));
+    Result<> configured = Result<>::success();
     if (!settings.address.empty())
         configured = setConf(rig, "rig_pathname", settings.address);
     if (configured)
@@ -86,9 +86,9 @@ Result openRig(RIG*& rig, const ReceiverSettings& settings, const ReceiverPlace&
         if (code == RIG_OK) {
             // Every read must ask the receiver: a cached frequency would hide a turn of its knob.
             rig_set_cache_timeout_ms(rig, HAMLIB_CACHE_ALL, 0);
-            return Result::success();
+            return Result<>::success();
         }
-        configured = Result::failure(openFailure(code, place, timeLeft(deadline)));
+        configured = Result<>::failure(openFailure(code, place, timeLeft(deadline)));
     }
     releaseRig(rig);
     rig = nullptr;
@@ -96,22 +96,22 @@ Result openRig(RIG*& rig, const ReceiverSettings& settings, const ReceiverPlace&
 }
 
 // The result of a hamlib call that sets or reads `subject`.
-Result outcome(int code, const ReceiverPlace& place, const std::string& subject, bool& lost)
+Result<> outcome(int code, const ReceiverPlace& place, const std::string& subject, bool& lost)
 {
     if (code == RIG_OK)
-        return Result::success();
+        return Result<>::success();
     lost = losesConnection(code);
-    return Result::failure(callFailure(code, place, subject));
+    return Result<>::failure(callFailure(code, place, subject));
 }
 
-Result applyMode(RIG* rig, ReceiverMode mode, const ReceiverPlace& place, bool& lost)
+Result<> applyMode(RIG* rig, ReceiverMode mode, const ReceiverPlace& place, bool& lost)
 {
     const rmode_t hamlib = hamlibMode(mode);
     return outcome(rig_set_mode(rig, RIG_VFO_CURR, hamlib, rig_passband_normal(rig, hamlib)), place,
                    modeSubject(mode), lost);
 }
 
-Result applyFrequency(RIG* rig, double mhz, const ReceiverPlace& place, bool& lost)
+Result<> applyFrequency(RIG* rig, double mhz, const ReceiverPlace& place, bool& lost)
 {
     const auto hz = static_cast<freq_t>(std::llround(mhz * 1e6));
     return outcome(rig_set_freq(rig, RIG_VFO_CURR, hz), place, frequencySubject(mhz), lost);
@@ -136,30 +136,30 @@ ReceiverLink::~ReceiverLink()
 // job. A job runs on the rig's thread and sees only what it captured by value, so a job given up
 // leaves nothing of the link or of its caller behind it. A job sets `lost` when the connection is
 // unusable after it; the link then closes.
-template <typename Job> Result ReceiverLink::call(Job job)
+template <typename Job> Result<> ReceiverLink::call(Job job)
 {
     const auto deadline = Clock::now() + kReceiverAnswerLimit;
     std::unique_lock lock(m_mutex, deadline);
     if (!lock.owns_lock())
-        return Result::failure(silenceReason(m_place));
+        return Result<>::failure(silenceReason(m_place));
     if (!m_thread)
-        return Result::failure(kNotOpen);
+        return Result<>::failure(kNotOpen);
     return runLocked(
         [job = std::move(job)](RIG*& rig, bool& lost) {
-            return rig ? job(rig, lost) : Result::failure(kNotOpen);
+            return rig ? job(rig, lost) : Result<>::failure(kNotOpen);
         },
         deadline);
 }
 
-template <typename Job> Result ReceiverLink::runLocked(Job job, Clock::time_point deadline)
+template <typename Job> Result<> ReceiverLink::runLocked(Job job, Clock::time_point deadline)
 {
     auto lost = std::make_shared<bool>(false);
-    const std::optional<Result> result = m_thread->run(
+    const std::optional<Result<>> result = m_thread->run(
         [job = std::move(job), lost](RIG*& rig) { return job(rig, *lost); }, deadline);
     if (!result) {
         m_thread.reset(); // given up: returns at once
         m_open = false;
-        return Result::failure(silenceReason(m_place));
+        return Result<>::failure(silenceReason(m_place));
     }
     if (*lost)
         closeLocked(deadline);
@@ -174,19 +174,19 @@ void ReceiverLink::closeLocked(Clock::time_point deadline)
     m_open = false;
 }
 
-Result ReceiverLink::open(const ReceiverSettings& settings)
+Result<> ReceiverLink::open(const ReceiverSettings& settings)
 {
     const auto deadline = Clock::now() + kReceiverAnswerLimit;
     std::unique_lock lock(m_mutex, deadline);
     if (!lock.owns_lock())
-        return Result::failure(silenceReason(m_place));
+        return Result<>::failure(silenceReason(m_place));
     closeLocked(deadline);
     const std::optional<ReceiverPlace> place = describe(settings);
     if (!place)
-        return Result::failure("hamlib has no radio model " + std::to_string(settings.model));
+        return Result<>::failure("hamlib has no radio model " + std::to_string(settings.model));
     m_place = std::make_shared<const ReceiverPlace>(*place);
     m_thread = std::make_unique<RigThread>();
-    const Result opened =
+    const Result<> opened =
         runLocked([settings, place = m_place,
                    deadline](RIG*& rig, bool&) { return openRig(rig, settings, *place, deadline); },
                   deadline);
@@ -209,17 +209,17 @@ bool ReceiverLink::isOpen() const
     return m_open;
 }
 
-Result ReceiverLink::setFrequency(double mhz)
+Result<> ReceiverLink::setFrequency(double mhz)
 {
     return call([mhz, place = m_place](RIG* rig, bool& lost) {
         return applyFrequency(rig, mhz, *place, lost);
     });
 }
 
-Result ReceiverLink::readFrequency(double& mhz)
+Result<> ReceiverLink::readFrequency(double& mhz)
 {
     auto hz = std::make_shared<freq_t>(0);
-    const Result read = call([hz, place = m_place](RIG* rig, bool& lost) {
+    const Result<> read = call([hz, place = m_place](RIG* rig, bool& lost) {
         return outcome(rig_get_freq(rig, RIG_VFO_CURR, hz.get()), *place, "the frequency", lost);
     });
     if (read)
@@ -227,18 +227,18 @@ Result ReceiverLink::readFrequency(double& mhz)
     return read;
 }
 
-Result ReceiverLink::setMode(ReceiverMode mode)
+Result<> ReceiverLink::setMode(ReceiverMode mode)
 {
     return call([mode, place = m_place](RIG* rig, bool& lost) {
         return applyMode(rig, mode, *place, lost);
     });
 }
 
-Result ReceiverLink::tune(double mhz, std::optional<ReceiverMode> mode)
+Result<> ReceiverLink::tune(double mhz, std::optional<ReceiverMode> mode)
 {
     return call([mhz, mode, place = m_place](RIG* rig, bool& lost) {
         if (mode) {
-            if (Result set = applyMode(rig, *mode, *place, lost); !set)
+            if (Result<> set = applyMode(rig, *mode, *place, lost); !set)
                 return set;
         }
         return applyFrequency(rig, mhz, *place, lost);

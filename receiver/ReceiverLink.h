@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ReceiverMode.h"
-#include "core/Result.h"
+#include "core/system/Result.h"
+#include "core/tuning/ReceiverMode.h"
 #include "receiver/ReceiverSettings.h"
 
 #include <atomic>
@@ -45,7 +45,7 @@ public:
     // Opens the receiver of `settings` (closing the one open before). Fails when hamlib has no
     // such model, the address or device cannot be reached, or the receiver does not answer.
     // Sets the process's LC_NUMERIC to "C" (hamlib needs it so).
-    Result open(const ReceiverSettings& settings);
+    Result<> open(const ReceiverSettings& settings);
 
     // Lets the receiver go. Blocks until its connection is closed, at most kReceiverAnswerLimit.
     void close();
@@ -54,25 +54,25 @@ public:
     bool isOpen() const;
 
     // Tunes to `mhz` (rounded to whole hertz) on the current VFO.
-    Result setFrequency(double mhz);
+    Result<> setFrequency(double mhz);
 
     // The frequency the receiver is tuned to, in MHz, into `mhz` (unchanged on failure). Asks the
     // receiver every time: nothing is cached.
-    Result readFrequency(double& mhz);
+    Result<> readFrequency(double& mhz);
 
     // Sets `mode` with hamlib's normal passband for that mode on this receiver.
-    Result setMode(ReceiverMode mode);
+    Result<> setMode(ReceiverMode mode);
 
     // setMode (when a mode is given; otherwise the mode stays as it is), then setFrequency, within
     // one kReceiverAnswerLimit; stops at the first failure. The mode goes first as some radios
     // shift the frequency when the mode changes.
-    Result tune(double mhz, std::optional<ReceiverMode> mode);
+    Result<> tune(double mhz, std::optional<ReceiverMode> mode);
 
 private:
     using Clock = std::chrono::steady_clock;
     // Runs `job` on the rig's thread within one kReceiverAnswerLimit (see the .cpp).
-    template <typename Job> Result call(Job job);
-    template <typename Job> Result runLocked(Job job, Clock::time_point deadline);
+    template <typename Job> Result<> call(Job job);
+    template <typename Job> Result<> runLocked(Job job, Clock::time_point deadline);
     void closeLocked(Clock::time_point deadline);
 
     std::timed_mutex m_mutex;                     // held for the whole of a call

@@ -13,8 +13,8 @@ namespace kavrin {
 struct RigThread::Shared {
     std::mutex mutex;
     std::condition_variable changed;
-    Job job;                       // given, not yet started
-    std::optional<Result> outcome; // of the job last run
+    Job job;                         // given, not yet started
+    std::optional<Result<>> outcome; // of the job last run
     bool ending = false;
     bool ended = false;
     RIG* rig = nullptr; // touched by the thread only
@@ -30,7 +30,7 @@ RigThread::~RigThread()
     finish(Clock::now() + kReceiverAnswerLimit);
 }
 
-std::optional<Result> RigThread::run(Job job, Clock::time_point deadline)
+std::optional<Result<>> RigThread::run(Job job, Clock::time_point deadline)
 {
     std::unique_lock lock(m_shared->mutex);
     if (m_shared->ending)
@@ -95,7 +95,7 @@ void RigThread::serve(const std::shared_ptr<Shared>& shared)
             break;
         Job job = std::exchange(shared->job, nullptr);
         lock.unlock();
-        Result result = job(shared->rig);
+        Result<> result = job(shared->rig);
         lock.lock();
         shared->outcome = std::move(result);
         shared->changed.notify_all();

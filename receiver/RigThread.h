@@ -2,7 +2,7 @@
 
 // Internal to receiver/.
 
-#include "core/Result.h"
+#include "core/system/Result.h"
 #include "receiver/Hamlib.h"
 
 #include <chrono>
@@ -25,7 +25,7 @@ public:
     using Clock = std::chrono::steady_clock;
     // Runs on the thread with its rig (nullptr until a job sets it; the thread frees whatever it
     // holds at the end).
-    using Job = std::function<Result(RIG*& rig)>;
+    using Job = std::function<Result<>(RIG*& rig)>;
 
     RigThread();
     // finish() with kReceiverAnswerLimit.
@@ -36,7 +36,7 @@ public:
     // Runs `job` on the thread and returns its result, or nothing when it has not ended by
     // `deadline`. Then the thread is given up: it ends on its own once the job returns, and every
     // later run() returns nothing at once.
-    std::optional<Result> run(Job job, Clock::time_point deadline);
+    std::optional<Result<>> run(Job job, Clock::time_point deadline);
 
     // Asks the thread to close its rig and end, and waits for that until `deadline`; past it, the
     // thread is left to end on its own. Blocks at most until `deadline`.

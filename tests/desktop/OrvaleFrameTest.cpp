@@ -1,4 +1,4 @@
-#include "core/Modulation.h"
+#include "core/station/Modulation.h"
 #include "desktop/CPPCTransferDlg.h"
 #include "desktop/CommandIds.h"
 #include "desktop/WindowPlacement.h"

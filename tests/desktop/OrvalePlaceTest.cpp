@@ -1,5 +1,5 @@
-#include "core/Modulation.h"
-#include "core/StationFilePlace.h"
+#include "core/file/StationFilePlace.h"
+#include "core/station/Modulation.h"
 #include "desktop/CAboutDlg.h"
 #include "desktop/CMainFrame.h"
 #include "desktop/COrvaleApp.h"

@@ -1,4 +1,4 @@
-#include "core/Modulation.h"
+#include "core/station/Modulation.h"
 #include "desktop/CImportBiDlg.h"
 #include "desktop/CommandIds.h"
 #include "tests/desktop/OrvaleHarness.h"

@@ -1,4 +1,4 @@
-#include "core/Modulation.h"
+#include "core/station/Modulation.h"
 #include "desktop/CReceiverSettingsDlg.h"
 #include "desktop/CommandIds.h"
 #include "tests/desktop/OrvaleHarness.h"

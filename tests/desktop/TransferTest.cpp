@@ -58,13 +58,16 @@ private:
     std::filesystem::path m_desktopFile;
     QStringList m_info;
 
-    Result runWorker(CPPCTransferDlg::Direction direction, DeviceLink& link)
+    Result<> runWorker(CPPCTransferDlg::Direction direction, DeviceLink& link)
     {
         TransferWorker worker(link, m_desktopFile, m_profile->value("PocketPC/BasePath").toString(),
                               [this](const QString& status) { m_info << status; });
         return direction == CPPCTransferDlg::Load ? worker.load() : worker.save();
     }
-    Result runWorker(CPPCTransferDlg::Direction direction) { return runWorker(direction, *m_link); }
+    Result<> runWorker(CPPCTransferDlg::Direction direction)
+    {
+        return runWorker(direction, *m_link);
+    }
 
     // Clicks "Start transfer" and waits until the worker has ended.
     static bool transfer(CPPCTransferDlg& dialog)
@@ -177,7 +180,7 @@ private slots:
         QFETCH(QStringList, steps);
         m_link->registry.clear();
         m_link->files[kDeviceFile] = "device list";
-        const Result result = runWorker(CPPCTransferDlg::Direction(direction));
+        const Result<> result = runWorker(CPPCTransferDlg::Direction(direction));
         QCOMPARE(QString::fromStdString(result.reason()),
                  QStringLiteral("Error: PocketPC version is not installed"));
         QCOMPARE(m_info, steps);
@@ -214,7 +217,7 @@ private slots:
             m_link->setExePath(exePath);
         m_profile->setValue("PocketPC/BasePath", basePath);
         m_link->files[devicePath] = "device list";
-        const Result result = runWorker(CPPCTransferDlg::Load);
+        const Result<> result = runWorker(CPPCTransferDlg::Load);
         QVERIFY(result.ok());
         QCOMPARE(readBytes(m_desktopFile), std::string("device list"));
     }
@@ -263,7 +266,7 @@ private slots:
         const std::string device = patternBytes(40000, 2);
         m_link->files[kDeviceFile] = toBytes(device);
         m_link->largestPiece = 1000;
-        const Result result = runWorker(CPPCTransferDlg::Load);
+        const Result<> result = runWorker(CPPCTransferDlg::Load);
         QVERIFY(result.ok());
         QCOMPARE(m_info.size(), 41);
         QCOMPARE(m_info.last(), QStringLiteral("Read data from PocketPC: 40000 bytes"));
@@ -305,7 +308,7 @@ private slots:
         const std::string desktop = patternBytes(40000, 4);
         writeBytes(m_desktopFile, desktop);
         m_link->files[kDeviceFile] = "old device list";
-        const Result result = runWorker(CPPCTransferDlg::Save);
+        const Result<> result = runWorker(CPPCTransferDlg::Save);
         QVERIFY(result.ok());
         QCOMPARE(m_info, QStringList({"Connecting...", "Save stations list on PocketPC",
                                       "Save data on PocketPC: 16384 bytes saved",
@@ -341,7 +344,7 @@ private slots:
             m_link->lockedFiles.insert(kDeviceFile);
         if (breaks)
             m_link->breakAfter = 20000;
-        const Result result = runWorker(CPPCTransferDlg::Save);
+        const Result<> result = runWorker(CPPCTransferDlg::Save);
         QCOMPARE(QString::fromStdString(result.reason()), status);
         QCOMPARE(m_link->disconnects, 1);
     }
@@ -484,7 +487,7 @@ private slots:
         m_profile->setValue("PocketPC/DeviceFolder", QString::fromStdString(root.string()));
         m_profile->setValue("PocketPC/BasePath", "/desk/");
         FolderDeviceLink link(*m_profile);
-        const Result result = runWorker(CPPCTransferDlg::Direction(direction), link);
+        const Result<> result = runWorker(CPPCTransferDlg::Direction(direction), link);
         QCOMPARE(QString::fromStdString(result.reason()),
                  QStringLiteral("Error: 'Stations.xml' on PocketPC is the desktop file itself"));
         QCOMPARE(readBytes(m_desktopFile), std::string("the only list"));

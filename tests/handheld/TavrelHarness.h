@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
 #include "handheld/CTavrelDlg.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TestFiles.h"

@@ -1,4 +1,4 @@
-#include "core/Modulation.h"
+#include "core/station/Modulation.h"
 #include "handheld/CKavrinListCtrl.h"
 #include "handheld/HeaderStrip.h"
 #include "handheld/TavrelCommandIds.h"

@@ -1,5 +1,5 @@
-#include "core/Modulation.h"
-#include "core/StationFilePlace.h"
+#include "core/file/StationFilePlace.h"
+#include "core/station/Modulation.h"
 #include "handheld/CKavrinListCtrl.h"
 #include "handheld/CTavrelAboutDlg.h"
 #include "handheld/CTavrelApp.h"

@@ -1,4 +1,4 @@
-#include "core/Modulation.h"
+#include "core/station/Modulation.h"
 #include "handheld/CKavrinListCtrl.h"
 #include "handheld/TavrelCommandIds.h"
 #include "tests/handheld/TavrelHarness.h"

@@ -75,7 +75,7 @@ TEST(ReceiverLink, TunesTheDummyRadioThroughRigctld)
     };
     for (const Case& c : cases) {
         const auto tuneStart = Clock::now();
-        const Result tuned = c.mode ? link.tune(c.mhz, c.mode) : link.setFrequency(c.mhz);
+        const Result<> tuned = c.mode ? link.tune(c.mhz, c.mode) : link.setFrequency(c.mhz);
         const auto tuneTime = Clock::now() - tuneStart;
         ASSERT_TRUE(tuned.ok()) << c.mhz << ": " << tuned.reason();
         EXPECT_EQ(rigctld.ask("f"), c.frequency) << c.mhz;
@@ -109,7 +109,7 @@ TEST(ReceiverLink, ReadsWhatTheRadioIsTunedToAndNoticesWhenItIsGone)
 
     rigctld.reset();
     const auto start = Clock::now();
-    const Result lost = link.readFrequency(mhz);
+    const Result<> lost = link.readFrequency(mhz);
     EXPECT_LT(Clock::now() - start, kReceiverAnswerLimit + kSlack);
     EXPECT_FALSE(lost.ok());
     EXPECT_NE(lost.reason().find(address), std::string::npos) << lost.reason();
@@ -152,7 +152,7 @@ TEST(ReceiverLink, FaultsAreReportedWithAReasonWithinTheLimit)
             address = fake.emplace(*c.behaviour).address();
         ReceiverLink link;
         const auto start = Clock::now();
-        const Result opened = link.open(networkAt(address));
+        const Result<> opened = link.open(networkAt(address));
         const auto took = Clock::now() - start;
         EXPECT_FALSE(opened.ok()) << c.what;
         EXPECT_NE(opened.reason().find(c.reason), std::string::npos)
@@ -176,7 +176,7 @@ TEST(ReceiverLink, WrongSettingsAreReported)
     };
     for (const Case& c : cases) {
         ReceiverLink link;
-        const Result opened = link.open(c.settings);
+        const Result<> opened = link.open(c.settings);
         EXPECT_FALSE(opened.ok());
         EXPECT_NE(opened.reason().find(c.reason), std::string::npos) << opened.reason();
     }

@@ -1,7 +1,7 @@
 #include "tests/support/TestStations.h"
 
-#include "core/Clock.h"
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
+#include "core/system/Clock.h"
 #include "ui/dialogs/CSearchParamsDlg.h"
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPropDlg.h"
@@ -41,7 +41,7 @@ void writeTestStations(const std::filesystem::path& file, const std::vector<Test
         }
         base.Add(r);
     }
-    if (const Result saved = base.Save(file); !saved)
+    if (const Result<> saved = base.Save(file); !saved)
         throw std::runtime_error("cannot write the test stations: " + saved.reason());
 }
 

@@ -1,7 +1,7 @@
 #include "ui/list/StationListOwner.h"
-#include "core/FileFingerprint.h"
-#include "core/Modulation.h"
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
+#include "core/file/FileFingerprint.h"
+#include "core/station/Modulation.h"
 #include "tests/support/PlainDialogLayout.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TestFiles.h"
@@ -444,7 +444,7 @@ private slots:
         if (onTheWorker) {
             bool saved = false;
             QObject::connect(&h.owner, &StationListOwner::saveFinished,
-                             [&saved](const Result& result) { saved = result.ok(); });
+                             [&saved](const Result<>& result) { saved = result.ok(); });
             QSignalSpy finished(&h.owner, &StationListOwner::saveFinished);
             QVERIFY(h.owner.startSaving());
             QVERIFY(finished.wait(10000));

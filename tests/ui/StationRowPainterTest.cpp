@@ -1,5 +1,5 @@
 #include "ui/list/StationRowPainter.h"
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
 #include "ui/list/StationListView.h"
 
 #include <QApplication>

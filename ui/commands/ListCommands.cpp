@@ -1,6 +1,6 @@
 #include "ui/commands/ListCommands.h"
 
-#include "core/Modulation.h"
+#include "core/station/Modulation.h"
 #include "ui/list/StationListOwner.h"
 
 #include <QCoreApplication>

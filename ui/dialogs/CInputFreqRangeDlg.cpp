@@ -1,7 +1,7 @@
 #include "ui/dialogs/CInputFreqRangeDlg.h"
 
-#include "core/FrequencyLimits.h"
-#include "core/StationFilter.h"
+#include "core/list/StationFilter.h"
+#include "core/station/FrequencyLimits.h"
 #include "ui/dialogs/CRangePropDlg.h"
 #include "ui/dialogs/ControlId.h"
 #include "ui/dialogs/DialogLayout.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/BandsStore.h"
+#include "core/list/BandsStore.h"
 
 #include <QDialog>
 

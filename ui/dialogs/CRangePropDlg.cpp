@@ -1,6 +1,6 @@
 #include "ui/dialogs/CRangePropDlg.h"
 
-#include "core/FrequencyLimits.h"
+#include "core/station/FrequencyLimits.h"
 #include "ui/dialogs/ControlId.h"
 #include "ui/dialogs/DialogLayout.h"
 #include "ui/dialogs/RangeInput.h"

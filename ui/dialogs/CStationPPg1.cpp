@@ -1,6 +1,6 @@
 #include "ui/dialogs/CStationPPg1.h"
 
-#include "core/Modulation.h"
+#include "core/station/Modulation.h"
 #include "ui/dialogs/ControlId.h"
 #include "ui/dialogs/DialogLayout.h"
 

@@ -1,6 +1,6 @@
 #include "ui/dialogs/CStationPPg2.h"
 
-#include "core/TimeOfDay.h"
+#include "core/text/TimeOfDay.h"
 #include "ui/dialogs/ControlId.h"
 #include "ui/dialogs/DialogLayout.h"
 #include "ui/platform/LocaleHourText.h"

@@ -1,6 +1,6 @@
 #include "ui/dialogs/CStationPropDlg.h"
 
-#include "core/Clock.h"
+#include "core/system/Clock.h"
 #include "ui/dialogs/CStationPPg1.h"
 #include "ui/dialogs/CStationPPg2.h"
 #include "ui/dialogs/ControlId.h"

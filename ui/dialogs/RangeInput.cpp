@@ -1,6 +1,6 @@
 #include "ui/dialogs/RangeInput.h"
 
-#include "core/NumberText.h"
+#include "core/text/NumberText.h"
 
 namespace kavrin {
 

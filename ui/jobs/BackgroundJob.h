@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Result.h"
+#include "core/system/Result.h"
 #include "ui/jobs/NoticeChannel.h"
 
 #include <functional>
@@ -17,7 +17,7 @@ namespace kavrin {
 // that notice arrives, and only then touches again what the work used.
 class BackgroundJob {
 public:
-    using Work = std::function<Result(NoticeChannel& notices)>;
+    using Work = std::function<Result<>(NoticeChannel& notices)>;
 
     BackgroundJob(QObject* receiver, NoticeChannel::Handler handler);
     ~BackgroundJob(); // releases a waiting worker and joins it

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Result.h"
+#include "core/system/Result.h"
 
 #include <QString>
 
@@ -10,9 +10,9 @@ namespace kavrin {
 // program (its established numbers); the other fields carry what that notice reports.
 struct Notice {
     int command = 0;
-    QString text;                      // a status text, for notices that show one
-    int count = 0;                     // a count or a percentage
-    Result result = Result::success(); // the outcome, on the notice that ends a job
+    QString text;                          // a status text, for notices that show one
+    int count = 0;                         // a count or a percentage
+    Result<> result = Result<>::success(); // the outcome, on the notice that ends a job
 };
 
 } // namespace kavrin

@@ -1,7 +1,7 @@
 #include "ui/jobs/StationFileWork.h"
 
-#include "core/LoadProgress.h"
-#include "core/ORVImpl.h"
+#include "core/base/ORVImpl.h"
+#include "core/file/LoadProgress.h"
 
 namespace kavrin {
 
@@ -24,7 +24,7 @@ BackgroundJob::Work loadStationsWork(ORVImpl& base, std::filesystem::path path, 
     return [&base, path = std::move(path), progressCommand](NoticeChannel& notices) {
         std::error_code ignored;
         if (!std::filesystem::exists(path, ignored))
-            return Result::success();
+            return Result<>::success();
         return base.Load(path, progressThrough(notices), progressCommand);
     };
 }

@@ -1,6 +1,6 @@
 #include "ui/list/StationFileWarnings.h"
 
-#include "core/FileFingerprint.h"
+#include "core/file/FileFingerprint.h"
 #include "ui/platform/Prompts.h"
 
 #include <QCoreApplication>

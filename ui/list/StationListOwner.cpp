@@ -1,12 +1,12 @@
 #include "ui/list/StationListOwner.h"
 
-#include "core/CaseMap.h"
-#include "core/Clock.h"
-#include "core/FileBackup.h"
-#include "core/ORVImpl.h"
-#include "core/OnAir.h"
-#include "core/PassesFilter.h"
-#include "core/StationList.h"
+#include "core/base/ORVImpl.h"
+#include "core/file/FileBackup.h"
+#include "core/list/PassesFilter.h"
+#include "core/list/StationList.h"
+#include "core/station/OnAir.h"
+#include "core/system/Clock.h"
+#include "core/text/CaseMap.h"
 #include "ui/dialogs/CInputFreqRangeDlg.h"
 #include "ui/dialogs/CSearchParamsDlg.h"
 #include "ui/dialogs/CStationPropDlg.h"
@@ -225,7 +225,7 @@ void StationListOwner::startLoading()
             // Taken before the file is read: a change made while it is read shows at the next
             // save.
             m_seenFile = takeFingerprint(m_stationFile);
-            Result loaded = load(notices);
+            Result<> loaded = load(notices);
             m_index.reset();
             // A very large list is shown as soon as its own order is made; the other orders
             // follow while it is on screen (onLoadDone).
@@ -240,43 +240,43 @@ void StationListOwner::startLoading()
     emit stateChanged();
 }
 
-Result StationListOwner::keepUnreadableFile()
+Result<> StationListOwner::keepUnreadableFile()
 {
     if (!m_keepUnreadableFile)
-        return Result::success();
+        return Result<>::success();
     std::filesystem::path backup;
-    Result kept = backUpFile(m_stationFile, backup);
+    Result<> kept = backUpFile(m_stationFile, backup);
     if (kept)
         m_keepUnreadableFile = false;
     return kept;
 }
 
-Result StationListOwner::mayReplaceStationFile()
+Result<> StationListOwner::mayReplaceStationFile()
 {
     const FileFingerprint now = takeFingerprint(m_stationFile);
     // A file that is gone loses nothing when the list is written in its place.
     if (now.state == FileFingerprint::State::Missing || !changedSince(m_seenFile, now))
-        return Result::success();
+        return Result<>::success();
     switch (askAboutChangedStationFile(&m_setup.window, m_stationFile, now)) {
     case ChangedFileChoice::Overwrite:
-        return Result::success();
+        return Result<>::success();
     case ChangedFileChoice::Reload:
         startLoading();
-        return Result::failure("the station file changed on disk and is loaded again");
+        return Result<>::failure("the station file changed on disk and is loaded again");
     case ChangedFileChoice::Cancel:
         break;
     }
-    return Result::failure("the station file changed on disk and was left as it is");
+    return Result<>::failure("the station file changed on disk and was left as it is");
 }
 
-Result StationListOwner::save()
+Result<> StationListOwner::save()
 {
     if (isBusy())
-        return Result::failure("the station file is busy");
-    if (Result mayReplace = mayReplaceStationFile(); !mayReplace)
+        return Result<>::failure("the station file is busy");
+    if (Result<> mayReplace = mayReplaceStationFile(); !mayReplace)
         return mayReplace;
     WaitCursor wait;
-    Result saved = keepUnreadableFile();
+    Result<> saved = keepUnreadableFile();
     if (saved)
         saved = m_base.Save(m_stationFile);
     if (saved) {
@@ -288,20 +288,20 @@ Result StationListOwner::save()
     return saved;
 }
 
-Result StationListOwner::startSaving()
+Result<> StationListOwner::startSaving()
 {
     if (isBusy())
-        return Result::failure("the station file is busy");
-    if (Result mayReplace = mayReplaceStationFile(); !mayReplace)
+        return Result<>::failure("the station file is busy");
+    if (Result<> mayReplace = mayReplaceStationFile(); !mayReplace)
         return mayReplace;
-    if (const Result kept = keepUnreadableFile(); !kept) {
+    if (const Result<> kept = keepUnreadableFile(); !kept) {
         warnUnsavedStationFile(&m_setup.window, m_stationFile, kept.reason());
         return kept;
     }
     BackgroundJob::Work work = saveStationsWork(m_base, m_stationFile, m_setup.notices.progress);
     m_worker.start(
         [this, work = std::move(work)](NoticeChannel& notices) {
-            Result saved = work(notices);
+            Result<> saved = work(notices);
             // At once, on the worker: a change made after the save shows at the next one.
             if (saved)
                 m_savedFile = takeFingerprint(m_stationFile);
@@ -310,7 +310,7 @@ Result StationListOwner::startSaving()
         m_setup.notices.done);
     m_job = Job::Save;
     emit stateChanged();
-    return Result::success();
+    return Result<>::success();
 }
 
 void StationListOwner::replaceBase(const std::function<bool(ORVImpl&)>& replace)
@@ -351,7 +351,7 @@ void StationListOwner::onNotice(const Notice& notice)
     }
 }
 
-void StationListOwner::onLoadDone(const Result& result)
+void StationListOwner::onLoadDone(const Result<>& result)
 {
     m_modified = false;
     m_keepUnreadableFile = !result;
@@ -365,7 +365,7 @@ void StationListOwner::onLoadDone(const Result& result)
         m_worker.start(
             [this](NoticeChannel&) {
                 m_index.prepareOrders();
-                return Result::success();
+                return Result<>::success();
             },
             m_setup.notices.done);
         m_job = Job::Orders;
@@ -373,7 +373,7 @@ void StationListOwner::onLoadDone(const Result& result)
     }
 }
 
-void StationListOwner::onSaveDone(const Result& result)
+void StationListOwner::onSaveDone(const Result<>& result)
 {
     if (result) {
         m_modified = false;

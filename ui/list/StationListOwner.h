@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/Clock.h"
-#include "core/FileFingerprint.h"
-#include "core/Result.h"
-#include "core/StationFilter.h"
-#include "core/StationIndex.h"
+#include "core/file/FileFingerprint.h"
+#include "core/list/StationFilter.h"
+#include "core/list/StationIndex.h"
+#include "core/system/Clock.h"
+#include "core/system/Result.h"
 #include "ui/jobs/BackgroundJob.h"
 
 #include <QMessageBox>
@@ -110,14 +110,14 @@ public:
     // someone else changed the file since, the user is asked first: overwrite it, reload it (the
     // load starts, dropping the list's changes) or cancel. Unless the answer is overwrite the save
     // fails without a warning and the file is untouched; isBusy() tells whether a reload runs.
-    Result save();
+    Result<> save();
 
     // The same on the worker, reporting its percentage with `progressed` and its end with
     // saveFinished; the user is told of a failure after saveFinished. The question about a changed
     // file comes first, on this thread. Fails at once, with nothing started, while a worker runs,
     // when the user did not choose to overwrite a changed file, or, after telling the user, when
     // an unreadable station file could not be kept first.
-    Result startSaving();
+    Result<> startSaving();
 
     // Lets `replace` change the base as a whole (an import); it returns whether it did. The rows
     // are taken down first; when the base was replaced they are rebuilt as after a load, once the
@@ -128,8 +128,8 @@ public:
 signals:
     void statusTextChanged(const QString& text);
     void progressed(int percent);
-    void loadFinished(const Result& result);
-    void saveFinished(const Result& result);
+    void loadFinished(const Result<>& result);
+    void saveFinished(const Result<>& result);
     // The orders that follow the load of a very large file are made.
     void ordersMade();
     // The rows were re-sorted under a new key.
@@ -141,12 +141,12 @@ private:
     enum class Job { None, Load, Save, Orders };
 
     void onNotice(const Notice& notice);
-    void onLoadDone(const Result& result);
-    void onSaveDone(const Result& result);
-    Result keepUnreadableFile();
+    void onLoadDone(const Result<>& result);
+    void onSaveDone(const Result<>& result);
+    Result<> keepUnreadableFile();
     void showRows(const ClockReading& madeAt);
     int placeRow(int station, bool onAir);
-    Result mayReplaceStationFile();
+    Result<> mayReplaceStationFile();
     void showCounts();
     void setStatusText(const QString& text);
     int selectedStation() const;

@@ -1,7 +1,7 @@
 #include "ui/list/StationRowModel.h"
 
-#include "core/ORVImpl.h"
-#include "core/Summary.h"
+#include "core/base/ORVImpl.h"
+#include "core/station/Summary.h"
 
 #include <unordered_map>
 

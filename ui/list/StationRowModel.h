@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/StationIndex.h"
+#include "core/list/StationIndex.h"
 
 #include <QAbstractTableModel>
 

@@ -1,6 +1,6 @@
 #include "ui/platform/LocaleHourText.h"
 
-#include "core/HourText.h"
+#include "core/text/HourText.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Profile.h"
+#include "core/system/Profile.h"
 
 class QSettings;
 
