@@ -6,11 +6,23 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <QToolBar>
 
 using namespace kavrin;
 using namespace kavrin::orvale;
+
+namespace {
+
+using Ids = QList<int>;
+
+constexpr int kSubMenu = -1;
+constexpr int kUnknown = -2;
+
+} // namespace
 
 class OrvaleFrameTest : public QObject {
     Q_OBJECT
@@ -36,6 +48,22 @@ private:
             dialog.accept();
             return dialog.result();
         };
+    }
+
+    // The entries of `actions`: 0 for a separator, kSubMenu for a sub-menu, and for a command the
+    // id of `ids` whose action it is (kUnknown for none).
+    Ids entriesOf(const QList<QAction*>& actions, const Ids& ids)
+    {
+        Ids entries;
+        for (QAction* entry : actions) {
+            int id = entry->isSeparator() ? 0 : entry->menu() ? kSubMenu : kUnknown;
+            for (int candidate : ids) {
+                if (candidate > 0 && m_orvale->frame().action(candidate) == entry)
+                    id = candidate;
+            }
+            entries << id;
+        }
+        return entries;
     }
 
     void deleteFirstStation()
@@ -337,6 +365,67 @@ private slots:
         QByteArray wrongLength = record;
         wrongLength[0] = 40;
         QVERIFY(!WindowPlacement::fromRecord(wrongLength, back));
+    }
+
+    void menusAndToolbarHoldTheirCommands_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<Ids>("entries");
+        QTest::newRow("File") << "&File" << Ids{ID_STATION_NEW,    ID_STATION_EDIT,
+                                                ID_STATION_DELETE, 0,
+                                                kSubMenu,          0,
+                                                ID_APP_EXIT};
+        QTest::newRow("File/Import")
+            << "&File/Import" << Ids{ID_IMPORT_SCHEDULE, ID_IMPORT_BROADCAST_SCHEDULE};
+        QTest::newRow("View") << "&View"
+                              << Ids{ID_VIEW_TOOLBAR,   ID_VIEW_STATUS_BAR, 0,
+                                     ID_SORT_FREQUENCY, ID_SORT_NAME,       ID_SORT_MODULATION,
+                                     ID_SORT_LOCATION};
+        QTest::newRow("Frequency")
+            << "&Frequency" << Ids{ID_FREQ_ALL, 0,          ID_FREQ_LF,  ID_FREQ_MW, ID_FREQ_SW,
+                                   ID_FREQ_VHF, ID_FREQ_FM, ID_FREQ_UHF, 0,          ID_FREQ_USER};
+        QTest::newRow("Modulation")
+            << "&Modulation" << Ids{ID_MOD_ALL, 0,          ID_MOD_AM, ID_MOD_FM,  ID_MOD_NFM,
+                                    ID_MOD_USB, ID_MOD_LSB, ID_MOD_CW, ID_MOD_DRM, ID_MOD_DIGITAL};
+        QTest::newRow("Search") << "&Search" << Ids{ID_SEARCH_START, ID_SEARCH_RESET};
+        QTest::newRow("Time") << "&Time"
+                              << Ids{ID_TIME_ALL, ID_TIME_ACTIVE, 0, ID_TIME_LOCAL, ID_TIME_GMT,
+                                     0,           ID_TIME_REFRESH};
+        QTest::newRow("Pocket PC") << "&Pocket PC" << Ids{ID_PPC_SAVE, ID_PPC_LOAD};
+        QTest::newRow("Receiver") << "&Receiver"
+                                  << Ids{ID_RECEIVER_TUNE, ID_RECEIVER_FOLLOW, 0,
+                                         ID_RECEIVER_SETTINGS};
+        QTest::newRow("Help") << "&Help" << Ids{ID_APP_ABOUT};
+        const Ids stationsAndRanges = {
+            ID_STATION_NEW, ID_STATION_EDIT, 0,          ID_FREQ_ALL, ID_FREQ_LF,   ID_FREQ_MW,
+            ID_FREQ_SW,     ID_FREQ_VHF,     ID_FREQ_FM, ID_FREQ_UHF, ID_FREQ_USER, 0};
+        const Ids modulations = {ID_MOD_ALL, ID_MOD_AM, ID_MOD_FM,  ID_MOD_NFM,    ID_MOD_USB,
+                                 ID_MOD_LSB, ID_MOD_CW, ID_MOD_DRM, ID_MOD_DIGITAL};
+        QTest::newRow("toolbar") << ""
+                                 << stationsAndRanges + modulations + Ids{0, ID_TIME_TOGGLE_ACTIVE,
+                                                                          0, ID_APP_ABOUT,
+                                                                          0, ID_RECEIVER_TUNE};
+    }
+
+    // The menu bar's menus and the toolbar hold their commands in order; every command has an
+    // action, which its entries share.
+    void menusAndToolbarHoldTheirCommands()
+    {
+        QFETCH(QString, place);
+        QFETCH(Ids, entries);
+        m_orvale->start();
+        QList<QAction*> actions =
+            place.isEmpty()
+                ? m_orvale->frame().findChild<QToolBar*>(QStringLiteral("Toolbar"))->actions()
+                : m_orvale->frame().menuBar()->actions();
+        for (const QString& title : place.split(u'/', Qt::SkipEmptyParts)) {
+            const auto menu = std::find_if(actions.begin(), actions.end(), [&](QAction* a) {
+                return a->menu() != nullptr && a->text() == title;
+            });
+            QVERIFY2(menu != actions.end(), qPrintable(title));
+            actions = (*menu)->menu()->actions();
+        }
+        QCOMPARE(entriesOf(actions, entries), entries);
     }
 
     void menusFollowTheCommandTable()
