@@ -65,7 +65,6 @@ void CPPCTransferDlg::startTransfer()
     std::optional<FileFingerprint> expected = std::exchange(m_agreedToReplace, std::nullopt);
     if (!expected)
         expected = m_direction == Load ? record.desktop : record.device;
-    m_changedFile.reset();
     m_worker.start(
         [this, basePath, expected](NoticeChannel& notices) {
             TransferWorker worker(
@@ -78,9 +77,7 @@ void CPPCTransferDlg::startTransfer()
                 },
                 expected);
             Result<> result = m_direction == Load ? worker.load() : worker.save();
-            m_changedFile = worker.changedFile();
-            m_transferred = worker.transferred();
-            return result;
+            return TransferOutcome{std::move(result), worker.changedFile(), worker.transferred()};
         },
         Ready);
 }
@@ -101,20 +98,20 @@ void CPPCTransferDlg::onNotice(const Notice& notice)
         showStatus(notice.text);
         return;
     }
-    m_worker.finish();
-    if (notice.result && m_direction == Load)
+    const TransferOutcome transfer = m_worker.finish();
+    if (transfer.result && m_direction == Load)
         m_received = true;
-    if (notice.result) {
-        writeTransferRecord(m_profile, {m_transferred, m_transferred});
+    if (transfer.result) {
+        writeTransferRecord(m_profile, {transfer.transferred, transfer.transferred});
         showStatus(m_direction == Load ? tr("Transfer finished, list will be updated now")
                                        : tr("Transfer finished"));
     } else {
-        showStatus(QString::fromStdString(notice.result.reason()));
+        showStatus(QString::fromStdString(transfer.result.reason()));
     }
     m_start->setEnabled(true);
     // Asked only now that the worker has ended: it never waits for the user.
-    if (m_changedFile && replaceChangedFile(*m_changedFile)) {
-        m_agreedToReplace = m_changedFile->now;
+    if (transfer.changedFile && replaceChangedFile(*transfer.changedFile)) {
+        m_agreedToReplace = transfer.changedFile->now;
         startTransfer();
         return;
     }

@@ -59,6 +59,14 @@ signals:
 private:
     enum NoticeId { Info = 1003, Ready = 1004 };
 
+    // What a transfer found: how it went, the file it stopped before replacing (changedFile()),
+    // and after a success the bytes that went over.
+    struct TransferOutcome {
+        Result<> result = Result<>::success();
+        std::optional<ChangedFile> changedFile;
+        FileFingerprint transferred;
+    };
+
     void onNotice(const Notice& notice);
     void showStatus(const QString& status);
     bool replaceChangedFile(const ChangedFile& changed);
@@ -70,12 +78,9 @@ private:
     bool m_received = false;
     // The file the user agreed to replace, for the transfer started by that answer.
     std::optional<FileFingerprint> m_agreedToReplace;
-    // Written by the worker, read once it has been joined.
-    std::optional<ChangedFile> m_changedFile;
-    FileFingerprint m_transferred;
     QPushButton* m_start;
     QLabel* m_status;
-    BackgroundJob m_worker;
+    BackgroundJob<TransferOutcome> m_worker;
 };
 
 } // namespace kavrin::orvale

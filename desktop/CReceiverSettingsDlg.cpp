@@ -27,10 +27,8 @@ CReceiverSettingsDlg::CReceiverSettingsDlg(const ReceiverSettings& settings, Rec
       m_addressLabel(new QLabel(this)), m_address(new QLineEdit(this)),
       m_test(new QPushButton(tr("&Test"), this)), m_testResult(new QLabel(this)),
       m_ok(new QPushButton(tr("OK"), this)), m_cancel(new QPushButton(tr("Cancel"), this)),
-      m_worker(worker), m_initial(settings), m_modelsJob(this, [this](const Notice&) {
-          m_modelsJob.finish();
-          showModelList();
-      })
+      m_worker(worker), m_initial(settings),
+      m_modelsJob(this, [this](const Notice&) { showModelList(m_modelsJob.finish()); })
 {
     setWindowTitle(tr("Receiver settings"));
     setControlId(m_find, IDC_FIND_MODEL);
@@ -92,19 +90,14 @@ CReceiverSettingsDlg::CReceiverSettingsDlg(const ReceiverSettings& settings, Rec
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_modelsJob.start(
-        [this](NoticeChannel&) {
-            m_modelsLoaded = rigModels();
-            return Result<>::success();
-        },
-        kModelsLoaded);
+    m_modelsJob.start([](NoticeChannel&) { return rigModels(); }, kModelsLoaded);
 }
 
 CReceiverSettingsDlg::~CReceiverSettingsDlg() = default;
 
-void CReceiverSettingsDlg::showModelList()
+void CReceiverSettingsDlg::showModelList(std::vector<RigModel> models)
 {
-    m_models = std::move(m_modelsLoaded);
+    m_models = std::move(models);
     if (m_models.empty())
         return;
     int chosen = -1;

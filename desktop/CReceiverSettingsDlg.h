@@ -63,7 +63,7 @@ signals:
     void testAnswered(const QString& text);
 
 private:
-    void showModelList();
+    void showModelList(std::vector<RigModel> models);
     void showAddressOfModel();
     bool isNetworkModel() const;
     void showAnswer(const ReceiverAnswer& answer);
@@ -79,13 +79,12 @@ private:
 
     ReceiverWorker& m_worker;
     ReceiverSettings m_initial;
-    std::vector<RigModel> m_models;       // in the order of the model box, once it is there
-    std::vector<RigModel> m_modelsLoaded; // written by the job, taken when it has ended
+    std::vector<RigModel> m_models; // in the order of the model box, once it is there
     QString m_networkAddress;
     QString m_devicePath;
     bool m_showsNetworkAddress = true;
     bool m_testing = false;
-    BackgroundJob m_modelsJob; // last: joined before the rest goes
+    BackgroundJob<std::vector<RigModel>> m_modelsJob; // last: joined before the rest goes
 };
 
 } // namespace kavrin::orvale

@@ -57,27 +57,29 @@ void ReceiverWorker::startNext()
     } else {
         return;
     }
-    m_job.start([this](NoticeChannel&) { return runCurrent(); }, kCallDone);
+    m_job.start([this, settings = m_current.settings,
+                 work = m_current.work](NoticeChannel&) { return call(settings, work); },
+                kCallDone);
 }
 
 // On the worker thread.
-Result<> ReceiverWorker::runCurrent()
+ReceiverAnswer ReceiverWorker::call(const ReceiverSettings& settings, const Work& work)
 {
-    m_answer = {};
-    if (!m_link.isOpen() || !m_openedWith || !sameReceiver(*m_openedWith, m_current.settings)) {
+    ReceiverAnswer answer;
+    if (!m_link.isOpen() || !m_openedWith || !sameReceiver(*m_openedWith, settings)) {
         m_openedWith.reset();
-        if (Result<> opened = m_link.open(m_current.settings); !opened)
-            return opened;
-        m_openedWith = m_current.settings;
+        if (Result<> opened = m_link.open(settings); !opened)
+            return {opened, 0};
+        m_openedWith = settings;
     }
-    return m_current.work(m_link, m_answer.mhz);
+    answer.result = work(m_link, answer.mhz);
+    return answer;
 }
 
-void ReceiverWorker::onNotice(const Notice& notice)
+void ReceiverWorker::onNotice(const Notice&)
 {
-    m_job.finish();
+    const ReceiverAnswer answer = m_job.finish();
     const Call done = std::exchange(m_current, {});
-    const ReceiverAnswer answer{notice.result, m_answer.mhz};
     // The next call starts before this answer is handled: the handler may ask the user.
     startNext();
     done.answered(answer);

@@ -60,18 +60,17 @@ private:
 
     void ask(Call call, Turn turn);
     void startNext();
-    Result<> runCurrent();
+    ReceiverAnswer call(const ReceiverSettings& settings, const Work& work);
     void onNotice(const Notice& notice);
 
     std::deque<Call> m_userCalls;
     std::optional<Call> m_followerCall;
-    // Given to the worker when it starts, taken back once it has been joined.
+    // The call the worker makes: its answer goes to it.
     Call m_current;
-    ReceiverAnswer m_answer;
     // The worker's own: the link and the settings it was last opened with.
     ReceiverLink m_link;
     std::optional<ReceiverSettings> m_openedWith;
-    BackgroundJob m_job; // last: it joins the worker before the link goes
+    BackgroundJob<ReceiverAnswer> m_job; // last: it joins the worker before the link goes
 };
 
 } // namespace kavrin::orvale

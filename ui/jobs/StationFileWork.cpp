@@ -1,7 +1,6 @@
 #include "ui/jobs/StationFileWork.h"
 
 #include "core/base/ORVImpl.h"
-#include "core/file/LoadProgress.h"
 
 namespace kavrin {
 
@@ -19,21 +18,33 @@ ProgressNotify progressThrough(NoticeChannel& notices)
 
 } // namespace
 
-BackgroundJob::Work loadStationsWork(ORVImpl& base, std::filesystem::path path, int progressCommand)
+StationFileOutcome saveStations(const ORVImpl& base, const std::filesystem::path& path,
+                                const ProgressNotify& notify, int progressCommand)
+{
+    StationFileOutcome saved{base.Save(path, notify, progressCommand), {}};
+    if (saved.result)
+        saved.file = takeFingerprint(path);
+    return saved;
+}
+
+StationFileJob::Work loadStationsWork(ORVImpl& base, std::filesystem::path path,
+                                      int progressCommand)
 {
     return [&base, path = std::move(path), progressCommand](NoticeChannel& notices) {
+        // Taken before the file is read: a change made while it is read shows at the next save.
+        StationFileOutcome loaded{Result<>::success(), takeFingerprint(path)};
         std::error_code ignored;
-        if (!std::filesystem::exists(path, ignored))
-            return Result<>::success();
-        return base.Load(path, progressThrough(notices), progressCommand);
+        if (std::filesystem::exists(path, ignored))
+            loaded.result = base.Load(path, progressThrough(notices), progressCommand);
+        return loaded;
     };
 }
 
-BackgroundJob::Work saveStationsWork(const ORVImpl& base, std::filesystem::path path,
-                                     int progressCommand)
+StationFileJob::Work saveStationsWork(const ORVImpl& base, std::filesystem::path path,
+                                      int progressCommand)
 {
     return [&base, path = std::move(path), progressCommand](NoticeChannel& notices) {
-        return base.Save(path, progressThrough(notices), progressCommand);
+        return saveStations(base, path, progressThrough(notices), progressCommand);
     };
 }
 

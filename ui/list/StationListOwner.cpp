@@ -219,13 +219,11 @@ void StationListOwner::startLoading()
     // The rows read the base when they are drawn, and the worker is about to replace it.
     m_spareRows.clear();
     showRows(readClock());
-    BackgroundJob::Work load = loadStationsWork(m_base, m_stationFile, m_setup.notices.progress);
+    StationFileJob::Work load = loadStationsWork(m_base, m_stationFile, m_setup.notices.progress);
     m_worker.start(
         [this, load = std::move(load), shownKey = m_filter.sortKey](NoticeChannel& notices) {
-            // Taken before the file is read: a change made while it is read shows at the next
-            // save.
-            m_seenFile = takeFingerprint(m_stationFile);
-            Result<> loaded = load(notices);
+            StationFileOutcome loaded = load(notices);
+            // The index goes with the base, which the worker has to itself.
             m_index.reset();
             // A very large list is shown as soon as its own order is made; the other orders
             // follow while it is on screen (onLoadDone).
@@ -244,6 +242,7 @@ Result<> StationListOwner::keepUnreadableFile()
 {
     if (!m_keepUnreadableFile)
         return Result<>::success();
+    WaitCursor wait;
     std::filesystem::path backup;
     Result<> kept = backUpFile(m_stationFile, backup);
     if (kept)
@@ -269,45 +268,44 @@ Result<> StationListOwner::mayReplaceStationFile()
     return Result<>::failure("the station file changed on disk and was left as it is");
 }
 
-Result<> StationListOwner::save()
+Result<> StationListOwner::prepareSave()
 {
     if (isBusy())
         return Result<>::failure("the station file is busy");
     if (Result<> mayReplace = mayReplaceStationFile(); !mayReplace)
         return mayReplace;
+    Result<> kept = keepUnreadableFile();
+    if (!kept)
+        warnUnsavedStationFile(&m_setup.window, m_stationFile, kept.reason());
+    return kept;
+}
+
+void StationListOwner::takeSaved(const StationFileOutcome& saved)
+{
+    if (!saved.result)
+        return;
+    m_modified = false;
+    m_seenFile = saved.file;
+}
+
+Result<> StationListOwner::save()
+{
+    if (Result<> ready = prepareSave(); !ready)
+        return ready;
     WaitCursor wait;
-    Result<> saved = keepUnreadableFile();
-    if (saved)
-        saved = m_base.Save(m_stationFile);
-    if (saved) {
-        m_modified = false;
-        m_seenFile = takeFingerprint(m_stationFile);
-    } else {
-        warnUnsavedStationFile(&m_setup.window, m_stationFile, saved.reason());
-    }
-    return saved;
+    const StationFileOutcome saved = saveStations(m_base, m_stationFile);
+    takeSaved(saved);
+    if (!saved.result)
+        warnUnsavedStationFile(&m_setup.window, m_stationFile, saved.result.reason());
+    return saved.result;
 }
 
 Result<> StationListOwner::startSaving()
 {
-    if (isBusy())
-        return Result<>::failure("the station file is busy");
-    if (Result<> mayReplace = mayReplaceStationFile(); !mayReplace)
-        return mayReplace;
-    if (const Result<> kept = keepUnreadableFile(); !kept) {
-        warnUnsavedStationFile(&m_setup.window, m_stationFile, kept.reason());
-        return kept;
-    }
-    BackgroundJob::Work work = saveStationsWork(m_base, m_stationFile, m_setup.notices.progress);
-    m_worker.start(
-        [this, work = std::move(work)](NoticeChannel& notices) {
-            Result<> saved = work(notices);
-            // At once, on the worker: a change made after the save shows at the next one.
-            if (saved)
-                m_savedFile = takeFingerprint(m_stationFile);
-            return saved;
-        },
-        m_setup.notices.done);
+    if (Result<> ready = prepareSave(); !ready)
+        return ready;
+    m_worker.start(saveStationsWork(m_base, m_stationFile, m_setup.notices.progress),
+                   m_setup.notices.done);
     m_job = Job::Save;
     emit stateChanged();
     return Result<>::success();
@@ -339,33 +337,41 @@ void StationListOwner::onNotice(const Notice& notice)
     }
     if (notice.command != m_setup.notices.done)
         return;
-    m_worker.finish();
-    const Job finished = std::exchange(m_job, Job::None);
-    if (finished == Job::Load)
-        onLoadDone(notice.result);
-    else if (finished == Job::Save)
-        onSaveDone(notice.result);
-    else if (finished == Job::Orders) {
+    const StationFileOutcome outcome = m_worker.finish();
+    switch (std::exchange(m_job, Job::None)) {
+    case Job::Load:
+        onLoadDone(outcome);
+        break;
+    case Job::Save:
+        onSaveDone(outcome);
+        break;
+    case Job::Orders:
         emit stateChanged();
         emit ordersMade();
+        emit workerEnded();
+        break;
+    case Job::None:
+        break;
     }
 }
 
-void StationListOwner::onLoadDone(const Result<>& result)
+void StationListOwner::onLoadDone(const StationFileOutcome& loaded)
 {
+    m_seenFile = loaded.file;
     m_modified = false;
-    m_keepUnreadableFile = !result;
+    m_keepUnreadableFile = !loaded.result;
     refill();
-    if (!result)
-        warnUnreadableStationFile(&m_setup.window, m_stationFile, result.reason());
-    emit loadFinished(result);
+    if (!loaded.result)
+        warnUnreadableStationFile(&m_setup.window, m_stationFile, loaded.result.reason());
+    emit loadFinished(loaded.result);
+    emit workerEnded();
     // Unless the window was closed meanwhile or another job took the worker: an order not made
     // now is made when it is first needed.
     if (m_index.ordersMissing() && m_setup.window.isVisible() && !isBusy()) {
         m_worker.start(
             [this](NoticeChannel&) {
                 m_index.prepareOrders();
-                return Result<>::success();
+                return StationFileOutcome{};
             },
             m_setup.notices.done);
         m_job = Job::Orders;
@@ -373,16 +379,14 @@ void StationListOwner::onLoadDone(const Result<>& result)
     }
 }
 
-void StationListOwner::onSaveDone(const Result<>& result)
+void StationListOwner::onSaveDone(const StationFileOutcome& saved)
 {
-    if (result) {
-        m_modified = false;
-        m_seenFile = m_savedFile;
-    }
+    takeSaved(saved);
     emit stateChanged();
-    emit saveFinished(result);
-    if (!result)
-        warnUnsavedStationFile(&m_setup.window, m_stationFile, result.reason());
+    emit saveFinished(saved.result);
+    emit workerEnded();
+    if (!saved.result)
+        warnUnsavedStationFile(&m_setup.window, m_stationFile, saved.result.reason());
 }
 
 } // namespace kavrin

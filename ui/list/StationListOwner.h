@@ -5,7 +5,7 @@
 #include "core/list/StationIndex.h"
 #include "core/system/Clock.h"
 #include "core/system/Result.h"
-#include "ui/jobs/BackgroundJob.h"
+#include "ui/jobs/StationFileWork.h"
 
 #include <QMessageBox>
 #include <QObject>
@@ -132,6 +132,9 @@ signals:
     void saveFinished(const Result<>& result);
     // The orders that follow the load of a very large file are made.
     void ordersMade();
+    // The worker has ended its job (after loadFinished, saveFinished or ordersMade): the list's
+    // commands may run again, unless the list has started another job meanwhile.
+    void workerEnded();
     // The rows were re-sorted under a new key.
     void sorted();
     // What the command rules read may have changed: the selection, the filter, the busy state.
@@ -141,8 +144,14 @@ private:
     enum class Job { None, Load, Save, Orders };
 
     void onNotice(const Notice& notice);
-    void onLoadDone(const Result<>& result);
-    void onSaveDone(const Result<>& result);
+    void onLoadDone(const StationFileOutcome& loaded);
+    void onSaveDone(const StationFileOutcome& saved);
+    // What a save does before it writes: refuses while the worker runs, asks about a file changed
+    // on disk (mayReplaceStationFile), and keeps an unreadable station file, telling the user when
+    // that failed.
+    Result<> prepareSave();
+    // The list is saved as `saved` says, when it succeeded.
+    void takeSaved(const StationFileOutcome& saved);
     Result<> keepUnreadableFile();
     void showRows(const ClockReading& madeAt);
     int placeRow(int station, bool onAir);
@@ -165,10 +174,8 @@ private:
     bool m_keepUnreadableFile = false;
     // The station file as this list last read or wrote it.
     FileFingerprint m_seenFile;
-    // Written by the save worker right after its save, read once it has been joined.
-    FileFingerprint m_savedFile;
     Job m_job = Job::None;
-    BackgroundJob m_worker;
+    StationFileJob m_worker;
 };
 
 } // namespace kavrin
