@@ -8,6 +8,7 @@
 #include "desktop/ToolbarIcons.h"
 #include "desktop/WindowPlacement.h"
 #include "ui/commands/ViewCommand.h"
+#include "ui/list/ExitGuard.h"
 #include "ui/platform/Prompts.h"
 
 #include <QAction>
@@ -61,11 +62,18 @@ CMainFrame::CMainFrame(ORVImpl& base, QSettings& profile, std::filesystem::path 
     connect(m_receiver.get(), &ReceiverCommands::statusTextChanged, this,
             &CMainFrame::setStatusBarText);
     connect(m_view, &COrvaleView::commandStatesChanged, this, &CMainFrame::updateCommandStates);
-    // A close asked for while the worker had the base is carried out once it has ended.
-    connect(m_view, &COrvaleView::workerEnded, this, [this] {
-        if (m_closeAfterLoad)
-            close();
-    });
+    // The desktop saves on exit on this thread, and a close asked for while the loading thread
+    // has the base is carried out once it has ended.
+    ExitStyle exitStyle;
+    exitStyle.save = ExitStyle::Save::OnThisThread;
+    exitStyle.questionIcon = QMessageBox::Warning;
+    exitStyle.savingText = tr("Wait, saving...");
+    exitStyle.waitsForWorker = true;
+    m_exitGuard = std::make_unique<ExitGuard>(
+        m_view->listOwner(),
+        ExitGuardSetup{*this, exitStyle, [this] { return m_view->statusText(); },
+                       [this](const QString& text) { setStatusBarText(text); }});
+    connect(m_exitGuard.get(), &ExitGuard::retryExit, this, &QWidget::close);
     setStatusBarText(m_view->statusText());
     updateCommandStates();
     resize(640, 480);
@@ -262,28 +270,9 @@ void CMainFrame::showEvent(QShowEvent* event)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // The loading thread owns the base until it reports its end; close once it has.
-    if (m_view->isLoading()) {
-        m_closeAfterLoad = true;
+    if (!m_exitGuard->mayExit()) {
         event->ignore();
         return;
-    }
-    if (m_view->isModified()) {
-        const auto answer =
-            prompts().message(this, tr("Stations list was modified, save it?"), tr("Warning"),
-                              QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No);
-        if (answer != QMessageBox::Yes && answer != QMessageBox::No) {
-            event->ignore(); // closed without an answer: the changes stay, and so does Orvale
-            return;
-        }
-        if (answer == QMessageBox::Yes) {
-            setStatusBarText(tr("Wait, saving..."));
-            if (!m_view->saveStations()) {
-                setStatusBarText(m_view->statusText());
-                event->ignore();
-                return;
-            }
-        }
     }
     storePlacement();
     event->accept();

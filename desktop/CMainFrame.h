@@ -17,6 +17,7 @@ class QSettings;
 class QToolBar;
 
 namespace kavrin {
+class ExitGuard;
 class ORVImpl;
 struct ViewCommand;
 } // namespace kavrin
@@ -70,12 +71,12 @@ private:
     COrvaleView* m_view;
     // Destroyed before the view, a child widget, which it reads.
     std::unique_ptr<ReceiverCommands> m_receiver;
+    std::unique_ptr<ExitGuard> m_exitGuard;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_viewMenu = nullptr;
     QLabel* m_message = nullptr;
     std::map<int, QAction*> m_actions;
     bool m_firstShow = true;
-    bool m_closeAfterLoad = false;
 };
 
 } // namespace kavrin::orvale

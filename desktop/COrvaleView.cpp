@@ -94,9 +94,6 @@ COrvaleView::COrvaleView(ORVImpl& base, std::filesystem::path stationFile,
     connect(&m_owner, &StationListOwner::stateChanged, this, &COrvaleView::commandStatesChanged);
     // The desktop shows no progress figure: "Loading..." stands until the list is filled.
     connect(&m_owner, &StationListOwner::loadFinished, this, &COrvaleView::loadFinished);
-    connect(&m_owner, &StationListOwner::loadFinished, this, &COrvaleView::workerEnded);
-    connect(&m_owner, &StationListOwner::saveFinished, this, &COrvaleView::workerEnded);
-    connect(&m_owner, &StationListOwner::ordersMade, this, &COrvaleView::workerEnded);
     connect(this, &QAbstractItemView::doubleClicked, this, [this] {
         QMetaObject::invokeMethod(
             this, [this] { runCommand(ID_STATION_EDIT); }, Qt::QueuedConnection);

@@ -40,6 +40,7 @@ public:
     bool isModified() const { return m_owner.isModified(); }
     bool isLoading() const { return m_owner.isBusy(); }
     const StationFilter& filter() const { return m_owner.filter(); }
+    StationListOwner& listOwner() { return m_owner; }
 
     const ViewCommand* command(int id) const { return m_commands.find(id); }
 
@@ -67,8 +68,6 @@ signals:
     void statusTextChanged(const QString& text);
     void commandStatesChanged();
     void loadFinished();
-    // The station file's worker has ended its load, its save or the orders after a load.
-    void workerEnded();
 
 private:
     void buildCommands();

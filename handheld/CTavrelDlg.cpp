@@ -70,6 +70,17 @@ constexpr HandheldListCommand kListCommands[] = {
     {ID_SORT_LOCATION, ListAction::SortLocation},
 };
 
+// The handheld saves on exit on the worker, showing the percentage, and refuses Exit while a worker
+// runs.
+ExitStyle handheldExit()
+{
+    ExitStyle style;
+    style.save = ExitStyle::Save::OnWorker;
+    style.questionIcon = QMessageBox::Question;
+    style.savingText = CTavrelDlg::tr("Saving: %1%");
+    return style;
+}
+
 StationListStyle handheldStyle()
 {
     StationListStyle style;
@@ -117,6 +128,8 @@ CTavrelDlg::CTavrelDlg(ORVImpl& base, std::filesystem::path stationFile, QSettin
                                                         m_layout,
                                                         handheldStyle(),
                                                         {IDC_WORKER_PROGRESS, IDC_WORKER_DONE}}),
+      m_exitGuard(m_owner, {*this, handheldExit(), [this] { return statusText(); },
+                            [this](const QString& text) { setStatusText(text); }}),
       m_menuRunner([](QMenu& menu, const QPoint& at) { return menu.exec(at); })
 {
     setWindowTitle(QStringLiteral("Kavrin"));
@@ -138,7 +151,9 @@ CTavrelDlg::CTavrelDlg(ORVImpl& base, std::filesystem::path stationFile, QSettin
     connect(&m_owner, &StationListOwner::statusTextChanged, this, &CTavrelDlg::setStatusText);
     connect(&m_owner, &StationListOwner::progressed, this, &CTavrelDlg::showProgress);
     connect(&m_owner, &StationListOwner::loadFinished, this, &CTavrelDlg::onLoadFinished);
-    connect(&m_owner, &StationListOwner::saveFinished, this, &CTavrelDlg::onSaveFinished);
+    // After the exit guard, which ends the dialog when the exit's save succeeded.
+    connect(&m_owner, &StationListOwner::saveFinished, this, &CTavrelDlg::workerFinished);
+    connect(&m_exitGuard, &ExitGuard::retryExit, this, &CTavrelDlg::exitDialog);
     // The new sort label shows at once, not with the next paint.
     connect(&m_owner, &StationListOwner::sorted, this, [this] { repaint(headerRect()); });
     connect(m_list, &QAbstractItemView::doubleClicked, this,
@@ -279,9 +294,9 @@ void CTavrelDlg::openMenu(int menuId, const QPoint& globalPos)
 
 void CTavrelDlg::showProgress(int percent)
 {
-    if (m_bSaving)
-        setStatusText(tr("Saving: %1%").arg(percent));
-    else if (percent < 100)
+    if (m_exitGuard.isSaving())
+        return; // the exit guard shows the save's figure
+    if (percent < 100)
         setStatusText(tr("Loading: %1%").arg(percent));
     else
         setStatusText(tr("Loading: 100%. Updating list..."));
@@ -301,20 +316,6 @@ void CTavrelDlg::onLoadFinished(const Result<>& result)
     emit workerFinished();
 }
 
-void CTavrelDlg::onSaveFinished(const Result<>& result)
-{
-    m_bSaving = false;
-    if (result) {
-        emit workerFinished();
-        endDialog();
-        return;
-    }
-    // The list stays modified and on screen: the user may free the disk or the file and exit
-    // again.
-    setStatusText(m_statusBeforeSave);
-    emit workerFinished();
-}
-
 void CTavrelDlg::showAbout()
 {
     CTavrelAboutDlg about(this);
@@ -323,21 +324,8 @@ void CTavrelDlg::showAbout()
 
 void CTavrelDlg::exitDialog()
 {
-    if (!m_owner.isModified()) {
+    if (m_exitGuard.mayExit())
         endDialog();
-        return;
-    }
-    const auto answer =
-        prompts().message(this, tr("Stations list was modified, save it?"), tr("Warning"),
-                          QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::No) {
-        endDialog();
-        return;
-    }
-    if (answer != QMessageBox::Yes)
-        return; // closed without an answer: the changes stay, and so does the dialog
-    m_statusBeforeSave = statusText();
-    m_bSaving = m_owner.startSaving().ok();
 }
 
 void CTavrelDlg::endDialog()

@@ -2,6 +2,7 @@
 
 #include "handheld/HandheldDialogLayout.h"
 #include "ui/commands/CommandTable.h"
+#include "ui/list/ExitGuard.h"
 #include "ui/list/StationListOwner.h"
 #include "ui/platform/SettingsProfile.h"
 
@@ -87,7 +88,6 @@ private:
     void openMenu(int menuId, const QPoint& globalPos);
     void showProgress(int percent);
     void onLoadFinished(const Result<>& result);
-    void onSaveFinished(const Result<>& result);
     void showAbout();
     void exitDialog();
     void endDialog();
@@ -100,11 +100,10 @@ private:
     CKavrinListCtrl* m_list;
     QLabel* m_status;
     StationListOwner m_owner;
+    ExitGuard m_exitGuard;
     CommandTable m_commands;
     MenuRunner m_menuRunner;
-    bool m_bSaving = false;
-    QString m_statusBeforeSave;
-    bool m_ending = false;
+    bool m_ending = false; // Exit let the dialog end: its close event may pass
 };
 
 } // namespace kavrin::tavrel
