@@ -7,6 +7,7 @@
 #include "desktop/ReceiverCommands.h"
 #include "desktop/ToolbarIcons.h"
 #include "desktop/WindowPlacement.h"
+#include "ui/commands/CommandBars.h"
 #include "ui/commands/ViewCommand.h"
 #include "ui/list/ExitGuard.h"
 #include "ui/platform/Prompts.h"
@@ -26,7 +27,6 @@ namespace kavrin::orvale {
 
 namespace {
 
-constexpr int kSeparator = 0;
 const QString kPlacementKey = QStringLiteral("MainFrame/WP");
 
 } // namespace
@@ -45,8 +45,8 @@ CMainFrame::CMainFrame(ORVImpl& base, QSettings& profile, std::filesystem::path 
                              {profile, m_settingsProfile, m_dialogLayout, *link}, this);
     setCentralWidget(m_view);
     m_receiver = std::make_unique<ReceiverCommands>(base, m_settingsProfile, *m_view);
-    buildMenus();
-    buildToolBar();
+    addFrameCommands();
+    buildBars();
     if (QAction* tune = action(ID_RECEIVER_TUNE)) {
         // With a list of frequencies, a click on the button tunes the first, its arrow lists all.
         if (auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(tune))) {
@@ -102,7 +102,9 @@ QAction* CMainFrame::commandAction(int id)
         return nullptr;
     auto* created = new QAction(command->menuText, this);
     created->setStatusTip(command->prompt);
-    created->setToolTip(command->prompt.isEmpty() ? command->menuText : command->prompt);
+    created->setToolTip(!command->toolTip.isEmpty() ? command->toolTip
+                        : command->prompt.isEmpty() ? command->menuText
+                                                    : command->prompt);
     created->setCheckable(bool(command->checked));
     if (!command->buttonLabel.isEmpty())
         created->setIcon(toolbarIcon(command->buttonLabel, command->buttonTint));
@@ -112,111 +114,53 @@ QAction* CMainFrame::commandAction(int id)
     return created;
 }
 
-void CMainFrame::addCommands(QMenu* menu, std::initializer_list<int> ids)
+void CMainFrame::addFrameCommands()
 {
-    for (int id : ids) {
-        if (id == kSeparator) {
-            menu->addSeparator();
-        } else if (QAction* command = commandAction(id)) {
-            menu->addAction(command);
-        }
-    }
+    // None of them touches the list: they run while the loading thread has the base too.
+    const auto add = [this](ViewCommand command) {
+        command.whileBusy = true;
+        m_view->addCommand(std::move(command));
+    };
+    add(makeCommand(ID_APP_EXIT, tr("E&xit"),
+                    tr("Quit the application; prompts to save the stations list"),
+                    [this] { close(); }));
+    ViewCommand toolBarSwitch =
+        makeCommand(ID_VIEW_TOOLBAR, tr("&Toolbar"), tr("Show or hide the toolbar"),
+                    [this] { m_toolBar->setHidden(!m_toolBar->isHidden()); });
+    toolBarSwitch.checked = [this] { return !m_toolBar->isHidden(); };
+    add(std::move(toolBarSwitch));
+    ViewCommand statusBarSwitch =
+        makeCommand(ID_VIEW_STATUS_BAR, tr("&Status Bar"), tr("Show or hide the status bar"),
+                    [this] { statusBar()->setHidden(!statusBar()->isHidden()); });
+    statusBarSwitch.checked = [this] { return !statusBar()->isHidden(); };
+    add(std::move(statusBarSwitch));
+    ViewCommand about = makeCommand(ID_APP_ABOUT, tr("&About"),
+                                    tr("Display program information, version number and copyright"),
+                                    [this] { showAbout(); });
+    about.toolTip = tr("About");
+    about.buttonLabel = QStringLiteral("?");
+    about.buttonTint = QColor(230, 230, 230);
+    add(std::move(about));
 }
 
-void CMainFrame::buildMenus()
-{
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    addCommands(file, {ID_STATION_NEW, ID_STATION_EDIT, ID_STATION_DELETE, kSeparator});
-    if (commandAction(ID_IMPORT_SCHEDULE))
-        addCommands(file->addMenu(tr("Import")),
-                    {ID_IMPORT_SCHEDULE, ID_IMPORT_BROADCAST_SCHEDULE});
-    file->addSeparator();
-    QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
-    exit->setStatusTip(tr("Quit the application; prompts to save the stations list"));
-    m_actions[ID_APP_EXIT] = exit;
-
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    m_viewMenu = view;
-    addCommands(
-        view, {kSeparator, ID_SORT_FREQUENCY, ID_SORT_NAME, ID_SORT_MODULATION, ID_SORT_LOCATION});
-
-    addCommands(menuBar()->addMenu(tr("&Frequency")),
-                {ID_FREQ_ALL, kSeparator, ID_FREQ_LF, ID_FREQ_MW, ID_FREQ_SW, ID_FREQ_VHF,
-                 ID_FREQ_FM, ID_FREQ_UHF, kSeparator, ID_FREQ_USER});
-    addCommands(menuBar()->addMenu(tr("&Modulation")),
-                {ID_MOD_ALL, kSeparator, ID_MOD_AM, ID_MOD_FM, ID_MOD_NFM, ID_MOD_USB, ID_MOD_LSB,
-                 ID_MOD_CW, ID_MOD_DRM, ID_MOD_DIGITAL});
-    addCommands(menuBar()->addMenu(tr("&Search")), {ID_SEARCH_START, ID_SEARCH_RESET});
-    addCommands(menuBar()->addMenu(tr("&Time")),
-                {ID_TIME_ALL, ID_TIME_ACTIVE, kSeparator, ID_TIME_LOCAL, ID_TIME_GMT, kSeparator,
-                 ID_TIME_REFRESH});
-    if (m_view->command(ID_PPC_SAVE) != nullptr)
-        addCommands(menuBar()->addMenu(tr("&Pocket PC")), {ID_PPC_SAVE, ID_PPC_LOAD});
-    addCommands(menuBar()->addMenu(tr("&Receiver")),
-                {ID_RECEIVER_TUNE, ID_RECEIVER_FOLLOW, kSeparator, ID_RECEIVER_SETTINGS});
-
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    QAction* about = help->addAction(tr("&About"), this, &CMainFrame::showAbout);
-    about->setStatusTip(tr("Display program information, version number and copyright"));
-    about->setToolTip(tr("About"));
-    about->setIcon(toolbarIcon(QStringLiteral("?"), QColor(230, 230, 230)));
-    about->setIconVisibleInMenu(false);
-    m_actions[ID_APP_ABOUT] = about;
-}
-
-void CMainFrame::buildToolBar()
+void CMainFrame::buildBars()
 {
     m_toolBar = new QToolBar(tr("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("Toolbar"));
     m_toolBar->setIconSize(QSize(20, 20));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
-    const std::initializer_list<int> buttons = {ID_STATION_NEW,
-                                                ID_STATION_EDIT,
-                                                kSeparator,
-                                                ID_FREQ_ALL,
-                                                ID_FREQ_LF,
-                                                ID_FREQ_MW,
-                                                ID_FREQ_SW,
-                                                ID_FREQ_VHF,
-                                                ID_FREQ_FM,
-                                                ID_FREQ_UHF,
-                                                ID_FREQ_USER,
-                                                kSeparator,
-                                                ID_MOD_ALL,
-                                                ID_MOD_AM,
-                                                ID_MOD_FM,
-                                                ID_MOD_NFM,
-                                                ID_MOD_USB,
-                                                ID_MOD_LSB,
-                                                ID_MOD_CW,
-                                                ID_MOD_DRM,
-                                                ID_MOD_DIGITAL,
-                                                kSeparator,
-                                                ID_TIME_TOGGLE_ACTIVE,
-                                                kSeparator,
-                                                ID_APP_ABOUT,
-                                                kSeparator,
-                                                ID_RECEIVER_TUNE};
-    for (int id : buttons) {
-        if (id == kSeparator)
-            m_toolBar->addSeparator();
-        else if (QAction* button = id == ID_APP_ABOUT ? action(id) : commandAction(id))
-            m_toolBar->addAction(button);
-    }
+    const CommandAction actionOf = [this](int id) { return commandAction(id); };
+    addMenus(*menuBar(), kMenuBar, actionOf);
+    addCommandEntries(*m_toolBar, kToolBar, actionOf);
+}
 
-    QAction* toolBarToggle = m_toolBar->toggleViewAction();
-    toolBarToggle->setText(tr("&Toolbar"));
-    toolBarToggle->setStatusTip(tr("Show or hide the toolbar"));
-    m_actions[ID_VIEW_TOOLBAR] = toolBarToggle;
-    auto* statusBarToggle = new QAction(tr("&Status Bar"), this);
-    statusBarToggle->setCheckable(true);
-    statusBarToggle->setChecked(true);
-    statusBarToggle->setStatusTip(tr("Show or hide the status bar"));
-    connect(statusBarToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
-    m_actions[ID_VIEW_STATUS_BAR] = statusBarToggle;
-    QAction* first = m_viewMenu->actions().value(0);
-    m_viewMenu->insertActions(first, {toolBarToggle, statusBarToggle});
+QMenu* CMainFrame::createPopupMenu()
+{
+    // The toolbar's context menu offers the View menu's switch of the toolbar.
+    auto* menu = new QMenu(this);
+    menu->addAction(action(ID_VIEW_TOOLBAR));
+    return menu;
 }
 
 void CMainFrame::buildStatusBar()

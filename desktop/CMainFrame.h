@@ -47,16 +47,20 @@ public:
     // The text of the status bar's message pane.
     QString statusBarText() const;
 
+    // The toolbar's context menu.
+    QMenu* createPopupMenu() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus();
-    void buildToolBar();
+    // About, Exit and the switches of the bars, added to the view's command table.
+    void addFrameCommands();
+    // The menu bar and the toolbar, from the tables beside the command ids (CommandIds.h).
+    void buildBars();
     void buildStatusBar();
     QAction* commandAction(int id);
-    void addCommands(QMenu* menu, std::initializer_list<int> ids);
     void updateCommandStates();
     void setStatusBarText(const QString& text);
     void showAbout();
@@ -73,7 +77,6 @@ private:
     std::unique_ptr<ReceiverCommands> m_receiver;
     std::unique_ptr<ExitGuard> m_exitGuard;
     QToolBar* m_toolBar = nullptr;
-    QMenu* m_viewMenu = nullptr;
     QLabel* m_message = nullptr;
     std::map<int, QAction*> m_actions;
     bool m_firstShow = true;

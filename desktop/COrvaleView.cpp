@@ -113,24 +113,16 @@ void COrvaleView::buildCommands()
         }
         m_commands.add(std::move(command));
     }
-    const auto addOwn = [this](int id, const QString& menuText, const QString& prompt,
-                               std::function<void()> run) {
-        ViewCommand command;
-        command.id = id;
-        command.menuText = menuText;
-        command.prompt = prompt;
-        command.run = std::move(run);
-        m_commands.add(std::move(command));
-    };
-    addOwn(ID_IMPORT_SCHEDULE, tr("Bi shortwave schedule text file..."), {},
-           [this] { importSchedule(); });
-    addOwn(ID_IMPORT_BROADCAST_SCHEDULE, tr("Shortwave schedule CSV or text file..."),
-           tr("Import a broadcast schedule file, to replace the stations list or add to it"),
-           [this] { importBroadcastSchedule(*this, m_owner); });
-    addOwn(ID_PPC_SAVE, tr("Save data to PPC..."), tr("Save data to PocketPC"),
-           [this] { uploadToHandheld(); });
-    addOwn(ID_PPC_LOAD, tr("Load data from PPC..."), tr("Load data from PocketPC"),
-           [this] { downloadFromHandheld(); });
+    m_commands.add(makeCommand(ID_IMPORT_SCHEDULE, tr("Bi shortwave schedule text file..."), {},
+                               [this] { importSchedule(); }));
+    m_commands.add(makeCommand(
+        ID_IMPORT_BROADCAST_SCHEDULE, tr("Shortwave schedule CSV or text file..."),
+        tr("Import a broadcast schedule file, to replace the stations list or add to it"),
+        [this] { importBroadcastSchedule(*this, m_owner); }));
+    m_commands.add(makeCommand(ID_PPC_SAVE, tr("Save data to PPC..."), tr("Save data to PocketPC"),
+                               [this] { uploadToHandheld(); }));
+    m_commands.add(makeCommand(ID_PPC_LOAD, tr("Load data from PPC..."),
+                               tr("Load data from PocketPC"), [this] { downloadFromHandheld(); }));
 }
 
 void COrvaleView::runCommand(int id)

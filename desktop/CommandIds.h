@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ui/commands/CommandBars.h"
+
 namespace kavrin::orvale {
 
-// Command ids of the desktop program; the established numbers of its menus and toolbar.
+// Command ids of the desktop program, the established numbers of its menus and toolbar, and the
+// layout of its menu bar and toolbar.
 enum CommandId : int {
     ID_LOAD_PROGRESS = 130, // sent by the loading thread
     ID_LOAD_DONE = 131,     // posted by the loading thread
@@ -60,6 +63,100 @@ enum CommandId : int {
     ID_FILE_OPEN = 57601,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
+};
+
+// The menu bar: one row an entry, menu by menu in order (CommandBars.h).
+inline constexpr MenuEntry kMenuBar[] = {
+    {"&File", ID_STATION_NEW},
+    {"&File", ID_STATION_EDIT},
+    {"&File", ID_STATION_DELETE},
+    {"&File", kSeparator},
+    {"&File/Import", ID_IMPORT_SCHEDULE},
+    {"&File/Import", ID_IMPORT_BROADCAST_SCHEDULE},
+    {"&File", kSeparator},
+    {"&File", ID_APP_EXIT},
+
+    {"&View", ID_VIEW_TOOLBAR},
+    {"&View", ID_VIEW_STATUS_BAR},
+    {"&View", kSeparator},
+    {"&View", ID_SORT_FREQUENCY},
+    {"&View", ID_SORT_NAME},
+    {"&View", ID_SORT_MODULATION},
+    {"&View", ID_SORT_LOCATION},
+
+    {"&Frequency", ID_FREQ_ALL},
+    {"&Frequency", kSeparator},
+    {"&Frequency", ID_FREQ_LF},
+    {"&Frequency", ID_FREQ_MW},
+    {"&Frequency", ID_FREQ_SW},
+    {"&Frequency", ID_FREQ_VHF},
+    {"&Frequency", ID_FREQ_FM},
+    {"&Frequency", ID_FREQ_UHF},
+    {"&Frequency", kSeparator},
+    {"&Frequency", ID_FREQ_USER},
+
+    {"&Modulation", ID_MOD_ALL},
+    {"&Modulation", kSeparator},
+    {"&Modulation", ID_MOD_AM},
+    {"&Modulation", ID_MOD_FM},
+    {"&Modulation", ID_MOD_NFM},
+    {"&Modulation", ID_MOD_USB},
+    {"&Modulation", ID_MOD_LSB},
+    {"&Modulation", ID_MOD_CW},
+    {"&Modulation", ID_MOD_DRM},
+    {"&Modulation", ID_MOD_DIGITAL},
+
+    {"&Search", ID_SEARCH_START},
+    {"&Search", ID_SEARCH_RESET},
+
+    {"&Time", ID_TIME_ALL},
+    {"&Time", ID_TIME_ACTIVE},
+    {"&Time", kSeparator},
+    {"&Time", ID_TIME_LOCAL},
+    {"&Time", ID_TIME_GMT},
+    {"&Time", kSeparator},
+    {"&Time", ID_TIME_REFRESH},
+
+    {"&Pocket PC", ID_PPC_SAVE},
+    {"&Pocket PC", ID_PPC_LOAD},
+
+    {"&Receiver", ID_RECEIVER_TUNE},
+    {"&Receiver", ID_RECEIVER_FOLLOW},
+    {"&Receiver", kSeparator},
+    {"&Receiver", ID_RECEIVER_SETTINGS},
+
+    {"&Help", ID_APP_ABOUT},
+};
+
+// The toolbar, left to right.
+inline constexpr int kToolBar[] = {
+    ID_STATION_NEW,
+    ID_STATION_EDIT,
+    kSeparator,
+    ID_FREQ_ALL,
+    ID_FREQ_LF,
+    ID_FREQ_MW,
+    ID_FREQ_SW,
+    ID_FREQ_VHF,
+    ID_FREQ_FM,
+    ID_FREQ_UHF,
+    ID_FREQ_USER,
+    kSeparator,
+    ID_MOD_ALL,
+    ID_MOD_AM,
+    ID_MOD_FM,
+    ID_MOD_NFM,
+    ID_MOD_USB,
+    ID_MOD_LSB,
+    ID_MOD_CW,
+    ID_MOD_DRM,
+    ID_MOD_DIGITAL,
+    kSeparator,
+    ID_TIME_TOGGLE_ACTIVE,
+    kSeparator,
+    ID_APP_ABOUT,
+    kSeparator,
+    ID_RECEIVER_TUNE,
 };
 
 } // namespace kavrin::orvale

@@ -31,34 +31,29 @@ ReceiverCommands::ReceiverCommands(const ORVImpl& base, Profile& profile, COrval
     connect(&m_follower, &ReceiverFollower::statusTextChanged, this,
             &ReceiverCommands::statusTextChanged);
 
-    ViewCommand tune;
-    tune.id = ID_RECEIVER_TUNE;
-    tune.menuText = tr("Tune receiver");
-    tune.prompt = tr("Tune the receiver to the selected station");
+    ViewCommand tune =
+        makeCommand(ID_RECEIVER_TUNE, tr("Tune receiver"),
+                    tr("Tune the receiver to the selected station"), [this] {
+                        const int station = selectedStation();
+                        if (const std::vector<double> frequencies = frequenciesOf(station);
+                            !frequencies.empty())
+                            this->tune(station, frequencies.front());
+                    });
     tune.buttonLabel = tr("Tune");
     tune.buttonTint = kReceiverTint;
-    tune.run = [this] {
-        const int station = selectedStation();
-        if (const std::vector<double> frequencies = frequenciesOf(station); !frequencies.empty())
-            this->tune(station, frequencies.front());
-    };
     tune.enabled = [this] { return !frequenciesOf(selectedStation()).empty(); };
     m_view.addCommand(std::move(tune));
 
-    ViewCommand follow;
-    follow.id = ID_RECEIVER_FOLLOW;
-    follow.menuText = tr("Follow receiver");
-    follow.prompt = tr("Show the station the receiver is tuned to, as it is tuned");
-    follow.run = [this] { toggleFollowing(); };
+    ViewCommand follow =
+        makeCommand(ID_RECEIVER_FOLLOW, tr("Follow receiver"),
+                    tr("Show the station the receiver is tuned to, as it is tuned"),
+                    [this] { toggleFollowing(); });
     follow.checked = [this] { return isFollowing(); };
     m_view.addCommand(std::move(follow));
 
-    ViewCommand settings;
-    settings.id = ID_RECEIVER_SETTINGS;
-    settings.menuText = tr("Receiver settings...");
-    settings.prompt = tr("Choose the receiver and how to reach it");
-    settings.run = [this] { editSettings(); };
-    m_view.addCommand(std::move(settings));
+    m_view.addCommand(makeCommand(ID_RECEIVER_SETTINGS, tr("Receiver settings..."),
+                                  tr("Choose the receiver and how to reach it"),
+                                  [this] { editSettings(); }));
 }
 
 ReceiverCommands::~ReceiverCommands()

@@ -168,15 +168,8 @@ void CTavrelDlg::buildCommands()
 {
     for (const HandheldListCommand& entry : kListCommands)
         m_commands.add(listCommand(entry.id, entry.action, m_owner));
-    const auto addOwn = [this](int id, const QString& menuText, std::function<void()> run) {
-        ViewCommand command;
-        command.id = id;
-        command.menuText = menuText;
-        command.run = std::move(run);
-        m_commands.add(std::move(command));
-    };
-    addOwn(ID_APP_ABOUT, tr("About"), [this] { showAbout(); });
-    addOwn(ID_APP_EXIT, tr("Exit"), [this] { exitDialog(); });
+    m_commands.add(makeCommand(ID_APP_ABOUT, tr("About"), {}, [this] { showAbout(); }));
+    m_commands.add(makeCommand(ID_APP_EXIT, tr("Exit"), {}, [this] { exitDialog(); }));
 }
 
 void CTavrelDlg::runCommand(int id)
@@ -270,20 +263,19 @@ void CTavrelDlg::openMenu(int menuId, const QPoint& globalPos)
         // use the smaller font and narrow margins so the longest item fits the screen's width.
         menu.setFont(HandheldDialogLayout::pageFont());
         menu.setStyleSheet(QStringLiteral("QMenu::item { padding: 2px 0px 2px 13px; }"));
-        for (int id : menuItems(menuId)) {
-            if (id == kMenuSeparator) {
-                menu.addSeparator();
-                continue;
-            }
+        addCommandEntries(menu, menuItems(menuId), [this, &menu](int id) -> QAction* {
             const ViewCommand* c = command(id);
-            QAction* item = menu.addAction(c->menuText);
+            if (c == nullptr)
+                return nullptr;
+            auto* item = new QAction(c->menuText, &menu);
             item->setData(id);
             // Only a set mark is drawn, as on the handheld: an unmarked item is not checkable.
             const bool marked = c->checked && c->checked();
             item->setCheckable(marked);
             item->setChecked(marked);
             item->setEnabled(!c->enabled || c->enabled());
-        }
+            return item;
+        });
         const QRect screen(mapToGlobal(QPoint(0, 0)), size());
         if (QAction* picked = m_menuRunner(menu, popupPosition(globalPos, menu.sizeHint(), screen)))
             chosen = picked->data().toInt();

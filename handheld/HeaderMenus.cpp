@@ -3,7 +3,6 @@
 #include "handheld/TavrelCommandIds.h"
 
 #include <algorithm>
-#include <map>
 
 namespace kavrin::tavrel {
 
@@ -35,28 +34,14 @@ const Anchor* findAnchor(int command)
 
 } // namespace
 
-const std::vector<int>& menuItems(int menuId)
+std::vector<int> menuItems(int menuId)
 {
-    static const std::map<int, std::vector<int>> menus = {
-        {IDR_MENU_FILE,
-         {ID_STATION_NEW, ID_STATION_EDIT, ID_STATION_DELETE, kMenuSeparator, ID_APP_ABOUT,
-          ID_APP_EXIT}},
-        {IDR_MENU_SEARCH, {ID_SEARCH_START, ID_SEARCH_RESET}},
-        {IDR_MENU_TIME,
-         {ID_TIME_ALL, ID_TIME_ACTIVE, ID_TIME_REFRESH, kMenuSeparator, ID_TIME_LOCAL,
-          ID_TIME_GMT}},
-        {IDR_MENU_FREQUENCY,
-         {ID_FREQ_ALL, kMenuSeparator, ID_FREQ_LF, ID_FREQ_MW, ID_FREQ_SW, ID_FREQ_VHF, ID_FREQ_FM,
-          ID_FREQ_UHF, kMenuSeparator, ID_FREQ_USER}},
-        {IDR_MENU_MODULATION,
-         {ID_MOD_ALL, kMenuSeparator, ID_MOD_AM, ID_MOD_FM, ID_MOD_NFM, ID_MOD_USB, ID_MOD_LSB,
-          ID_MOD_CW, ID_MOD_DRM, ID_MOD_DIGITAL}},
-        {IDR_MENU_SORT, {ID_SORT_FREQUENCY, ID_SORT_NAME, ID_SORT_MODULATION, ID_SORT_LOCATION}},
-        {IDR_MENU_STATION, {ID_STATION_NEW, ID_STATION_EDIT, ID_STATION_DELETE}},
-    };
-    static const std::vector<int> none;
-    const auto found = menus.find(menuId);
-    return found == menus.end() ? none : found->second;
+    std::vector<int> items;
+    for (const PopupEntry& entry : kPopupMenus) {
+        if (entry.menu == menuId)
+            items.push_back(entry.id);
+    }
+    return items;
 }
 
 int menuOfAnchor(int anchor)

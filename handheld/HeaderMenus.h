@@ -9,12 +9,9 @@ namespace kavrin::tavrel {
 // The popup menus of the handheld program: which commands each holds, and which header anchor
 // opens which menu at which place.
 
-// A separator line in an item list.
-inline constexpr int kMenuSeparator = 0;
-
-// The command ids of popup menu `menuId` (IDR_MENU_...) in order, kMenuSeparator for a separator;
-// empty for an unknown menu.
-const std::vector<int>& menuItems(int menuId);
+// The command ids of popup menu `menuId` (IDR_MENU_...) in order (kPopupMenus), kSeparator for a
+// separator; empty for an unknown menu.
+std::vector<int> menuItems(int menuId);
 
 // The menu that anchor command `anchor` (IDC_SORT_MENU … IDC_FREQ_MENU) opens, or 0.
 int menuOfAnchor(int anchor);

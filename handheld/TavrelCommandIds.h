@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ui/commands/CommandBars.h"
+
 namespace kavrin::tavrel {
 
 // Command ids of the handheld program: the established numbers of its menus, header anchors and
-// worker notices.
+// worker notices; and the layout of its popup menus.
 enum TavrelCommandId : int {
     IDC_LOAD = 1000,      // starts the load worker
     IDC_SORT_MENU = 1005, // header anchors: each opens its menu
@@ -59,6 +61,43 @@ enum TavrelMenuId : int {
     IDR_MENU_FREQUENCY = 135,
     IDR_MENU_STATION = 136,
     IDR_MENU_SEARCH = 137,
+};
+
+// One entry of a popup menu: command `id`, or kSeparator, at the end of menu `menu`.
+struct PopupEntry {
+    int menu;
+    int id;
+};
+
+// The popup menus: one row an entry, in order.
+inline constexpr PopupEntry kPopupMenus[] = {
+    {IDR_MENU_FILE, ID_STATION_NEW},       {IDR_MENU_FILE, ID_STATION_EDIT},
+    {IDR_MENU_FILE, ID_STATION_DELETE},    {IDR_MENU_FILE, kSeparator},
+    {IDR_MENU_FILE, ID_APP_ABOUT},         {IDR_MENU_FILE, ID_APP_EXIT},
+
+    {IDR_MENU_SEARCH, ID_SEARCH_START},    {IDR_MENU_SEARCH, ID_SEARCH_RESET},
+
+    {IDR_MENU_TIME, ID_TIME_ALL},          {IDR_MENU_TIME, ID_TIME_ACTIVE},
+    {IDR_MENU_TIME, ID_TIME_REFRESH},      {IDR_MENU_TIME, kSeparator},
+    {IDR_MENU_TIME, ID_TIME_LOCAL},        {IDR_MENU_TIME, ID_TIME_GMT},
+
+    {IDR_MENU_FREQUENCY, ID_FREQ_ALL},     {IDR_MENU_FREQUENCY, kSeparator},
+    {IDR_MENU_FREQUENCY, ID_FREQ_LF},      {IDR_MENU_FREQUENCY, ID_FREQ_MW},
+    {IDR_MENU_FREQUENCY, ID_FREQ_SW},      {IDR_MENU_FREQUENCY, ID_FREQ_VHF},
+    {IDR_MENU_FREQUENCY, ID_FREQ_FM},      {IDR_MENU_FREQUENCY, ID_FREQ_UHF},
+    {IDR_MENU_FREQUENCY, kSeparator},      {IDR_MENU_FREQUENCY, ID_FREQ_USER},
+
+    {IDR_MENU_MODULATION, ID_MOD_ALL},     {IDR_MENU_MODULATION, kSeparator},
+    {IDR_MENU_MODULATION, ID_MOD_AM},      {IDR_MENU_MODULATION, ID_MOD_FM},
+    {IDR_MENU_MODULATION, ID_MOD_NFM},     {IDR_MENU_MODULATION, ID_MOD_USB},
+    {IDR_MENU_MODULATION, ID_MOD_LSB},     {IDR_MENU_MODULATION, ID_MOD_CW},
+    {IDR_MENU_MODULATION, ID_MOD_DRM},     {IDR_MENU_MODULATION, ID_MOD_DIGITAL},
+
+    {IDR_MENU_SORT, ID_SORT_FREQUENCY},    {IDR_MENU_SORT, ID_SORT_NAME},
+    {IDR_MENU_SORT, ID_SORT_MODULATION},   {IDR_MENU_SORT, ID_SORT_LOCATION},
+
+    {IDR_MENU_STATION, ID_STATION_NEW},    {IDR_MENU_STATION, ID_STATION_EDIT},
+    {IDR_MENU_STATION, ID_STATION_DELETE},
 };
 
 } // namespace kavrin::tavrel

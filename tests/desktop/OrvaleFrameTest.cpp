@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
@@ -151,6 +152,9 @@ private slots:
         m_orvale->start();
         QVERIFY(m_orvale->view().isLoading());
         QVERIFY(!m_orvale->view().isEnabled(ID_TIME_REFRESH));
+        // The commands of the window itself do not wait for the list.
+        for (int id : {ID_APP_EXIT, ID_APP_ABOUT, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
+            QVERIFY(m_orvale->frame().action(id)->isEnabled());
         QVERIFY(!m_orvale->frame().close());
         QVERIFY(m_orvale->frame().isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!m_orvale->frame().isVisible(), 30000);
@@ -438,7 +442,13 @@ private slots:
                  QStringLiteral("Show all freqiencies"));
         QCOMPARE(m_orvale->frame().action(ID_TIME_TOGGLE_ACTIVE)->toolTip(),
                  QStringLiteral("Show all/active stations"));
-        QVERIFY(m_orvale->frame().action(ID_VIEW_TOOLBAR)->isChecked());
+        QAction* toolBar = m_orvale->frame().action(ID_VIEW_TOOLBAR);
+        QVERIFY(toolBar->isChecked());
+        toolBar->trigger();
+        QVERIFY(m_orvale->frame().findChild<QToolBar*>(QStringLiteral("Toolbar"))->isHidden());
+        QVERIFY(!toolBar->isChecked());
+        m_orvale->frame().action(ID_VIEW_STATUS_BAR)->trigger();
+        QVERIFY(m_orvale->frame().statusBar()->isHidden());
     }
 };
 

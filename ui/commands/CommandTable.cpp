@@ -20,7 +20,7 @@ bool CommandTable::isChecked(int id) const
 bool CommandTable::isEnabled(int id, bool ownerIdle) const
 {
     const ViewCommand* c = find(id);
-    return c != nullptr && ownerIdle && (!c->enabled || c->enabled());
+    return c != nullptr && (ownerIdle || c->whileBusy) && (!c->enabled || c->enabled());
 }
 
 } // namespace kavrin

@@ -14,8 +14,8 @@ public:
     const ViewCommand* find(int id) const;
 
     bool isChecked(int id) const;
-    // A command runs only while its owner is idle (no load or save under way) and its own rule
-    // allows it.
+    // A command runs only while its owner is idle (no load or save under way), unless it runs
+    // while busy too, and its own rule allows it.
     bool isEnabled(int id, bool ownerIdle) const;
 
 private:

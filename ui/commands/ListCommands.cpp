@@ -60,21 +60,15 @@ ViewCommand filterCommand(int id, const QString& text, StationListOwner& owner,
                           std::function<void(StationFilter&)> change,
                           std::function<bool(const StationFilter&)> checked)
 {
-    ViewCommand c;
-    c.id = id;
-    c.menuText = text;
-    c.run = [&owner, change = std::move(change)] { owner.changeFilter(change); };
+    ViewCommand c = makeCommand(
+        id, text, {}, [&owner, change = std::move(change)] { owner.changeFilter(change); });
     c.checked = [&owner, checked = std::move(checked)] { return checked(owner.filter()); };
     return c;
 }
 
 ViewCommand plainCommand(int id, const QString& text, std::function<void()> run)
 {
-    ViewCommand c;
-    c.id = id;
-    c.menuText = text;
-    c.run = std::move(run);
-    return c;
+    return makeCommand(id, text, {}, std::move(run));
 }
 
 } // namespace
