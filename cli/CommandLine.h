@@ -35,19 +35,13 @@ struct CliOptions {
 };
 
 // Parses the arguments after the program name: a command ("list", "check", "import-schedule",
-// "backups", "on" or "tune"), its options (as "--name VALUE" or "--name=VALUE", before or after
-// the other arguments), and its frequency and files where it takes them: at most one file for
-// "list" and "backups", one for "check", the schedule and the station file for
+// "backups", "on" or "tune"), its options (CliReference.h; as "--name VALUE" or "--name=VALUE",
+// before or after the other arguments), and its frequency and files where it takes them: at most
+// one file for "list" and "backups", one for "check", the schedule and the station file for
 // "import-schedule", whose one option is "--add". "--help" anywhere asks for the help text, else
 // "--version" anywhere for the version. Texts are taken as UTF-8. Fails with what is wrong;
 // `options` is then only partly filled in.
 Result<> parseCommandLine(const std::vector<std::string>& args, CliOptions& options);
-
-// The one-line synopsis printed with every command-line error.
-std::string usageText();
-
-// The full help: every command and option.
-std::string helpText();
 
 // "kavrin" and its version, on one line.
 std::string versionText();

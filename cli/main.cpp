@@ -3,6 +3,7 @@
 
 #include "cli/BackupsCommand.h"
 #include "cli/CheckCommand.h"
+#include "cli/CliHelp.h"
 #include "cli/CommandLine.h"
 #include "cli/ImportScheduleCommand.h"
 #include "cli/ListCommand.h"

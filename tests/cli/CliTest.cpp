@@ -6,6 +6,8 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -367,6 +369,31 @@ TEST_F(Cli, HelpDocumentsEveryOption)
           "--tolerance", "--mode", "--station",       "--receiver",   "--rig",
           "--device",    "--help", "--version"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
+}
+
+// The help and the manual page are both written from the tool's table: whatever the help names,
+// the page names too.
+TEST_F(Cli, TheManualPageNamesEveryCommandAndOptionOfTheHelp)
+{
+    const ToolRun help = run({"--help"});
+    ASSERT_EQ(help.status, 0);
+    // The page as it reads: roff's minus signs and font changes taken out.
+    const std::string page = std::regex_replace(
+        std::regex_replace(readBytes(KAVRIN_MANUAL_PAGE), std::regex(R"(\\f[BIRP]|\\&)"), ""),
+        std::regex(R"(\\-)"), "-");
+    std::set<std::string> named;
+    const std::string usage = help.out.substr(0, help.out.find('\n'));
+    const std::regex command(R"(kavrin ([a-z][a-z-]*))");
+    for (auto m = std::sregex_iterator(usage.begin(), usage.end(), command);
+         m != std::sregex_iterator(); ++m)
+        named.insert("kavrin " + (*m)[1].str());
+    const std::regex option(R"(--[a-z][a-z-]*)");
+    for (auto m = std::sregex_iterator(help.out.begin(), help.out.end(), option);
+         m != std::sregex_iterator(); ++m)
+        named.insert(m->str());
+    EXPECT_GE(named.size(), 6u + 17u); // the six commands and the options, at least
+    for (const std::string& name : named)
+        EXPECT_NE(page.find(name), std::string::npos) << name;
 }
 
 TEST_F(Cli, VersionIsTheBuildsVersion)
