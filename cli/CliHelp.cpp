@@ -1,6 +1,7 @@
 #include "cli/CliHelp.h"
 
 #include "cli/CliReference.h"
+#include "core/text/Tokenizer.h"
 
 #include <algorithm>
 #include <string_view>
@@ -19,16 +20,13 @@ std::vector<std::string_view> wordsOf(std::string_view text)
 {
     std::vector<std::string_view> words;
     bool quoted = false;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find(' ', start), text.size());
-        const std::string_view word = text.substr(start, end - start);
+    TokenScanner<char> scanner(text, " ");
+    for (std::string_view word = scanner.NextToken(); !word.empty(); word = scanner.NextToken()) {
         if (quoted)
-            words.back() = text.substr(words.back().data() - text.data(),
-                                       word.data() + word.size() - words.back().data());
+            words.back() = {words.back().data(), word.data() + word.size()};
         else
             words.push_back(word);
         quoted ^= std::count(word.begin(), word.end(), '"') % 2 != 0;
-        start = end + 1;
     }
     return words;
 }

@@ -1,6 +1,7 @@
 #include "cli/CliReference.h"
 
 #include "cli/OptionValues.h"
+#include "core/text/LineCursor.h"
 
 #include <algorithm>
 #include <map>
@@ -131,11 +132,9 @@ std::span<const CliExitStatus> cliExitStatuses()
 std::vector<std::string> formsOf(const CliCommand& command, bool withOptions)
 {
     std::vector<std::string> forms;
-    std::string_view rest = command.forms;
-    while (!rest.empty()) {
-        const std::size_t end = std::min(rest.find('\n'), rest.size());
-        std::string form(rest.substr(0, end));
-        rest.remove_prefix(std::min(end + 1, rest.size()));
+    LineCursor lines(command.forms);
+    for (std::string_view line; lines.next(line);) {
+        std::string form(line);
         constexpr std::string_view kOptionsMark = " [OPTIONS]";
         if (const std::size_t mark = form.find(kOptionsMark);
             !withOptions && mark != std::string::npos)

@@ -1,9 +1,11 @@
 #include "cli/ManualPage.h"
 
 #include "cli/CliReference.h"
+#include "core/text/LineCursor.h"
+#include "core/text/Tokenizer.h"
 
+#include <algorithm>
 #include <cctype>
-#include <functional>
 #include <set>
 #include <vector>
 
@@ -86,13 +88,11 @@ Vocabulary vocabulary()
     }
     for (const CliCommand& command : cliCommands()) {
         for (const std::string& form : formsOf(command, true)) {
-            for (std::size_t start = 0; start < form.size();) {
-                const std::size_t end = std::min(form.find(' ', start), form.size());
-                std::string word = form.substr(start, end - start);
-                start = end + 1;
-                std::erase_if(word, [](char c) { return c == '[' || c == ']'; });
-                if (!word.empty() && std::isupper(static_cast<unsigned char>(word.front())))
-                    words.values.insert(std::move(word));
+            TokenScanner<char> scanner(form, " []");
+            for (std::string_view word = scanner.NextToken(); !word.empty();
+                 word = scanner.NextToken()) {
+                if (std::isupper(static_cast<unsigned char>(word.front())))
+                    words.values.emplace(word);
             }
         }
     }
@@ -179,7 +179,7 @@ Result<std::string> manualPage(std::string_view page)
     const Vocabulary words = vocabulary();
     struct Part {
         std::string_view name;
-        std::function<std::string(const Vocabulary&)> write;
+        std::string (*write)(const Vocabulary& words);
         bool written = false;
     };
     Part parts[] = {{"synopsis", synopsis},
@@ -187,10 +187,8 @@ Result<std::string> manualPage(std::string_view page)
                     {"options", options},
                     {"exit status", exitStatuses}};
     std::string out;
-    for (std::size_t start = 0; start < page.size();) {
-        const std::size_t end = std::min(page.find('\n', start), page.size());
-        const std::string_view line = page.substr(start, end - start);
-        start = end + 1;
+    LineCursor lines(page);
+    for (std::string_view line; lines.next(line);) {
         if (!line.starts_with(kMarker)) {
             out.append(line).append("\n");
             continue;

@@ -3,6 +3,8 @@
 #include "ui/list/StationListOwner.h"
 #include "ui/platform/Prompts.h"
 
+#include <utility>
+
 namespace kavrin {
 
 ExitGuard::ExitGuard(StationListOwner& owner, ExitGuardSetup setup)
