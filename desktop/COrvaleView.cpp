@@ -165,26 +165,17 @@ void COrvaleView::importSchedule()
 
     WaitCursor wait;
     const ScheduleMessageSink tell = skippedLineMessages(*this);
-    ScheduleImportCounts counts;
-    Result<> imported = Result<>::failure({}, Result<>::Kind::CannotOpen);
+    Result<ScheduleImportCounts> imported = Failure{{}, ResultKind::CannotOpen};
     m_owner.replaceBase([&](ORVImpl& base) {
-        imported = kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), base,
-                                          counts, tell);
+        imported = kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), base, tell);
         return imported.ok();
     });
-    switch (imported.kind()) {
-    case Result<>::Kind::CannotOpen:
+    if (imported.kind() == ResultKind::CannotOpen)
         prompts().message(this, tr("Cannot open file\n%1").arg(file), tr("Warning"),
                           QMessageBox::Warning, QMessageBox::Ok);
-        return;
-    case Result<>::Kind::UnknownFormat:
-    case Result<>::Kind::Failed:
+    else if (!imported)
         prompts().message(this, tr("Cannot import data - unknown format"), tr("Warning"),
                           QMessageBox::Warning, QMessageBox::Ok);
-        return;
-    case Result<>::Kind::Ok:
-        return;
-    }
 }
 
 void COrvaleView::uploadToHandheld()

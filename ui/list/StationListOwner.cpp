@@ -244,11 +244,11 @@ Result<> StationListOwner::keepUnreadableFile()
 {
     if (!m_keepUnreadableFile)
         return Result<>::success();
-    std::filesystem::path backup;
-    Result<> kept = backUpFile(m_stationFile, backup);
-    if (kept)
-        m_keepUnreadableFile = false;
-    return kept;
+    const Result<std::filesystem::path> kept = backUpFile(m_stationFile);
+    if (!kept)
+        return kept.error();
+    m_keepUnreadableFile = false;
+    return Result<>::success();
 }
 
 Result<> StationListOwner::mayReplaceStationFile()
