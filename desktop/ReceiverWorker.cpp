@@ -23,15 +23,19 @@ ReceiverWorker::~ReceiverWorker() = default;
 void ReceiverWorker::tune(const ReceiverSettings& settings, double mhz,
                           std::optional<ReceiverMode> mode, Answered answered)
 {
-    ask({settings, [mhz, mode](ReceiverLink& link, double&) { return link.tune(mhz, mode); },
+    ask({settings,
+         [mhz, mode](ReceiverLink& link) -> Result<double> {
+             if (const Result<> tuned = link.tune(mhz, mode); !tuned)
+                 return tuned.error();
+             return 0.0;
+         },
          std::move(answered)},
         Turn::User);
 }
 
 void ReceiverWorker::readFrequency(const ReceiverSettings& settings, Turn turn, Answered answered)
 {
-    ask({settings, [](ReceiverLink& link, double& mhz) { return link.readFrequency(mhz); },
-         std::move(answered)},
+    ask({settings, [](ReceiverLink& link) { return link.readFrequency(); }, std::move(answered)},
         turn);
 }
 
@@ -70,7 +74,11 @@ Result<> ReceiverWorker::runCurrent()
             return opened;
         m_openedWith = m_current.settings;
     }
-    return m_current.work(m_link, m_answer.mhz);
+    const Result<double> done = m_current.work(m_link);
+    if (!done)
+        return done.error();
+    m_answer.mhz = *done;
+    return Result<>::success();
 }
 
 void ReceiverWorker::onNotice(const Notice& notice)
