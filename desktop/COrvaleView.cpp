@@ -149,9 +149,9 @@ void COrvaleView::startLoading()
     m_owner.startLoading();
 }
 
-bool COrvaleView::saveStations()
+Result<> COrvaleView::saveStations()
 {
-    return m_owner.save().ok();
+    return m_owner.save();
 }
 
 void COrvaleView::importSchedule()
