@@ -66,7 +66,7 @@ void CPPCTransferDlg::startTransfer()
     if (!expected)
         expected = m_direction == Load ? record.desktop : record.device;
     m_changedFile.reset();
-    m_worker.start(
+    const Result<> started = m_worker.start(
         [this, basePath, expected](NoticeChannel& notices) {
             TransferWorker worker(
                 m_link, m_stationFile, basePath,
@@ -83,6 +83,13 @@ void CPPCTransferDlg::startTransfer()
             return result;
         },
         Ready);
+    if (!started) {
+        // Ends as a transfer that failed at once, with the reason in the status line.
+        Notice ended;
+        ended.command = Ready;
+        ended.result = started;
+        onNotice(ended);
+    }
 }
 
 void CPPCTransferDlg::done(int result)

@@ -92,12 +92,17 @@ CReceiverSettingsDlg::CReceiverSettingsDlg(const ReceiverSettings& settings, Rec
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_modelsJob.start(
+    const Result<> started = m_modelsJob.start(
         [this](NoticeChannel&) {
             m_modelsLoaded = rigModels();
             return Result<>::success();
         },
         kModelsLoaded);
+    if (!started) {
+        // Read here instead: it takes a few milliseconds.
+        m_modelsLoaded = rigModels();
+        showModelList();
+    }
 }
 
 CReceiverSettingsDlg::~CReceiverSettingsDlg() = default;

@@ -61,7 +61,16 @@ void ReceiverWorker::startNext()
     } else {
         return;
     }
-    m_job.start([this](NoticeChannel&) { return runCurrent(); }, kCallDone);
+    if (const Result<> started =
+            m_job.start([this](NoticeChannel&) { return runCurrent(); }, kCallDone);
+        !started) {
+        // Answered as a call that failed at once.
+        m_answer = {};
+        Notice ended;
+        ended.command = kCallDone;
+        ended.result = started;
+        onNotice(ended);
+    }
 }
 
 // On the worker thread.

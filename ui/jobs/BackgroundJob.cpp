@@ -1,5 +1,8 @@
 #include "ui/jobs/BackgroundJob.h"
 
+#include <string>
+#include <system_error>
+
 namespace kavrin {
 
 BackgroundJob::BackgroundJob(QObject* receiver, NoticeChannel::Handler handler)
@@ -13,17 +16,21 @@ BackgroundJob::~BackgroundJob()
     finish();
 }
 
-bool BackgroundJob::start(Work work, int doneCommand)
+Result<> BackgroundJob::start(Work work, int doneCommand)
 {
     if (running())
-        return false;
-    m_thread = std::thread([this, work = std::move(work), doneCommand] {
-        Notice done;
-        done.command = doneCommand;
-        done.result = work(m_notices);
-        m_notices.post(std::move(done));
-    });
-    return true;
+        return Failure{"another job is running"};
+    try {
+        m_thread = std::thread([this, work = std::move(work), doneCommand] {
+            Notice done;
+            done.command = doneCommand;
+            done.result = work(m_notices);
+            m_notices.post(std::move(done));
+        });
+    } catch (const std::system_error& error) {
+        return Failure{std::string("cannot start a worker thread: ") + error.what()};
+    }
+    return Result<>::success();
 }
 
 void BackgroundJob::finish()

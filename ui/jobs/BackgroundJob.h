@@ -24,8 +24,9 @@ public:
     BackgroundJob(const BackgroundJob&) = delete;
     BackgroundJob& operator=(const BackgroundJob&) = delete;
 
-    // Starts `work` unless a job is running (then returns false).
-    bool start(Work work, int doneCommand);
+    // Starts `work`. Fails, with nothing started, while a job is running or when the system
+    // cannot start a thread (its reason: "Resource temporarily unavailable").
+    Result<> start(Work work, int doneCommand);
 
     bool running() const { return m_thread.joinable(); }
 

@@ -220,7 +220,7 @@ void StationListOwner::startLoading()
     m_spareRows.clear();
     showRows(readClock());
     BackgroundJob::Work load = loadStationsWork(m_base, m_stationFile, m_setup.notices.progress);
-    m_worker.start(
+    const Result<> started = m_worker.start(
         [this, load = std::move(load), shownKey = m_filter.sortKey](NoticeChannel& notices) {
             // Taken before the file is read: a change made while it is read shows at the next
             // save.
@@ -236,6 +236,11 @@ void StationListOwner::startLoading()
             return loaded;
         },
         m_setup.notices.done);
+    if (!started) {
+        // Told as a load that failed: the base is as it was, and the file is kept.
+        onLoadDone(started);
+        return;
+    }
     m_job = Job::Load;
     emit stateChanged();
 }
@@ -299,7 +304,7 @@ Result<> StationListOwner::startSaving()
         return kept;
     }
     BackgroundJob::Work work = saveStationsWork(m_base, m_stationFile, m_setup.notices.progress);
-    m_worker.start(
+    const Result<> started = m_worker.start(
         [this, work = std::move(work)](NoticeChannel& notices) {
             Result<> saved = work(notices);
             // At once, on the worker: a change made after the save shows at the next one.
@@ -308,6 +313,10 @@ Result<> StationListOwner::startSaving()
             return saved;
         },
         m_setup.notices.done);
+    if (!started) {
+        warnUnsavedStationFile(&m_setup.window, m_stationFile, started.reason());
+        return started;
+    }
     m_job = Job::Save;
     emit stateChanged();
     return Result<>::success();
@@ -362,14 +371,16 @@ void StationListOwner::onLoadDone(const Result<>& result)
     // Unless the window was closed meanwhile or another job took the worker: an order not made
     // now is made when it is first needed.
     if (m_index.ordersMissing() && m_setup.window.isVisible() && !isBusy()) {
-        m_worker.start(
+        const Result<> started = m_worker.start(
             [this](NoticeChannel&) {
                 m_index.prepareOrders();
                 return Result<>::success();
             },
             m_setup.notices.done);
-        m_job = Job::Orders;
-        emit stateChanged();
+        if (started) {
+            m_job = Job::Orders;
+            emit stateChanged();
+        }
     }
 }
 
