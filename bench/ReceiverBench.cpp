@@ -67,10 +67,7 @@ BENCHMARK(BM_TuneThroughRigctld)
 
 void BM_ReadFrequency(benchmark::State& state)
 {
-    run(state, [](ReceiverLink& link, std::int64_t) {
-        double mhz = 0;
-        return link.readFrequency(mhz);
-    });
+    run(state, [](ReceiverLink& link, std::int64_t) { return link.readFrequency(); });
 }
 BENCHMARK(BM_ReadFrequency)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime();
 

@@ -137,12 +137,12 @@ struct ScheduleFileFixture {
             rows.push_back(generator.next());
         writeFile(csv, csvSchedule(rows));
         writeFile(text, textSchedule(rows));
-        ScheduleFile schedule;
-        if (!readScheduleFile(csv, schedule) || schedule.stations.size() != kScheduleLines) {
+        Result<ScheduleFile> schedule = readScheduleFile(csv);
+        if (!schedule || schedule->stations.size() != kScheduleLines) {
             std::fprintf(stderr, "the generated schedule does not read whole\n");
             std::exit(1);
         }
-        stations = std::move(schedule.stations);
+        stations = std::move(schedule->stations);
         ORVImpl base;
         StationGenerator().fill(base, kBenchStationCount);
         for (int i = 0; i < base.GetCount(); ++i)
@@ -164,9 +164,9 @@ ScheduleFileFixture& fixture()
 
 void readEach(benchmark::State& state, const std::filesystem::path& file)
 {
-    ScheduleFile schedule;
     for (auto _ : state) {
-        if (!readScheduleFile(file, schedule) || schedule.stations.size() != kScheduleLines) {
+        const Result<ScheduleFile> schedule = readScheduleFile(file);
+        if (!schedule || schedule->stations.size() != kScheduleLines) {
             state.SkipWithError("the schedule did not read whole");
             break;
         }
@@ -230,13 +230,13 @@ void BM_ReadAndAddCsvSchedule(benchmark::State& state)
 {
     const ScheduleFileFixture& f = fixture();
     ORVImpl base;
-    ScheduleFile schedule;
     for (auto _ : state) {
         state.PauseTiming();
         replaceWithSchedule(base, f.baseStations);
         state.ResumeTiming();
-        if (!readScheduleFile(f.csv, schedule) ||
-            !expectCounts(state, mergeSchedule(base, schedule.stations), kScheduleLines, 0))
+        const Result<ScheduleFile> schedule = readScheduleFile(f.csv);
+        if (!schedule ||
+            !expectCounts(state, mergeSchedule(base, schedule->stations), kScheduleLines, 0))
             break;
     }
 }

@@ -148,10 +148,9 @@ const ScheduleMessageSink kDecliningSink = [](const ScheduleLineMessage&) {
 bool importInto(ORVImpl& base, benchmark::State& state)
 {
     const ScheduleFixture& f = fixture();
-    ScheduleImportCounts result;
-    if (!importSchedule(f.file, base, result, kDecliningSink) ||
-        result.stationsImported != f.counts.stations || result.linesSkipped != f.counts.skipped ||
-        result.linesRefused != f.counts.refused) {
+    const Result<ScheduleImportCounts> result = importSchedule(f.file, base, kDecliningSink);
+    if (!result || result->stationsImported != f.counts.stations ||
+        result->linesSkipped != f.counts.skipped || result->linesRefused != f.counts.refused) {
         state.SkipWithError("the import did not give the generated stations");
         return false;
     }

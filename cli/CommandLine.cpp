@@ -76,42 +76,42 @@ Result<> takeArguments(CliOptions& o, const std::vector<std::string>& arguments)
 
 } // namespace
 
-Result<> parseCommandLine(const std::vector<std::string>& args, CliOptions& o)
+Result<CliOptions> parseCommandLine(const std::vector<std::string>& args)
 {
-    o = CliOptions();
+    CliOptions o;
     if (std::find(args.begin(), args.end(), "--help") != args.end())
-        return Result<>::success();
+        return o;
     if (std::find(args.begin(), args.end(), "--version") != args.end()) {
         o.command = Command::Version;
-        return Result<>::success();
+        return o;
     }
     if (args.empty())
-        return Result<>::failure("no command given");
+        return Failure{"no command given"};
     const std::span<const CliCommand> commands = cliCommands();
     const auto command = std::find_if(commands.begin(), commands.end(),
                                       [&](const CliCommand& c) { return c.name == args[0]; });
     if (command == commands.end())
-        return Result<>::failure("unknown command '" + args[0] + "'");
+        return Failure{"unknown command '" + args[0] + "'"};
     o.command = command->command;
 
     std::vector<std::string> arguments;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (!looksLikeOption(args[i]))
             arguments.push_back(args[i]);
-        else if (Result<> applied = applyOption(o, args, i); !applied)
-            return applied;
+        else if (const Result<> applied = applyOption(o, args, i); !applied)
+            return applied.error();
     }
-    if (Result<> taken = takeArguments(o, arguments); !taken)
-        return taken;
+    if (const Result<> taken = takeArguments(o, arguments); !taken)
+        return taken.error();
     if (o.command == Command::Check && arguments.empty())
-        return Result<>::failure("'check' needs a FILE");
+        return Failure{"'check' needs a FILE"};
     if (o.matchCase && !o.search)
-        return Result<>::failure("'--match-case' goes with '--search'");
+        return Failure{"'--match-case' goes with '--search'"};
     // A model other than the network one has no default address worth guessing.
     if (o.command == Command::Tune && o.receiver.model != kNetworkRigModel &&
         !o.receiverAddressGiven)
         o.receiver.address.clear();
-    return Result<>::success();
+    return o;
 }
 
 std::string versionText()

@@ -39,9 +39,8 @@ struct CliOptions {
 // before or after the other arguments), and its frequency and files where it takes them: at most
 // one file for "list" and "backups", one for "check", the schedule and the station file for
 // "import-schedule", whose one option is "--add". "--help" anywhere asks for the help text, else
-// "--version" anywhere for the version. Texts are taken as UTF-8. Fails with what is wrong;
-// `options` is then only partly filled in.
-Result<> parseCommandLine(const std::vector<std::string>& args, CliOptions& options);
+// "--version" anywhere for the version. Texts are taken as UTF-8. Fails with what is wrong.
+Result<CliOptions> parseCommandLine(const std::vector<std::string>& args);
 
 // "kavrin" and its version, on one line.
 std::string versionText();

@@ -9,14 +9,15 @@ namespace kavrin::cli {
 
 int runImportSchedule(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
-    ScheduleFile schedule;
-    if (const Result<> read = readScheduleFile(options.file, schedule); !read) {
-        if (read.kind() == Result<>::Kind::CannotOpen)
+    const Result<ScheduleFile> read = readScheduleFile(options.file);
+    if (!read) {
+        if (read.kind() == ResultKind::CannotOpen)
             err << "kavrin: Cannot open file " << options.file << '\n';
         else
             err << "kavrin: " << options.file << ": Cannot import data - unknown format\n";
         return 1;
     }
+    const ScheduleFile& schedule = *read;
     for (const SkippedScheduleLine& line : schedule.skipped)
         err << "Cannot parse string: " << line.lineNumber << ": " << line.reason << ": "
             << utf16ToUtf8(line.text) << '\n';

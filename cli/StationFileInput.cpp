@@ -16,12 +16,12 @@ Result<> loadStationFile(const std::filesystem::path& path, ORVImpl& base)
     return base.Load(path);
 }
 
-bool loadStationFile(const std::filesystem::path& path, ORVImpl& base, std::ostream& err)
+Result<> loadStationFile(const std::filesystem::path& path, ORVImpl& base, std::ostream& err)
 {
-    const Result<> loaded = loadStationFile(path, base);
+    Result<> loaded = loadStationFile(path, base);
     if (!loaded)
         err << "kavrin: cannot read " << path << ": " << loaded.reason() << '\n';
-    return loaded.ok();
+    return loaded;
 }
 
 } // namespace kavrin::cli

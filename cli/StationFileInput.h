@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/ORVImpl.h"
+#include "core/system/Result.h"
 
 #include <filesystem>
 #include <ostream>
@@ -12,8 +13,8 @@ namespace kavrin::cli {
 // file", or the reader's reason with its line number).
 Result<> loadStationFile(const std::filesystem::path& path, ORVImpl& base);
 
-// loadStationFile for a command that stops when it fails: then tells `err` why, as
-// "kavrin: cannot read PATH: REASON", and returns false.
-bool loadStationFile(const std::filesystem::path& path, ORVImpl& base, std::ostream& err);
+// loadStationFile for a command that stops when it fails: then also tells `err` why, as
+// "kavrin: cannot read PATH: REASON".
+Result<> loadStationFile(const std::filesystem::path& path, ORVImpl& base, std::ostream& err);
 
 } // namespace kavrin::cli

@@ -27,48 +27,43 @@ const ORVImpl::FreqInfo* findStation(const ORVImpl& base, const std::u16string& 
 }
 
 // The frequency and mode to tune to, or why there are none.
-Result<> chooseTarget(const CliOptions& options, Target& target)
+Result<Target> chooseTarget(const CliOptions& options)
 {
-    if (!options.station) {
-        target = {options.mhz, options.mode};
-        return Result<>::success();
-    }
+    if (!options.station)
+        return Target{options.mhz, options.mode};
     ORVImpl base;
     if (const Result<> loaded = loadStationFile(options.file, base); !loaded)
-        return Result<>::failure("cannot read " + options.file.string() + ": " + loaded.reason());
+        return Failure{"cannot read " + options.file.string() + ": " + loaded.reason()};
     const std::string name = utf16ToUtf8(*options.station);
     const ORVImpl::FreqInfo* station = findStation(base, *options.station);
     if (!station)
-        return Result<>::failure("no station named '" + name + "' in " + options.file.string());
+        return Failure{"no station named '" + name + "' in " + options.file.string()};
     for (double slot : station->freqRX) {
-        if (isUsableFreq(slot)) {
-            target.mhz = slot;
-            target.mode =
-                options.mode ? options.mode : modeForModulation(station->modulation, slot);
-            return Result<>::success();
-        }
+        if (isUsableFreq(slot))
+            return Target{slot, options.mode ? options.mode
+                                             : modeForModulation(station->modulation, slot)};
     }
-    return Result<>::failure("the station '" + name + "' has no receive frequency");
+    return Failure{"the station '" + name + "' has no receive frequency"};
 }
 
 } // namespace
 
 int runTune(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
-    Target target;
-    if (const Result<> chosen = chooseTarget(options, target); !chosen) {
-        err << "kavrin: " << chosen.reason() << '\n';
+    const Result<Target> target = chooseTarget(options);
+    if (!target) {
+        err << "kavrin: " << target.reason() << '\n';
         return 1;
     }
     ReceiverLink link;
     Result<> tuned = link.open(options.receiver);
     if (tuned)
-        tuned = link.tune(target.mhz, target.mode);
+        tuned = link.tune(target->mhz, target->mode);
     if (!tuned) {
         err << "kavrin: cannot tune the receiver: " << tuned.reason() << '\n';
         return 1;
     }
-    out << utf16ToUtf8(tunedText(target.mhz, target.mode)) << '\n';
+    out << utf16ToUtf8(tunedText(target->mhz, target->mode)) << '\n';
     return 0;
 }
 

@@ -17,13 +17,13 @@ using namespace kavrin::cli;
 
 int main(int argc, char** argv)
 {
-    CliOptions options;
-    if (const Result<> parsed =
-            parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), options);
-        !parsed) {
+    const Result<CliOptions> parsed =
+        parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed) {
         std::cerr << "kavrin: " << parsed.reason() << '\n' << usageText();
         return 2;
     }
+    const CliOptions& options = *parsed;
     switch (options.command) {
     case CliOptions::Command::List:
         return runList(options, std::cout, std::cerr);

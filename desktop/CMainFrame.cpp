@@ -224,14 +224,15 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 
 void CMainFrame::applyStoredPlacement()
 {
-    WindowPlacement placement;
-    if (!WindowPlacement::fromRecord(m_profile.value(kPlacementKey).toByteArray(), placement))
+    const Result<WindowPlacement> placement =
+        WindowPlacement::fromRecord(m_profile.value(kPlacementKey).toByteArray());
+    if (!placement)
         return;
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens << screen->availableGeometry();
-    setGeometry(placedOnScreen(placement.normal, screens));
-    if (placement.showCommand == WindowPlacement::ShowMaximized)
+    setGeometry(placedOnScreen(placement->normal, screens));
+    if (placement->showCommand == WindowPlacement::ShowMaximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 

@@ -138,9 +138,9 @@ void COrvaleView::startLoading()
     m_owner.startLoading();
 }
 
-bool COrvaleView::saveStations()
+Result<> COrvaleView::saveStations()
 {
-    return m_owner.save().ok();
+    return m_owner.save();
 }
 
 void COrvaleView::importSchedule()
@@ -154,26 +154,17 @@ void COrvaleView::importSchedule()
 
     WaitCursor wait;
     const ScheduleMessageSink tell = skippedLineMessages(*this);
-    ScheduleImportCounts counts;
-    Result<> imported = Result<>::failure({}, Result<>::Kind::CannotOpen);
+    Result<ScheduleImportCounts> imported = Failure{{}, ResultKind::CannotOpen};
     m_owner.replaceBase([&](ORVImpl& base) {
-        imported = kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), base,
-                                          counts, tell);
+        imported = kavrin::importSchedule(std::filesystem::path(file.toStdU16String()), base, tell);
         return imported.ok();
     });
-    switch (imported.kind()) {
-    case Result<>::Kind::CannotOpen:
+    if (imported.kind() == ResultKind::CannotOpen)
         prompts().message(this, tr("Cannot open file\n%1").arg(file), tr("Warning"),
                           QMessageBox::Warning, QMessageBox::Ok);
-        return;
-    case Result<>::Kind::UnknownFormat:
-    case Result<>::Kind::Failed:
+    else if (!imported)
         prompts().message(this, tr("Cannot import data - unknown format"), tr("Warning"),
                           QMessageBox::Warning, QMessageBox::Ok);
-        return;
-    case Result<>::Kind::Ok:
-        return;
-    }
 }
 
 void COrvaleView::uploadToHandheld()

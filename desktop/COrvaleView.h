@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/system/Result.h"
 #include "desktop/CKavrinView.h"
 #include "ui/commands/CommandTable.h"
 #include "ui/list/StationListOwner.h"
@@ -58,11 +59,11 @@ public:
     void startLoading();
 
     // Saves the base to the station file under the wait cursor, first keeping a backup of a file
-    // that could not be read. Tells the user and returns false when the save failed; the file
+    // that could not be read. Tells the user and fails with why when the save failed; the file
     // is then as it was. When someone else changed the file since it was loaded or saved, asks
-    // first, and returns false when the user chose to reload it (the load has started,
-    // isLoading()) or to cancel (the list stays modified).
-    bool saveStations();
+    // first, and fails when the user chose to reload it (the load has started, isLoading()) or
+    // to cancel (the list stays modified).
+    Result<> saveStations();
 
 signals:
     void statusTextChanged(const QString& text);

@@ -65,7 +65,7 @@ void CPPCTransferDlg::startTransfer()
     std::optional<FileFingerprint> expected = std::exchange(m_agreedToReplace, std::nullopt);
     if (!expected)
         expected = m_direction == Load ? record.desktop : record.device;
-    m_worker.start(
+    const Result<> started = m_worker.start(
         [this, basePath, expected](NoticeChannel& notices) {
             TransferWorker worker(
                 m_link, m_stationFile, basePath,
@@ -80,6 +80,8 @@ void CPPCTransferDlg::startTransfer()
             return TransferOutcome{std::move(result), worker.changedFile(), worker.transferred()};
         },
         Ready);
+    if (!started) // ends as a transfer that failed at once, with the reason in the status line
+        transferDone(TransferOutcome{started, std::nullopt, {}});
 }
 
 void CPPCTransferDlg::done(int result)
@@ -98,7 +100,11 @@ void CPPCTransferDlg::onNotice(const Notice& notice)
         showStatus(notice.text);
         return;
     }
-    const TransferOutcome transfer = m_worker.finish();
+    transferDone(m_worker.finish());
+}
+
+void CPPCTransferDlg::transferDone(const TransferOutcome& transfer)
+{
     if (transfer.result && m_direction == Load)
         m_received = true;
     if (transfer.result) {

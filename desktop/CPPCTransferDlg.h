@@ -68,6 +68,7 @@ private:
     };
 
     void onNotice(const Notice& notice);
+    void transferDone(const TransferOutcome& transfer);
     void showStatus(const QString& status);
     bool replaceChangedFile(const ChangedFile& changed);
 

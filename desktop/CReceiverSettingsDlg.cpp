@@ -90,7 +90,8 @@ CReceiverSettingsDlg::CReceiverSettingsDlg(const ReceiverSettings& settings, Rec
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_modelsJob.start([](NoticeChannel&) { return rigModels(); }, kModelsLoaded);
+    if (!m_modelsJob.start([](NoticeChannel&) { return rigModels(); }, kModelsLoaded))
+        showModelList(rigModels()); // read here instead: it takes a few milliseconds
 }
 
 CReceiverSettingsDlg::~CReceiverSettingsDlg() = default;

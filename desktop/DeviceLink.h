@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/system/Result.h"
+
 #include <QString>
 
 #include <chrono>
@@ -19,19 +21,21 @@ public:
     // any other leaves what was written so far.
     virtual ~DeviceFile() = default;
 
-    // Reads up to buffer.size() bytes. The count read, 0 at the end of the file, std::nullopt
-    // when the link or the file failed.
-    virtual std::optional<std::size_t> read(std::span<char> buffer) = 0;
+    // Failures say why: the link's or the system's reason.
 
-    // Writes all of `bytes`; false when the link or the file failed.
-    virtual bool write(std::span<const char> bytes) = 0;
+    // Reads up to buffer.size() bytes: the count read, 0 at the end of the file. Fails when the
+    // link or the file failed.
+    virtual Result<std::size_t> read(std::span<char> buffer) = 0;
 
-    // Closes the file. For a file created for writing, true only when everything written is in
-    // place on the device (a link that replaces atomically replaces the old file now).
-    virtual bool close() = 0;
+    // Writes all of `bytes`; fails when the link or the file failed.
+    virtual Result<> write(std::span<const char> bytes) = 0;
 
-    // When a file opened for reading was last written; std::nullopt when the link cannot tell.
-    virtual std::optional<std::filesystem::file_time_type> lastWriteTime() = 0;
+    // Closes the file. For a file created for writing, succeeds only when everything written is
+    // in place on the device (a link that replaces atomically replaces the old file now).
+    virtual Result<> close() = 0;
+
+    // When a file opened for reading was last written; fails when the link cannot tell.
+    virtual Result<std::filesystem::file_time_type> lastWriteTime() = 0;
 };
 
 // The desktop–device link: the few calls the station file transfer makes to the handheld. One
@@ -54,12 +58,12 @@ public:
     // the key or the value does not exist.
     virtual std::optional<QString> readRegistryString(const QString& key, const QString& name) = 0;
 
-    // Opens an existing device file for reading (others may read it meanwhile); nullptr when
-    // it is missing or locked.
-    virtual std::unique_ptr<DeviceFile> openFile(const QString& devicePath) = 0;
+    // Opens an existing device file for reading (others may read it meanwhile); fails when it is
+    // missing or locked.
+    virtual Result<std::unique_ptr<DeviceFile>> openFile(const QString& devicePath) = 0;
 
-    // Creates a device file for writing, replacing any old one; nullptr when it cannot.
-    virtual std::unique_ptr<DeviceFile> createFile(const QString& devicePath) = 0;
+    // Creates a device file for writing, replacing any old one; fails when it cannot.
+    virtual Result<std::unique_ptr<DeviceFile>> createFile(const QString& devicePath) = 0;
 
     // The file on this computer that `devicePath` names, when the device's files are reachable
     // here; std::nullopt otherwise.

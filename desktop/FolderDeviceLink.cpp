@@ -6,7 +6,9 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <thread>
 
 namespace kavrin::orvale {
@@ -20,65 +22,95 @@ std::filesystem::path toPath(const QString& text)
     return text.toStdU16String();
 }
 
+Failure notConnected()
+{
+    return Failure{"the device is not connected"};
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
 class ReadFile final : public DeviceFile {
 public:
-    explicit ReadFile(const std::filesystem::path& path)
-        : m_path(path), m_in(path, std::ios::binary)
+    // Opens `path`; fails with the system's reason.
+    static Result<std::unique_ptr<DeviceFile>> open(const std::filesystem::path& path)
     {
+        std::FILE* in = std::fopen(path.string().c_str(), "rb");
+        if (in == nullptr)
+            return Failure{"cannot open " + path.string() + ": " + std::strerror(errno)};
+        return std::unique_ptr<DeviceFile>(new ReadFile(path, in));
     }
 
-    bool isOpen() const { return m_in.is_open(); }
-
-    std::optional<std::size_t> read(std::span<char> buffer) override
+    Result<std::size_t> read(std::span<char> buffer) override
     {
-        if (!m_in.is_open() || m_in.bad())
-            return std::nullopt;
-        if (m_in.eof())
-            return 0;
-        m_in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        if (m_in.bad())
-            return std::nullopt;
-        return static_cast<std::size_t>(m_in.gcount());
+        if (!m_in)
+            return Failure{m_path.string() + " is closed"};
+        const std::size_t count = std::fread(buffer.data(), 1, buffer.size(), m_in.get());
+        if (count < buffer.size() && std::ferror(m_in.get()))
+            return Failure{"cannot read " + m_path.string() + ": " + std::strerror(errno)};
+        return count;
     }
 
-    bool write(std::span<const char>) override { return false; }
-
-    bool close() override
+    Result<> write(std::span<const char>) override
     {
-        m_in.close();
-        return true;
+        return Failure{m_path.string() + " is open for reading"};
     }
 
-    std::optional<std::filesystem::file_time_type> lastWriteTime() override
+    Result<> close() override
+    {
+        m_in.reset();
+        return Result<>::success();
+    }
+
+    Result<std::filesystem::file_time_type> lastWriteTime() override
     {
         std::error_code error;
         const auto time = std::filesystem::last_write_time(m_path, error);
-        return error ? std::nullopt : std::optional(time);
+        if (error)
+            return Failure{"cannot read the time of " + m_path.string() + ": " + error.message()};
+        return time;
     }
 
 private:
+    ReadFile(std::filesystem::path path, std::FILE* in) : m_path(std::move(path)), m_in(in) {}
+
     std::filesystem::path m_path;
-    std::ifstream m_in;
+    std::unique_ptr<std::FILE, FileCloser> m_in;
 };
 
 class ReplaceFile final : public DeviceFile {
 public:
-    explicit ReplaceFile(const std::filesystem::path& path) : m_writer(path) {}
-
-    bool open() { return m_writer.open().ok(); }
-
-    std::optional<std::size_t> read(std::span<char>) override { return std::nullopt; }
-
-    bool write(std::span<const char> bytes) override
+    // Starts the replacement of `path`; fails with the writer's reason.
+    static Result<std::unique_ptr<DeviceFile>> create(const std::filesystem::path& path)
     {
-        return m_writer.write(std::string_view(bytes.data(), bytes.size())).ok();
+        std::unique_ptr<ReplaceFile> file(new ReplaceFile(path));
+        if (const Result<> opened = file->m_writer.open(); !opened)
+            return opened.error();
+        return std::unique_ptr<DeviceFile>(std::move(file));
     }
 
-    bool close() override { return m_writer.commit().ok(); }
+    Result<std::size_t> read(std::span<char>) override
+    {
+        return Failure{m_path.string() + " is open for writing"};
+    }
 
-    std::optional<std::filesystem::file_time_type> lastWriteTime() override { return std::nullopt; }
+    Result<> write(std::span<const char> bytes) override
+    {
+        return m_writer.write(std::string_view(bytes.data(), bytes.size()));
+    }
+
+    Result<> close() override { return m_writer.commit(); }
+
+    Result<std::filesystem::file_time_type> lastWriteTime() override
+    {
+        return Failure{m_path.string() + " is open for writing"};
+    }
 
 private:
+    explicit ReplaceFile(const std::filesystem::path& path) : m_path(path), m_writer(path) {}
+
+    std::filesystem::path m_path;
     AtomicFileWriter m_writer;
 };
 
@@ -136,24 +168,18 @@ std::optional<QString> FolderDeviceLink::readRegistryString(const QString& key, 
     return value.toString();
 }
 
-std::unique_ptr<DeviceFile> FolderDeviceLink::openFile(const QString& devicePath)
+Result<std::unique_ptr<DeviceFile>> FolderDeviceLink::openFile(const QString& devicePath)
 {
     if (!m_connected)
-        return nullptr;
-    auto file = std::make_unique<ReadFile>(underMount(toPath(devicePath)));
-    if (!file->isOpen())
-        return nullptr;
-    return file;
+        return notConnected();
+    return ReadFile::open(underMount(toPath(devicePath)));
 }
 
-std::unique_ptr<DeviceFile> FolderDeviceLink::createFile(const QString& devicePath)
+Result<std::unique_ptr<DeviceFile>> FolderDeviceLink::createFile(const QString& devicePath)
 {
     if (!m_connected)
-        return nullptr;
-    auto file = std::make_unique<ReplaceFile>(underMount(toPath(devicePath)));
-    if (!file->open())
-        return nullptr;
-    return file;
+        return notConnected();
+    return ReplaceFile::create(underMount(toPath(devicePath)));
 }
 
 std::optional<std::filesystem::path> FolderDeviceLink::localPath(const QString& devicePath) const

@@ -23,15 +23,19 @@ ReceiverWorker::~ReceiverWorker() = default;
 void ReceiverWorker::tune(const ReceiverSettings& settings, double mhz,
                           std::optional<ReceiverMode> mode, Answered answered)
 {
-    ask({settings, [mhz, mode](ReceiverLink& link, double&) { return link.tune(mhz, mode); },
+    ask({settings,
+         [mhz, mode](ReceiverLink& link) -> Result<double> {
+             if (const Result<> tuned = link.tune(mhz, mode); !tuned)
+                 return tuned.error();
+             return 0.0;
+         },
          std::move(answered)},
         Turn::User);
 }
 
 void ReceiverWorker::readFrequency(const ReceiverSettings& settings, Turn turn, Answered answered)
 {
-    ask({settings, [](ReceiverLink& link, double& mhz) { return link.readFrequency(mhz); },
-         std::move(answered)},
+    ask({settings, [](ReceiverLink& link) { return link.readFrequency(); }, std::move(answered)},
         turn);
 }
 
@@ -57,28 +61,36 @@ void ReceiverWorker::startNext()
     } else {
         return;
     }
-    m_job.start([this, settings = m_current.settings,
-                 work = m_current.work](NoticeChannel&) { return call(settings, work); },
-                kCallDone);
+    const Result<> started =
+        m_job.start([this, settings = m_current.settings,
+                     work = m_current.work](NoticeChannel&) { return call(settings, work); },
+                    kCallDone);
+    if (!started) // answered as a call that failed at once
+        answerCurrent({started, 0});
 }
 
 // On the worker thread.
 ReceiverAnswer ReceiverWorker::call(const ReceiverSettings& settings, const Work& work)
 {
-    ReceiverAnswer answer;
     if (!m_link.isOpen() || !m_openedWith || !sameReceiver(*m_openedWith, settings)) {
         m_openedWith.reset();
         if (Result<> opened = m_link.open(settings); !opened)
             return {opened, 0};
         m_openedWith = settings;
     }
-    answer.result = work(m_link, answer.mhz);
-    return answer;
+    const Result<double> done = work(m_link);
+    if (!done)
+        return {done.error(), 0};
+    return {Result<>::success(), *done};
 }
 
 void ReceiverWorker::onNotice(const Notice&)
 {
-    const ReceiverAnswer answer = m_job.finish();
+    answerCurrent(m_job.finish());
+}
+
+void ReceiverWorker::answerCurrent(const ReceiverAnswer& answer)
+{
     const Call done = std::exchange(m_current, {});
     // The next call starts before this answer is handled: the handler may ask the user.
     startNext();

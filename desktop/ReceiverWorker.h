@@ -51,7 +51,8 @@ public:
     void readFrequency(const ReceiverSettings& settings, Turn turn, Answered answered);
 
 private:
-    using Work = std::function<Result<>(ReceiverLink& link, double& mhz)>;
+    // The frequency the call read; 0 for a call that reads none.
+    using Work = std::function<Result<double>(ReceiverLink& link)>;
     struct Call {
         ReceiverSettings settings;
         Work work;
@@ -62,6 +63,7 @@ private:
     void startNext();
     ReceiverAnswer call(const ReceiverSettings& settings, const Work& work);
     void onNotice(const Notice& notice);
+    void answerCurrent(const ReceiverAnswer& answer);
 
     std::deque<Call> m_userCalls;
     std::optional<Call> m_followerCall;

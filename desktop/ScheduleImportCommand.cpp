@@ -122,12 +122,11 @@ void importBroadcastSchedule(QWidget& parent, StationListOwner& owner)
     if (file.isEmpty())
         return;
 
-    ScheduleFile schedule;
-    const Result<> read = [&] {
+    const Result<ScheduleFile> read = [&] {
         WaitCursor wait;
-        return readScheduleFile(std::filesystem::path(file.toStdU16String()), schedule);
+        return readScheduleFile(std::filesystem::path(file.toStdU16String()));
     }();
-    if (read.kind() == Result<>::Kind::CannotOpen) {
+    if (read.kind() == ResultKind::CannotOpen) {
         warn(parent, tr("Cannot open file\n%1").arg(file));
         return;
     }
@@ -135,6 +134,7 @@ void importBroadcastSchedule(QWidget& parent, StationListOwner& owner)
         warn(parent, tr("Cannot import data - unknown format"));
         return;
     }
+    const ScheduleFile& schedule = *read;
     tellSkippedLines(parent, schedule);
 
     const QString summary = summaryText(QFileInfo(file).fileName(), schedule);

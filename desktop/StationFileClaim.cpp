@@ -6,10 +6,11 @@
 
 namespace kavrin::orvale {
 
-bool claimStationFile(StationFileLock& lock, const std::filesystem::path& stationFile)
+Result<> claimStationFile(StationFileLock& lock, const std::filesystem::path& stationFile)
 {
-    if (lock.acquire(stationFile) != StationFileLock::Outcome::InUse)
-        return true;
+    Result<> locked = lock.acquire(stationFile);
+    if (locked.kind() != ResultKind::InUse)
+        return Result<>::success();
     const auto tr = [](const char* text) {
         return QCoreApplication::translate("StationFileClaim", text);
     };
@@ -17,7 +18,7 @@ bool claimStationFile(StationFileLock& lock, const std::filesystem::path& statio
                       tr("Stations list is already open in another Orvale window.\n%1")
                           .arg(QString::fromStdU16String(stationFile.u16string())),
                       tr("Warning"), QMessageBox::Warning, QMessageBox::Ok);
-    return false;
+    return locked;
 }
 
 } // namespace kavrin::orvale

@@ -43,9 +43,9 @@ private:
     bool m_initialised = false;
 };
 
-Result<> failure(const QString& status)
+Failure failure(const QString& status)
 {
-    return Result<>::failure(status.toStdString());
+    return Failure{status.toStdString()};
 }
 
 } // namespace
@@ -63,14 +63,15 @@ Result<> TransferWorker::load()
     LinkConnection connection(m_link);
     if (!connection.connect())
         return failure(tr("Cannot connect to PocketPC"));
-    const std::optional<QString> path = devicePath();
+    const Result<QString> path = devicePath();
     if (!path)
-        return failure(tr("Error: PocketPC version is not installed"));
+        return path.error();
     if (isDesktopFile(*path))
         return failure(tr("Error: 'Stations.xml' on PocketPC is the desktop file itself"));
-    const std::unique_ptr<DeviceFile> deviceFile = m_link.openFile(*path);
-    if (!deviceFile)
+    const Result<std::unique_ptr<DeviceFile>> opened = m_link.openFile(*path);
+    if (!opened)
         return failure(tr("Error: Cannot open file 'Stations.xml' on PocketPC"));
+    DeviceFile& deviceFile = **opened;
 
     // The station file is replaced only once the whole device file arrived.
     AtomicFileWriter desktopFile(m_desktopFile);
@@ -81,7 +82,7 @@ Result<> TransferWorker::load()
     FingerprintBuilder received;
     qint64 total = 0;
     for (;;) {
-        const std::optional<std::size_t> count = deviceFile->read(piece);
+        const Result<std::size_t> count = deviceFile.read(piece);
         if (!count)
             return failure(tr("Error: Transfer interrupted"));
         if (*count == 0)
@@ -93,7 +94,8 @@ Result<> TransferWorker::load()
         if (!desktopFile.write(bytes))
             return failure(cannotWrite);
     }
-    deviceFile->close();
+    // Nothing was written to it: a failing close loses nothing.
+    static_cast<void>(deviceFile.close());
     // As late as it can be: a change made while the device file was read still stops the load.
     const FileFingerprint desktopNow = takeFingerprint(m_desktopFile);
     if (stopsBeforeReplacing({desktopNow, modifiedText(desktopNow)}, received.fingerprint()))
@@ -114,22 +116,23 @@ Result<> TransferWorker::save()
     std::ifstream desktopFile(m_desktopFile, std::ios::binary);
     if (!desktopFile)
         return failure(tr("Error: Cannot open file 'Stations.xml' on desktop"));
-    const std::optional<QString> path = devicePath();
+    const Result<QString> path = devicePath();
     if (!path)
-        return failure(tr("Error: PocketPC version is not installed"));
+        return path.error();
     if (isDesktopFile(*path))
         return failure(tr("Error: 'Stations.xml' on PocketPC is the desktop file itself"));
     const QString interrupted = tr("Error: Transfer interrupted");
     if (m_expected) {
-        const std::optional<ChangedFile> deviceNow = deviceFileNow(*path);
+        const Result<ChangedFile> deviceNow = deviceFileNow(*path);
         if (!deviceNow)
             return failure(interrupted);
         if (stopsBeforeReplacing(*deviceNow, takeFingerprint(m_desktopFile)))
             return failure(tr("Stopped: the list on PocketPC was changed since the last transfer"));
     }
-    const std::unique_ptr<DeviceFile> deviceFile = m_link.createFile(*path);
-    if (!deviceFile)
+    const Result<std::unique_ptr<DeviceFile>> created = m_link.createFile(*path);
+    if (!created)
         return failure(tr("Error: Cannot create file 'Stations.xml' on PocketPC"));
+    DeviceFile& deviceFile = **created;
 
     std::vector<char> piece(kPieceSize);
     FingerprintBuilder sent;
@@ -143,35 +146,37 @@ Result<> TransferWorker::save()
             break;
         total += static_cast<qint64>(count);
         m_info(tr("Save data on PocketPC: %1 bytes saved").arg(total));
-        if (!deviceFile->write(std::span<const char>(piece.data(), count)))
+        if (!deviceFile.write(std::span<const char>(piece.data(), count)))
             return failure(interrupted);
         sent.add(std::string_view(piece.data(), count));
     }
-    if (!deviceFile->close())
+    if (!deviceFile.close())
         return failure(interrupted);
     m_transferred = sent.fingerprint();
     return Result<>::success();
 }
 
-std::optional<ChangedFile> TransferWorker::deviceFileNow(const QString& devicePath)
+Result<ChangedFile> TransferWorker::deviceFileNow(const QString& devicePath)
 {
-    const std::unique_ptr<DeviceFile> file = m_link.openFile(devicePath);
-    if (!file)
+    const Result<std::unique_ptr<DeviceFile>> opened = m_link.openFile(devicePath);
+    if (!opened)
         return ChangedFile{}; // missing (or locked, and then it cannot be replaced either)
+    DeviceFile& file = **opened;
     FingerprintBuilder bytes;
     std::vector<char> piece(kPieceSize);
     for (;;) {
-        const std::optional<std::size_t> count = file->read(piece);
+        const Result<std::size_t> count = file.read(piece);
         if (!count)
-            return std::nullopt;
+            return count.error();
         if (*count == 0)
             break;
         bytes.add(std::string_view(piece.data(), *count));
     }
-    const std::optional<std::filesystem::file_time_type> written = file->lastWriteTime();
-    file->close();
+    const Result<std::filesystem::file_time_type> written = file.lastWriteTime();
+    // Only read: a failing close loses nothing.
+    static_cast<void>(file.close());
     const FileFingerprint now =
-        bytes.fingerprint(written.value_or(std::filesystem::file_time_type{}));
+        bytes.fingerprint(written ? *written : std::filesystem::file_time_type{});
     return ChangedFile{now, written ? modifiedText(now) : std::string()};
 }
 
@@ -186,14 +191,14 @@ bool TransferWorker::stopsBeforeReplacing(const ChangedFile& target,
     return true;
 }
 
-std::optional<QString> TransferWorker::devicePath()
+Result<QString> TransferWorker::devicePath()
 {
     std::optional<QString> folder =
         m_link.readRegistryString(kTavrelKey, QStringLiteral("ExePath"));
     if (!folder || folder->isEmpty())
         folder = m_basePath;
     if (folder->isEmpty())
-        return std::nullopt;
+        return failure(tr("Error: PocketPC version is not installed"));
     // No separator is added: "ExePath" ends in one.
     return *folder + QStringLiteral("Stations.xml");
 }

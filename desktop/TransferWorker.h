@@ -64,9 +64,9 @@ public:
     const FileFingerprint& transferred() const { return m_transferred; }
 
 private:
-    std::optional<QString> devicePath();
+    Result<QString> devicePath();
     bool isDesktopFile(const QString& devicePath) const;
-    std::optional<ChangedFile> deviceFileNow(const QString& devicePath);
+    Result<ChangedFile> deviceFileNow(const QString& devicePath);
     bool stopsBeforeReplacing(const ChangedFile& target, const FileFingerprint& replacement);
 
     DeviceLink& m_link;

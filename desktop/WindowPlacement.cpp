@@ -43,21 +43,23 @@ QByteArray WindowPlacement::toRecord() const
     return record;
 }
 
-bool WindowPlacement::fromRecord(const QByteArray& record, WindowPlacement& placement)
+Result<WindowPlacement> WindowPlacement::fromRecord(const QByteArray& record)
 {
+    const Failure notARecord{"not a window placement record"};
     if (record.size() != kRecordSize)
-        return false;
+        return notARecord;
     Fields fields;
     for (std::size_t i = 0; i < fields.size(); ++i)
         fields[i] = qFromLittleEndian<qint32>(record.constData() + 4 * i);
     if (fields[0] != kRecordSize)
-        return false;
+        return notARecord;
+    WindowPlacement placement;
     placement.flags = fields[1];
     placement.showCommand = fields[2];
     placement.minPosition = QPoint(fields[3], fields[4]);
     placement.maxPosition = QPoint(fields[5], fields[6]);
     placement.normal = QRect(QPoint(fields[7], fields[8]), QPoint(fields[9] - 1, fields[10] - 1));
-    return true;
+    return placement;
 }
 
 QRect placedOnScreen(const QRect& rect, const QList<QRect>& screens)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/system/Result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QRect>
@@ -22,9 +24,9 @@ struct WindowPlacement {
 
     QByteArray toRecord() const;
 
-    // False for a value that is not a placement record (wrong size or length field): it is then
-    // ignored rather than applied.
-    static bool fromRecord(const QByteArray& record, WindowPlacement& placement);
+    // The placement a record holds. Fails for a value that is not a placement record (wrong size
+    // or length field): it is then ignored rather than applied.
+    static Result<WindowPlacement> fromRecord(const QByteArray& record);
 };
 
 // Where a window stored at `rect` opens, given the available areas of the screens there are now:

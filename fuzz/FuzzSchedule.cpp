@@ -33,15 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return ++messages < 3 ? ScheduleMessageReply::Continue
                               : ScheduleMessageReply::SkipRemaining;
     };
-    ScheduleImportCounts result;
-    if (!importSchedule(file.path(), base, result, onMessage)) {
+    const Result<ScheduleImportCounts> imported = importSchedule(file.path(), base, onMessage);
+    if (!imported) {
         if (base.GetCount() != 1 || base[0].stName != u"before")
             propertyBroken("an import that failed changed the base");
         return 0;
     }
-    if (base.GetCount() != result.stationsImported)
+    if (base.GetCount() != imported->stationsImported)
         propertyBroken("the base does not hold exactly the imported stations");
-    if (messages != std::min(result.linesRefused, 3))
+    if (messages != std::min(imported->linesRefused, 3))
         propertyBroken("refused lines and messages disagree");
     for (int i = 0; i < base.GetCount(); ++i) {
         const ORVImpl::FreqInfo& r = base[i];

@@ -102,9 +102,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes = std::string(kHead) + std::string(input);
     file.fill(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 
-    ScheduleFile schedule;
-    if (!readScheduleFile(file.path(), schedule))
+    const Result<ScheduleFile> read = readScheduleFile(file.path());
+    if (!read)
         propertyBroken("a file with a schedule header was not read");
+    const ScheduleFile& schedule = *read;
     if (schedule.firstDataLine !=
         static_cast<int>(std::count(kHead.begin(), kHead.end(), '\n')) + 1)
         propertyBroken("the data does not start after the header");

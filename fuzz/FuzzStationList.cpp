@@ -177,10 +177,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.fill(data, size);
     ORVImpl base;
     if (!base.Load(file.path())) {
-        ScheduleFile schedule;
-        if (!readScheduleFile(file.path(), schedule))
+        const Result<ScheduleFile> schedule = readScheduleFile(file.path());
+        if (!schedule)
             return 0;
-        replaceWithSchedule(base, schedule.stations);
+        replaceWithSchedule(base, schedule->stations);
     }
     refill(base);
     saveAndReload(base);

@@ -1,5 +1,7 @@
 #include "receiver/Hamlib.h"
 
+#include <string>
+
 namespace kavrin {
 
 void prepareHamlib()
@@ -20,11 +22,13 @@ std::mutex& hamlibListMutex()
     return mutex;
 }
 
-RIG* newRig(int model)
+Result<RIG*> newRig(int model)
 {
     prepareHamlib();
     std::lock_guard lock(hamlibListMutex());
-    return rig_init(static_cast<rig_model_t>(model));
+    if (RIG* rig = rig_init(static_cast<rig_model_t>(model)))
+        return rig;
+    return Failure{"hamlib cannot set up model " + std::to_string(model)};
 }
 
 void releaseRig(RIG* rig)

@@ -2,6 +2,7 @@
 
 // What every part of the receiver link needs from hamlib itself. Internal to receiver/.
 
+#include "core/system/Result.h"
 #include "core/tuning/ReceiverMode.h"
 
 #include <hamlib/rig.h>
@@ -18,8 +19,8 @@ void prepareHamlib();
 // rig_cleanup, loading and listing the models). Never held across a call that talks to a radio.
 std::mutex& hamlibListMutex();
 
-// rig_init under hamlibListMutex; nullptr when hamlib has no such model.
-RIG* newRig(int model);
+// rig_init under hamlibListMutex; fails when hamlib cannot set the model up.
+Result<RIG*> newRig(int model);
 
 // Closes `rig` when it is open, and frees it; nothing for nullptr.
 void releaseRig(RIG* rig);

@@ -16,29 +16,37 @@ namespace kavrin {
 
 namespace {
 
-enum class Reach { Connected, Refused, UnknownHost, BadAddress, Silent, Failed };
+enum class Reach { Connected, Refused, UnknownHost, Silent, Failed };
 
 struct ReachOutcome {
     Reach reach = Reach::Failed;
     int error = 0; // errno, for Failed
 };
 
-// Splits "host:port" or "[v6 address]:port"; without a port, hamlib's network port 4532.
-bool splitAddress(const std::string& address, std::string& host, std::string& port)
+struct NetworkAddress {
+    std::string host;
+    std::string port;
+};
+
+// "host:port" or "[v6 address]:port" split; without a port, hamlib's network port 4532.
+Result<NetworkAddress> splitAddress(const std::string& address)
 {
+    NetworkAddress split;
     const std::size_t colon = address.rfind(':');
     const bool hasPort = colon != std::string::npos && address.find(':') == colon;
     const bool bracketed = !address.empty() && address.front() == '[';
     if (hasPort || (bracketed && colon != std::string::npos && address[colon - 1] == ']')) {
-        host = address.substr(0, colon);
-        port = address.substr(colon + 1);
+        split.host = address.substr(0, colon);
+        split.port = address.substr(colon + 1);
     } else {
-        host = address;
-        port = "4532";
+        split.host = address;
+        split.port = "4532";
     }
-    if (host.size() > 2 && host.front() == '[' && host.back() == ']')
-        host = host.substr(1, host.size() - 2);
-    return !host.empty() && !port.empty();
+    if (split.host.size() > 2 && split.host.front() == '[' && split.host.back() == ']')
+        split.host = split.host.substr(1, split.host.size() - 2);
+    if (split.host.empty() || split.port.empty())
+        return Failure{"'" + address + "' is not an address of the form HOST:PORT"};
+    return split;
 }
 
 // One connection attempt to one address, without blocking longer than `limit`.
@@ -68,16 +76,13 @@ ReachOutcome connectOnce(const addrinfo& to, std::chrono::milliseconds limit)
 }
 
 // Tries each address the host name stands for, as hamlib does, and keeps the best outcome.
-ReachOutcome reach(const std::string& address, std::chrono::milliseconds limit)
+ReachOutcome reach(const NetworkAddress& address, std::chrono::milliseconds limit)
 {
-    std::string host, port;
-    if (!splitAddress(address, host, port))
-        return {Reach::BadAddress, 0};
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* found = nullptr;
-    if (getaddrinfo(host.c_str(), port.c_str(), &hints, &found) != 0 || !found)
+    if (getaddrinfo(address.host.c_str(), address.port.c_str(), &hints, &found) != 0 || !found)
         return {Reach::UnknownHost, 0};
     ReachOutcome best;
     for (const addrinfo* a = found; a; a = a->ai_next) {
@@ -101,7 +106,10 @@ std::string hamlibText(int code)
 
 std::string networkOpenFailure(const ReceiverPlace& place, std::chrono::milliseconds limit)
 {
-    const ReachOutcome outcome = reach(place.address, limit);
+    const Result<NetworkAddress> address = splitAddress(place.address);
+    if (!address)
+        return address.reason();
+    const ReachOutcome outcome = reach(*address, limit);
     switch (outcome.reach) {
     case Reach::Connected:
         return place.where + " closed the connection";
@@ -110,8 +118,6 @@ std::string networkOpenFailure(const ReceiverPlace& place, std::chrono::millisec
                ": is rigctld or the receiver program running?";
     case Reach::UnknownHost:
         return "cannot find the computer of " + place.address;
-    case Reach::BadAddress:
-        return "'" + place.address + "' is not an address of the form HOST:PORT";
     case Reach::Silent:
         return place.where + " did not answer";
     case Reach::Failed:
@@ -130,6 +136,13 @@ std::string deviceOpenFailure(const ReceiverPlace& place)
     return "cannot open the device " + place.address;
 }
 
+// Whether a call that failed with `code` leaves the connection unusable.
+bool losesConnection(int code)
+{
+    code = std::abs(code);
+    return code == RIG_ETIMEOUT || code == RIG_EIO || code == RIG_EPROTO;
+}
+
 } // namespace
 
 std::string openFailure(int code, const ReceiverPlace& place, std::chrono::milliseconds limit)
@@ -146,29 +159,24 @@ std::string openFailure(int code, const ReceiverPlace& place, std::chrono::milli
     return place.where + " cannot be opened: " + hamlibText(code);
 }
 
-std::string callFailure(int code, const ReceiverPlace& place, const std::string& subject)
+Failure callFailure(int code, const ReceiverPlace& place, const std::string& subject)
 {
+    const ResultKind kind = losesConnection(code) ? ResultKind::ConnectionLost : ResultKind::Failed;
     switch (std::abs(code)) {
     case RIG_ETIMEOUT:
-        return place.where + " did not answer";
+        return {place.where + " did not answer", kind};
     case RIG_EIO:
-        return "the connection to " + place.where + " was lost";
+        return {"the connection to " + place.where + " was lost", kind};
     case RIG_EPROTO:
-        return place.where + " gave an answer that is not a receiver's";
+        return {place.where + " gave an answer that is not a receiver's", kind};
     case RIG_EINVAL:
     case RIG_ERJCTED:
     case RIG_ENAVAIL:
     case RIG_ENIMPL:
-        return place.where + " refused " + subject;
+        return {place.where + " refused " + subject, kind};
     default:
-        return place.where + " reported an error with " + subject + ": " + hamlibText(code);
+        return {place.where + " reported an error with " + subject + ": " + hamlibText(code), kind};
     }
-}
-
-bool losesConnection(int code)
-{
-    code = std::abs(code);
-    return code == RIG_ETIMEOUT || code == RIG_EIO || code == RIG_EPROTO;
 }
 
 } // namespace kavrin

@@ -2,6 +2,8 @@
 
 // Why a receiver call failed, in words for the user. Internal to receiver/.
 
+#include "core/system/Result.h"
+
 #include <chrono>
 #include <string>
 
@@ -20,11 +22,9 @@ struct ReceiverPlace {
 std::string openFailure(int code, const ReceiverPlace& place, std::chrono::milliseconds limit);
 
 // Why a call that sets or reads `subject` ("the frequency 9.910 MHz", "the mode WFM") failed
-// with hamlib's `code`.
-std::string callFailure(int code, const ReceiverPlace& place, const std::string& subject);
-
-// Whether a call that failed with `code` leaves the connection unusable (no answer, a broken
-// connection, an answer out of step): the link is closed then, and must be opened again.
-bool losesConnection(int code);
+// with hamlib's `code`. Of Kind::ConnectionLost when the failure leaves the connection unusable
+// (no answer, a broken connection, an answer out of step): the link is closed then, and must be
+// opened again.
+Failure callFailure(int code, const ReceiverPlace& place, const std::string& subject);
 
 } // namespace kavrin

@@ -46,13 +46,13 @@ Result<> setConf(RIG* rig, const char* name, const std::string& value)
 }
 
 // The receiver's description for the reasons, from the model's capabilities: no exchange with it.
-std::optional<ReceiverPlace> describe(const ReceiverSettings& settings)
+Result<ReceiverPlace> describe(const ReceiverSettings& settings)
 {
     prepareHamlib();
     std::lock_guard lock(hamlibListMutex());
     const rig_caps* caps = rig_get_caps(static_cast<rig_model_t>(settings.model));
     if (!caps)
-        return std::nullopt;
+        return Failure{"hamlib has no radio model " + std::to_string(settings.model)};
     ReceiverPlace place;
     place.address = settings.address;
     place.network = caps->port_type == RIG_PORT_NETWORK || caps->port_type == RIG_PORT_UDP_NETWORK;
@@ -63,12 +63,14 @@ std::optional<ReceiverPlace> describe(const ReceiverSettings& settings)
     return place;
 }
 
-Result<> openRig(RIG*& rig, const ReceiverSettings& settings, const ReceiverPlace& place,
-                 std::chrono::steady_clock::time_point deadline)
+// The rig of `settings`, opened.
+Result<RIG*> openRig(const ReceiverSettings& settings, const ReceiverPlace& place,
+                     std::chrono::steady_clock::time_point deadline)
 {
-    rig = newRig(settings.model);
-    if (!rig)
-        return Result<>::failure("hamlib cannot set up model " + std::to_string(settings.model));
+    const Result<RIG*> made = newRig(settings.model);
+    if (!made)
+        return made;
+    RIG* rig = *made;
     Result<> configured = Result<>::success();
     if (!settings.address.empty())
         configured = setConf(rig, "rig_pathname", settings.address);
@@ -86,35 +88,33 @@ Result<> openRig(RIG*& rig, const ReceiverSettings& settings, const ReceiverPlac
         if (code == RIG_OK) {
             // Every read must ask the receiver: a cached frequency would hide a turn of its knob.
             rig_set_cache_timeout_ms(rig, HAMLIB_CACHE_ALL, 0);
-            return Result<>::success();
+            return rig;
         }
-        configured = Result<>::failure(openFailure(code, place, timeLeft(deadline)));
+        configured = Failure{openFailure(code, place, timeLeft(deadline))};
     }
     releaseRig(rig);
-    rig = nullptr;
-    return configured;
+    return configured.error();
 }
 
 // The result of a hamlib call that sets or reads `subject`.
-Result<> outcome(int code, const ReceiverPlace& place, const std::string& subject, bool& lost)
+Result<> outcome(int code, const ReceiverPlace& place, const std::string& subject)
 {
     if (code == RIG_OK)
         return Result<>::success();
-    lost = losesConnection(code);
-    return Result<>::failure(callFailure(code, place, subject));
+    return callFailure(code, place, subject);
 }
 
-Result<> applyMode(RIG* rig, ReceiverMode mode, const ReceiverPlace& place, bool& lost)
+Result<> applyMode(RIG* rig, ReceiverMode mode, const ReceiverPlace& place)
 {
     const rmode_t hamlib = hamlibMode(mode);
     return outcome(rig_set_mode(rig, RIG_VFO_CURR, hamlib, rig_passband_normal(rig, hamlib)), place,
-                   modeSubject(mode), lost);
+                   modeSubject(mode));
 }
 
-Result<> applyFrequency(RIG* rig, double mhz, const ReceiverPlace& place, bool& lost)
+Result<> applyFrequency(RIG* rig, double mhz, const ReceiverPlace& place)
 {
     const auto hz = static_cast<freq_t>(std::llround(mhz * 1e6));
-    return outcome(rig_set_freq(rig, RIG_VFO_CURR, hz), place, frequencySubject(mhz), lost);
+    return outcome(rig_set_freq(rig, RIG_VFO_CURR, hz), place, frequencySubject(mhz));
 }
 
 std::string silenceReason(const std::shared_ptr<const ReceiverPlace>& place)
@@ -134,8 +134,8 @@ ReceiverLink::~ReceiverLink()
 
 // Every call has one deadline for its wait for the link (another call may hold it) and for its
 // job. A job runs on the rig's thread and sees only what it captured by value, so a job given up
-// leaves nothing of the link or of its caller behind it. A job sets `lost` when the connection is
-// unusable after it; the link then closes.
+// leaves nothing of the link or of its caller behind it. A job that fails with
+// Kind::ConnectionLost, or does not end in time, leaves the connection unusable: the link closes.
 template <typename Job> Result<> ReceiverLink::call(Job job)
 {
     const auto deadline = Clock::now() + kReceiverAnswerLimit;
@@ -145,25 +145,17 @@ template <typename Job> Result<> ReceiverLink::call(Job job)
     if (!m_thread)
         return Result<>::failure(kNotOpen);
     return runLocked(
-        [job = std::move(job)](RIG*& rig, bool& lost) {
-            return rig ? job(rig, lost) : Result<>::failure(kNotOpen);
-        },
+        [job = std::move(job)](RIG*& rig) { return rig ? job(rig) : Result<>::failure(kNotOpen); },
         deadline);
 }
 
 template <typename Job> Result<> ReceiverLink::runLocked(Job job, Clock::time_point deadline)
 {
-    auto lost = std::make_shared<bool>(false);
-    const std::optional<Result<>> result = m_thread->run(
-        [job = std::move(job), lost](RIG*& rig) { return job(rig, *lost); }, deadline);
-    if (!result) {
-        m_thread.reset(); // given up: returns at once
-        m_open = false;
-        return Result<>::failure(silenceReason(m_place));
-    }
-    if (*lost)
+    Result<> result = m_thread->run(std::move(job), deadline);
+    // A thread given up has been let go already: its finish returns at once.
+    if (result.kind() == ResultKind::ConnectionLost)
         closeLocked(deadline);
-    return *result;
+    return result;
 }
 
 void ReceiverLink::closeLocked(Clock::time_point deadline)
@@ -181,15 +173,20 @@ Result<> ReceiverLink::open(const ReceiverSettings& settings)
     if (!lock.owns_lock())
         return Result<>::failure(silenceReason(m_place));
     closeLocked(deadline);
-    const std::optional<ReceiverPlace> place = describe(settings);
+    const Result<ReceiverPlace> place = describe(settings);
     if (!place)
-        return Result<>::failure("hamlib has no radio model " + std::to_string(settings.model));
+        return place.error();
     m_place = std::make_shared<const ReceiverPlace>(*place);
-    m_thread = std::make_unique<RigThread>();
-    const Result<> opened =
-        runLocked([settings, place = m_place,
-                   deadline](RIG*& rig, bool&) { return openRig(rig, settings, *place, deadline); },
-                  deadline);
+    m_thread = std::make_unique<RigThread>(silenceReason(m_place));
+    const Result<> opened = runLocked(
+        [settings, place = m_place, deadline](RIG*& rig) {
+            const Result<RIG*> openedRig = openRig(settings, *place, deadline);
+            if (!openedRig)
+                return Result<>(openedRig.error());
+            rig = *openedRig;
+            return Result<>::success();
+        },
+        deadline);
     if (!opened)
         closeLocked(deadline);
     m_open = opened.ok();
@@ -211,37 +208,34 @@ bool ReceiverLink::isOpen() const
 
 Result<> ReceiverLink::setFrequency(double mhz)
 {
-    return call([mhz, place = m_place](RIG* rig, bool& lost) {
-        return applyFrequency(rig, mhz, *place, lost);
-    });
+    return call([mhz, place = m_place](RIG* rig) { return applyFrequency(rig, mhz, *place); });
 }
 
-Result<> ReceiverLink::readFrequency(double& mhz)
+Result<double> ReceiverLink::readFrequency()
 {
+    // The job may outlive this call (given up), so it writes where it owns a share.
     auto hz = std::make_shared<freq_t>(0);
-    const Result<> read = call([hz, place = m_place](RIG* rig, bool& lost) {
-        return outcome(rig_get_freq(rig, RIG_VFO_CURR, hz.get()), *place, "the frequency", lost);
+    const Result<> read = call([hz, place = m_place](RIG* rig) {
+        return outcome(rig_get_freq(rig, RIG_VFO_CURR, hz.get()), *place, "the frequency");
     });
-    if (read)
-        mhz = *hz / 1e6;
-    return read;
+    if (!read)
+        return read.error();
+    return *hz / 1e6;
 }
 
 Result<> ReceiverLink::setMode(ReceiverMode mode)
 {
-    return call([mode, place = m_place](RIG* rig, bool& lost) {
-        return applyMode(rig, mode, *place, lost);
-    });
+    return call([mode, place = m_place](RIG* rig) { return applyMode(rig, mode, *place); });
 }
 
 Result<> ReceiverLink::tune(double mhz, std::optional<ReceiverMode> mode)
 {
-    return call([mhz, mode, place = m_place](RIG* rig, bool& lost) {
+    return call([mhz, mode, place = m_place](RIG* rig) {
         if (mode) {
-            if (Result<> set = applyMode(rig, *mode, *place, lost); !set)
+            if (Result<> set = applyMode(rig, *mode, *place); !set)
                 return set;
         }
-        return applyFrequency(rig, mhz, *place, lost);
+        return applyFrequency(rig, mhz, *place);
     });
 }
 

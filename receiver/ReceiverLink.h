@@ -56,9 +56,9 @@ public:
     // Tunes to `mhz` (rounded to whole hertz) on the current VFO.
     Result<> setFrequency(double mhz);
 
-    // The frequency the receiver is tuned to, in MHz, into `mhz` (unchanged on failure). Asks the
-    // receiver every time: nothing is cached.
-    Result<> readFrequency(double& mhz);
+    // The frequency the receiver is tuned to, in MHz. Asks the receiver every time: nothing is
+    // cached.
+    Result<double> readFrequency();
 
     // Sets `mode` with hamlib's normal passband for that mode on this receiver.
     Result<> setMode(ReceiverMode mode);

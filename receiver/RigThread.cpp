@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <csignal>
 #include <mutex>
+#include <optional>
 #include <pthread.h>
 #include <utility>
 
@@ -20,7 +21,8 @@ struct RigThread::Shared {
     RIG* rig = nullptr; // touched by the thread only
 };
 
-RigThread::RigThread() : m_shared(std::make_shared<Shared>())
+RigThread::RigThread(std::string silence)
+    : m_silence(std::move(silence)), m_shared(std::make_shared<Shared>())
 {
     m_thread = std::thread([shared = m_shared] { serve(shared); });
 }
@@ -30,18 +32,19 @@ RigThread::~RigThread()
     finish(Clock::now() + kReceiverAnswerLimit);
 }
 
-std::optional<Result<>> RigThread::run(Job job, Clock::time_point deadline)
+Result<> RigThread::run(Job job, Clock::time_point deadline)
 {
+    const Failure silent{m_silence, ResultKind::ConnectionLost};
     std::unique_lock lock(m_shared->mutex);
     if (m_shared->ending)
-        return std::nullopt;
+        return silent;
     m_shared->outcome.reset();
     m_shared->job = std::move(job);
     m_shared->changed.notify_all();
     if (m_shared->changed.wait_until(lock, deadline, [&] { return m_shared->outcome.has_value(); }))
         return std::move(*m_shared->outcome);
     giveUp(lock);
-    return std::nullopt;
+    return silent;
 }
 
 void RigThread::finish(Clock::time_point deadline)

@@ -8,7 +8,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <optional>
+#include <string>
 #include <thread>
 
 namespace kavrin {
@@ -27,16 +27,18 @@ public:
     // holds at the end).
     using Job = std::function<Result<>(RIG*& rig)>;
 
-    RigThread();
+    // `silence` is the reason a run gives when its job has not ended in time ("the receiver at
+    // localhost:4532 did not answer within 3 seconds").
+    explicit RigThread(std::string silence);
     // finish() with kReceiverAnswerLimit.
     ~RigThread();
     RigThread(const RigThread&) = delete;
     RigThread& operator=(const RigThread&) = delete;
 
-    // Runs `job` on the thread and returns its result, or nothing when it has not ended by
-    // `deadline`. Then the thread is given up: it ends on its own once the job returns, and every
-    // later run() returns nothing at once.
-    std::optional<Result<>> run(Job job, Clock::time_point deadline);
+    // Runs `job` on the thread and returns its result. When the job has not ended by `deadline`,
+    // fails with Kind::ConnectionLost and the silence reason; the thread is then given up: it ends
+    // on its own once the job returns, and every later run() fails so at once.
+    Result<> run(Job job, Clock::time_point deadline);
 
     // Asks the thread to close its rig and end, and waits for that until `deadline`; past it, the
     // thread is left to end on its own. Blocks at most until `deadline`.
@@ -47,6 +49,7 @@ private:
     static void serve(const std::shared_ptr<Shared>& shared);
     void giveUp(std::unique_lock<std::mutex>& lock);
 
+    std::string m_silence;
     std::shared_ptr<Shared> m_shared;
     std::thread m_thread;
 };

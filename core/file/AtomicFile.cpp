@@ -31,10 +31,10 @@ AtomicFileWriter::~AtomicFileWriter()
 
 Result<> AtomicFileWriter::open()
 {
-    std::error_code linkError;
-    m_replaced = followLinks(m_target, linkError);
-    if (linkError)
-        return fail("cannot follow the link " + m_target.string() + ": " + linkError.message());
+    Result<std::filesystem::path> replaced = followLinks(m_target);
+    if (!replaced)
+        return fail(replaced.reason());
+    m_replaced = std::move(*replaced);
 
     // A target the user made read-only is respected even where the folder would allow a rename.
     std::error_code ignored;
@@ -75,8 +75,10 @@ Result<> AtomicFileWriter::commit()
 {
     if (!m_failure || m_file == nullptr)
         return notWritable();
-    if (std::fflush(m_file) != 0 || !syncToDisk(m_file))
+    if (std::fflush(m_file) != 0)
         return fail("cannot write " + m_temporary.string() + ": " + describe(errno));
+    if (const Result<> synced = syncToDisk(m_file); !synced)
+        return fail("cannot write " + m_temporary.string() + ": " + synced.reason());
     const bool closed = std::fclose(m_file) == 0;
     m_file = nullptr;
     if (!closed)
@@ -89,8 +91,10 @@ Result<> AtomicFileWriter::commit()
 
     std::filesystem::path backup;
     if (m_replacedVersion == ReplacedVersion::KeptInBackups) {
-        if (const Result<> kept = keepBackup(m_replaced, backup); !kept)
+        Result<std::filesystem::path> kept = keepBackup(m_replaced);
+        if (!kept)
             return fail(kept.reason());
+        backup = std::move(*kept);
     }
     std::error_code renameError;
     std::filesystem::rename(m_temporary, m_replaced, renameError);

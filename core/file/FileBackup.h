@@ -8,7 +8,8 @@ namespace kavrin {
 
 // Keeps a copy of `file` next to it under the first free name of "<name>.bak", "<name>.bak1",
 // "<name>.bak2", … so that a file the program could not read is not lost when a save replaces it.
-// On success `backup` is the copy's path (empty when there was no file to keep).
-Result<> backUpFile(const std::filesystem::path& file, std::filesystem::path& backup);
+// The copy's path; empty when there was no file to keep. A failure's reason names the file and
+// the system's reason.
+Result<std::filesystem::path> backUpFile(const std::filesystem::path& file);
 
 } // namespace kavrin

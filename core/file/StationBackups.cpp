@@ -116,14 +116,13 @@ std::filesystem::path nextName(const std::vector<StationBackup>& existing,
 
 std::filesystem::path linkedFile(const std::filesystem::path& stationFile)
 {
-    std::error_code error;
-    const std::filesystem::path target = followLinks(stationFile, error);
-    return error ? stationFile : target;
+    Result<std::filesystem::path> target = followLinks(stationFile);
+    return target ? std::move(*target) : stationFile;
 }
 
-Result<> cannotKeep(const std::filesystem::path& file, const std::string& why)
+Failure cannotKeep(const std::filesystem::path& file, const std::string& why)
 {
-    return Result<>::failure("cannot keep a backup of " + file.string() + ": " + why);
+    return Failure{"cannot keep a backup of " + file.string() + ": " + why};
 }
 
 } // namespace
@@ -142,12 +141,11 @@ std::vector<StationBackup> listBackups(const std::filesystem::path& stationFile)
     return backups;
 }
 
-Result<> keepBackup(const std::filesystem::path& file, std::filesystem::path& kept)
+Result<std::filesystem::path> keepBackup(const std::filesystem::path& file)
 {
-    kept.clear();
     std::error_code error;
     if (!std::filesystem::is_regular_file(std::filesystem::status(file, error)))
-        return Result<>::success();
+        return std::filesystem::path();
 
     const std::filesystem::path folder = file.parent_path() / kFolderName;
     // The folder takes the permissions of the station file's folder, so it shows no more.
@@ -169,20 +167,21 @@ Result<> keepBackup(const std::filesystem::path& file, std::filesystem::path& ke
         return cannotKeep(file, why);
     };
     // The copy is created with the file's own permissions, so a private list stays private.
-    copyFile(file, partial, std::filesystem::copy_options::overwrite_existing, error);
-    if (error)
-        return fail(error.message());
+    if (const Result<> copied =
+            copyFile(file, partial, std::filesystem::copy_options::overwrite_existing);
+        !copied)
+        return fail(copied.reason());
     const auto modified = std::filesystem::last_write_time(file, error);
     if (!error)
         std::filesystem::last_write_time(partial, modified, error);
-    if (!syncFileToDisk(partial))
-        return fail("cannot write " + partial.string());
+    if (const Result<> synced = syncFileToDisk(partial); !synced)
+        return fail(synced.reason());
     std::filesystem::rename(partial, backup, error);
     if (error)
-        return fail(error.message());
+        return fail("cannot rename " + partial.string() + " to " + backup.string() + ": " +
+                    error.message());
     syncFolder(folder);
-    kept = backup;
-    return Result<>::success();
+    return backup;
 }
 
 void pruneBackups(const std::filesystem::path& file)

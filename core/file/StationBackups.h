@@ -30,11 +30,12 @@ std::filesystem::path backupFolderOf(const std::filesystem::path& stationFile);
 std::vector<StationBackup> listBackups(const std::filesystem::path& stationFile);
 
 // Copies the regular file `file` (links already followed) into its backup folder, named with the
-// current UTC time (readClock()), with the file's permissions and modification time. The copy is
-// complete and on disk before this returns; on failure nothing partial is left and the reason
-// names the file. Nothing is written (and `kept` is empty) when there is no file at `file`. More
-// than 999 replacements within one second keep the last of them under the 999th name.
-Result<> keepBackup(const std::filesystem::path& file, std::filesystem::path& kept);
+// current UTC time (readClock()), with the file's permissions and modification time, and gives
+// the copy's path. The copy is complete and on disk before this returns; on failure nothing
+// partial is left and the reason names the file and gives the system's reason. Nothing is written
+// (and the path is empty) when there is no file at `file`. More than 999 replacements within one
+// second keep the last of them under the 999th name.
+Result<std::filesystem::path> keepBackup(const std::filesystem::path& file);
 
 // Removes all but the kBackupsKept newest backups of `file`; a removal that fails is left for the
 // next time.

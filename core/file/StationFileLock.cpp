@@ -3,6 +3,9 @@
 #include "core/system/LinkTarget.h"
 
 #include <cerrno>
+#include <cstring>
+#include <string>
+#include <system_error>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -22,30 +25,46 @@ StationFileLock::~StationFileLock()
 
 std::filesystem::path StationFileLock::lockFileOf(const std::filesystem::path& stationFile)
 {
-    std::error_code error;
-    std::filesystem::path file = followLinks(stationFile, error);
-    if (error)
-        file = stationFile;
+    Result<std::filesystem::path> linked = followLinks(stationFile);
+    std::filesystem::path file = linked ? std::move(*linked) : stationFile;
     file += ".lock";
     return file;
 }
+
+namespace {
+
+Failure inUse(const std::filesystem::path& lockFile)
+{
+    return Failure{"another program holds the lock " + lockFile.string(), ResultKind::InUse};
+}
+
+Failure cannotLock(const std::filesystem::path& lockFile, const std::string& why)
+{
+    return Failure{"cannot lock " + lockFile.string() + ": " + why};
+}
+
+} // namespace
 
 #ifdef _WIN32
 
 // A file opened without sharing and deleted when its handle closes: the system closes the handle
 // of a process that dies.
-StationFileLock::Outcome StationFileLock::acquire(const std::filesystem::path& stationFile)
+Result<> StationFileLock::acquire(const std::filesystem::path& stationFile)
 {
     release();
     const std::filesystem::path lockFile = lockFileOf(stationFile);
     HANDLE handle =
         CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return GetLastError() == ERROR_SHARING_VIOLATION ? Outcome::InUse : Outcome::Unavailable;
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_SHARING_VIOLATION)
+            return inUse(lockFile);
+        return cannotLock(lockFile, std::system_category().message(static_cast<int>(error)));
+    }
     m_handle = handle;
     m_lockFile = lockFile;
-    return Outcome::Held;
+    return Result<>::success();
 }
 
 void StationFileLock::release()
@@ -63,7 +82,7 @@ bool StationFileLock::held() const
 
 #else
 
-StationFileLock::Outcome StationFileLock::acquire(const std::filesystem::path& stationFile)
+Result<> StationFileLock::acquire(const std::filesystem::path& stationFile)
 {
     release();
     const std::filesystem::path lockFile = lockFileOf(stationFile);
@@ -72,11 +91,13 @@ StationFileLock::Outcome StationFileLock::acquire(const std::filesystem::path& s
     for (int attempt = 0; attempt < 8; ++attempt) {
         const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (fd < 0)
-            return Outcome::Unavailable;
+            return cannotLock(lockFile, std::strerror(errno));
         if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             ::close(fd);
-            return error == EWOULDBLOCK ? Outcome::InUse : Outcome::Unavailable;
+            if (error == EWOULDBLOCK)
+                return inUse(lockFile);
+            return cannotLock(lockFile, std::strerror(error));
         }
         struct stat locked {};
         struct stat atPath {};
@@ -84,11 +105,11 @@ StationFileLock::Outcome StationFileLock::acquire(const std::filesystem::path& s
             locked.st_dev == atPath.st_dev && locked.st_ino == atPath.st_ino) {
             m_fd = fd;
             m_lockFile = lockFile;
-            return Outcome::Held;
+            return Result<>::success();
         }
         ::close(fd);
     }
-    return Outcome::Unavailable;
+    return cannotLock(lockFile, "it was replaced again and again while it was taken");
 }
 
 void StationFileLock::release()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/system/Result.h"
+
 #include <filesystem>
 
 namespace kavrin {
@@ -11,20 +13,17 @@ namespace kavrin {
 // Not thread-safe; the lock is not passed on to programs the holder starts.
 class StationFileLock {
 public:
-    enum class Outcome {
-        Held,        // this object holds the lock now
-        InUse,       // another holder has it (another process, or another object)
-        Unavailable, // no lock can be had here (a folder that takes no file): go on without
-    };
-
     StationFileLock() = default;
     ~StationFileLock();
     StationFileLock(const StationFileLock&) = delete;
     StationFileLock& operator=(const StationFileLock&) = delete;
 
     // Tries once, without waiting, to take the lock for `stationFile`; a lock already held by
-    // this object is released first.
-    Outcome acquire(const std::filesystem::path& stationFile);
+    // this object is released first. Succeeds when this object holds the lock now. Fails with
+    // Kind::InUse when another holder has it (another process, or another object), and with
+    // Kind::Failed, the lock file's path and the system's reason when no lock can be had here (a
+    // folder that takes no file): the caller may then go on without one.
+    Result<> acquire(const std::filesystem::path& stationFile);
 
     // Gives the lock up and removes the lock file; does nothing when no lock is held.
     void release();

@@ -18,6 +18,7 @@
 #include <libxml/parserInternals.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -268,7 +269,7 @@ Result<std::vector<FreqInfo>> readStationFile(const std::filesystem::path& path,
         return Failure{"not a plain file"};
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return Failure{"cannot open the file"};
+        return Failure{std::string("cannot open the file: ") + std::strerror(errno)};
 
     const std::size_t expected = countChildren(path);
     std::error_code sizeError;

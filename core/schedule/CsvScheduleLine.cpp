@@ -55,17 +55,16 @@ bool isCsvScheduleHeader(std::string_view line)
     return true;
 }
 
-Result<> cutCsvScheduleLine(std::u16string_view line, ScheduleLineFields& fields)
+Result<ScheduleLineFields> cutCsvScheduleLine(std::u16string_view line)
 {
     std::array<std::u16string_view, kFieldCount> parts;
     if (const std::size_t count = split(line, parts); count != kFieldCount)
-        return Result<>::failure(std::to_string(kFieldCount) + " fields expected, " +
-                                 std::to_string(count) + " found");
+        return Failure{std::to_string(kFieldCount) + " fields expected, " + std::to_string(count) +
+                       " found"};
     for (std::u16string_view& part : parts)
         part = trimmedBlanks(part);
-    fields = {parts[0], parts[1], parts[2], parts[3], parts[4], parts[5],
-              parts[6], parts[7], parts[8], parts[9], parts[10]};
-    return Result<>::success();
+    return ScheduleLineFields{parts[0], parts[1], parts[2], parts[3], parts[4], parts[5],
+                              parts[6], parts[7], parts[8], parts[9], parts[10]};
 }
 
 } // namespace kavrin

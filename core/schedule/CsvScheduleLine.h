@@ -13,9 +13,8 @@ namespace kavrin {
 // and nothing else.
 bool isCsvScheduleHeader(std::string_view line);
 
-// Cuts a data line into its eleven ';'-separated fields, each trimmed of blanks and views into
-// `line`; a ';' after the last field is allowed. Fails when the line has another number of
-// fields.
-Result<> cutCsvScheduleLine(std::u16string_view line, ScheduleLineFields& fields);
+// The eleven ';'-separated fields of a data line, each trimmed of blanks and views into `line`;
+// a ';' after the last field is allowed. Fails when the line has another number of fields.
+Result<ScheduleLineFields> cutCsvScheduleLine(std::u16string_view line);
 
 } // namespace kavrin

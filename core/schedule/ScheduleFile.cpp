@@ -33,14 +33,13 @@ void skip(ScheduleFile& schedule, int lineNumber, std::string reason, const Text
         schedule.skipped.push_back({lineNumber, std::move(reason), shown(text())});
 }
 
-// Turns every data line after the header into a station or a skipped line. `cut` fills the
+// Turns every data line after the header into a station or a skipped line. `cut` gives the
 // fields of a decoded line or says why it cannot.
 template <typename Cut>
 void readDataLines(LineCursor& lines, Decoder decode, const Cut& cut, ScheduleFile& schedule)
 {
     schedule.firstDataLine = lines.number() + 1;
     std::string_view line;
-    ORVImpl::FreqInfo station;
     while (lines.next(line)) {
         if (trimmedBlanks(line).empty())
             continue;
@@ -50,12 +49,11 @@ void readDataLines(LineCursor& lines, Decoder decode, const Cut& cut, ScheduleFi
             continue;
         }
         const std::u16string decoded = decode(line);
-        ScheduleLineFields fields;
-        Result<> made = cut(decoded, fields);
+        const Result<ScheduleLineFields> fields = cut(decoded);
+        Result<ORVImpl::FreqInfo> made =
+            fields ? makeScheduleStation(*fields) : Result<ORVImpl::FreqInfo>(fields.error());
         if (made)
-            made = makeScheduleStation(fields, station);
-        if (made)
-            schedule.stations.push_back(std::move(station));
+            schedule.stations.push_back(std::move(*made));
         else
             skip(schedule, lines.number(), made.reason(), [&decoded] { return decoded; });
     }
@@ -78,8 +76,9 @@ std::optional<TextScheduleColumns> findTextHeader(LineCursor& lines)
     return std::nullopt;
 }
 
-bool readColumnSchedule(std::string_view bytes, ScheduleFile& schedule)
+Result<ScheduleFile> readColumnSchedule(std::string_view bytes)
 {
+    ScheduleFile schedule;
     schedule.format = ScheduleFormat::Columns;
     const auto refused = [&schedule](const ScheduleLineMessage& message) {
         skip(schedule, message.lineNumber, "hour out of range",
@@ -87,18 +86,19 @@ bool readColumnSchedule(std::string_view bytes, ScheduleFile& schedule)
         return ScheduleMessageReply::Continue;
     };
     ORVImpl base;
-    ScheduleImportCounts counts;
-    if (!importScheduleBytes(bytes, base, counts, refused))
-        return false;
+    if (const Result<ScheduleImportCounts> imported = importScheduleBytes(bytes, base, refused);
+        !imported)
+        return imported.error();
     schedule.firstDataLine = 3;
     schedule.stations.reserve(static_cast<std::size_t>(base.GetCount()));
     for (int i = 0; i < base.GetCount(); ++i)
         schedule.stations.push_back(std::move(base[i]));
-    return true;
+    return schedule;
 }
 
-Result<> readScheduleBytes(std::string_view bytes, ScheduleFile& schedule)
+Result<ScheduleFile> readScheduleBytes(std::string_view bytes)
 {
+    ScheduleFile schedule;
     std::string_view text = bytes;
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
@@ -109,39 +109,32 @@ Result<> readScheduleBytes(std::string_view bytes, ScheduleFile& schedule)
     if (csv.next(first) && isCsvScheduleHeader(first)) {
         schedule.format = ScheduleFormat::Csv;
         readDataLines(csv, decode, cutCsvScheduleLine, schedule);
-        return Result<>::success();
+        return schedule;
     }
     LineCursor lines(text);
     if (const std::optional<TextScheduleColumns> columns = findTextHeader(lines)) {
         schedule.format = ScheduleFormat::Text;
-        const auto cut = [&columns](std::u16string_view line, ScheduleLineFields& fields) {
-            columns->cut(line, fields);
-            return Result<>::success();
+        const auto cut = [&columns](std::u16string_view line) {
+            return Result<ScheduleLineFields>(columns->cut(line));
         };
         readDataLines(lines, decode, cut, schedule);
-        return Result<>::success();
+        return schedule;
     }
-    if (readColumnSchedule(bytes, schedule))
-        return Result<>::success();
-    return Result<>::failure("unknown format", Result<>::Kind::UnknownFormat);
+    return readColumnSchedule(bytes);
 }
 
 } // namespace
 
-Result<> readScheduleFile(const std::filesystem::path& path, ScheduleFile& schedule)
+Result<ScheduleFile> readScheduleFile(const std::filesystem::path& path)
 {
-    schedule = {};
     std::error_code sizeUnknown;
     if (std::filesystem::is_regular_file(path, sizeUnknown) &&
         std::filesystem::file_size(path, sizeUnknown) > kLargestScheduleFile && !sizeUnknown)
-        return Result<>::failure("too large for a schedule", Result<>::Kind::UnknownFormat);
-    const std::optional<std::string> bytes = readPlainFile(path, kLargestScheduleFile);
+        return Failure{"too large for a schedule", ResultKind::UnknownFormat};
+    const Result<std::string> bytes = readPlainFile(path, kLargestScheduleFile);
     if (!bytes)
-        return Result<>::failure("cannot open the file", Result<>::Kind::CannotOpen);
-    Result<> read = readScheduleBytes(*bytes, schedule);
-    if (!read)
-        schedule = {};
-    return read;
+        return bytes.error();
+    return readScheduleBytes(*bytes);
 }
 
 } // namespace kavrin

@@ -47,10 +47,9 @@ struct ScheduleFile {
     int firstDataLine = 0;                    // the number of the first line after the header
 };
 
-// Reads the schedule at `path` into `schedule`, recognising its format from the content: a CSV
-// header as the first line (isCsvScheduleHeader); a text header line directly followed by a rule
-// of '=' anywhere in the file (TextScheduleColumns); or the column titles of the older layout on
-// line 2 (findScheduleColumns).
+// The schedule at `path`, its format recognised from the content: a CSV header as the first line
+// (isCsvScheduleHeader); a text header line directly followed by a rule of '=' anywhere in the file
+// (TextScheduleColumns); or the column titles of the older layout on line 2 (findScheduleColumns).
 //
 // CSV and text: a UTF-8 byte order mark is dropped; the file is UTF-8 when all of it is valid
 // UTF-8, windows-1252 otherwise. Every line after the header that is not blank is a data line, and
@@ -63,8 +62,8 @@ struct ScheduleFile {
 // of range"); the lines it skips silently are not listed.
 //
 // Fails with Kind::CannotOpen when the file cannot be opened or read or is no plain file (a
-// device, a pipe), and with Kind::UnknownFormat when it is none of the three or larger than
-// kLargestScheduleFile. On failure `schedule` is empty.
-Result<> readScheduleFile(const std::filesystem::path& path, ScheduleFile& schedule);
+// device, a pipe), with the path and the system's reason, and with Kind::UnknownFormat when it is
+// none of the three or larger than kLargestScheduleFile.
+Result<ScheduleFile> readScheduleFile(const std::filesystem::path& path);
 
 } // namespace kavrin

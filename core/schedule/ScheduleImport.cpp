@@ -114,33 +114,32 @@ private:
 
 } // namespace
 
-Result<> importSchedule(const std::filesystem::path& path, ORVImpl& base,
-                        ScheduleImportCounts& counts, const ScheduleMessageSink& onMessage)
+Result<ScheduleImportCounts> importSchedule(const std::filesystem::path& path, ORVImpl& base,
+                                            const ScheduleMessageSink& onMessage)
 {
-    counts = {};
-    const std::optional<std::string> text = readPlainFile(path);
+    const Result<std::string> text = readPlainFile(path);
     if (!text)
-        return Result<>::failure("cannot open the file", Result<>::Kind::CannotOpen);
-    return importScheduleBytes(*text, base, counts, onMessage);
+        return text.error();
+    return importScheduleBytes(*text, base, onMessage);
 }
 
-Result<> importScheduleBytes(std::string_view bytes, ORVImpl& base, ScheduleImportCounts& counts,
-                             const ScheduleMessageSink& onMessage)
+Result<ScheduleImportCounts> importScheduleBytes(std::string_view bytes, ORVImpl& base,
+                                                 const ScheduleMessageSink& onMessage)
 {
-    counts = {};
     LineCursor lines(bytes);
     std::string_view line;
     std::optional<ScheduleColumns> columns;
     if (lines.next(line) && lines.next(line))
         columns = findScheduleColumns(line);
     if (!columns)
-        return Result<>::failure("unknown format", Result<>::Kind::UnknownFormat);
+        return Failure{"unknown format", ResultKind::UnknownFormat};
 
     base.Clear();
+    ScheduleImportCounts counts;
     ScheduleParser parser(*columns, base, counts, onMessage);
     while (lines.next(line))
         parser.parseLine(line, lines.number());
-    return Result<>::success();
+    return counts;
 }
 
 } // namespace kavrin

@@ -38,7 +38,7 @@ enum class ScheduleMessageReply {
 using ScheduleMessageSink = std::function<ScheduleMessageReply(const ScheduleLineMessage&)>;
 
 // Reads the schedule at `path` and, when its header is recognised, replaces every station of
-// `base` with the stations of its lines, in file order, and fills `counts`.
+// `base` with the stations of its lines, in file order, and gives what it found.
 //
 // The file is bytes: columns count bytes, lines end at a line feed and a carriage return ending a
 // line is dropped. Line 1 is ignored; line 2 is the header (see findScheduleColumns). Each
@@ -58,15 +58,15 @@ using ScheduleMessageSink = std::function<ScheduleMessageReply(const ScheduleLin
 // All other fields keep their defaults.
 //
 // Fails with Kind::CannotOpen when the file cannot be opened or read, or is no plain file (a
-// device, a pipe), and with Kind::UnknownFormat when line 2 is missing or lacks a required
-// column title. The base is cleared only once the whole file has been read and its header
-// recognised, so on failure it is exactly as it was and `counts` is all zero.
-Result<> importSchedule(const std::filesystem::path& path, ORVImpl& base,
-                        ScheduleImportCounts& counts, const ScheduleMessageSink& onMessage = {});
+// device, a pipe), with the path and the system's reason, and with Kind::UnknownFormat when
+// line 2 is missing or lacks a required column title. The base is cleared only once the whole
+// file has been read and its header recognised, so on failure it is exactly as it was.
+Result<ScheduleImportCounts> importSchedule(const std::filesystem::path& path, ORVImpl& base,
+                                            const ScheduleMessageSink& onMessage = {});
 
 // The same import over the bytes of a whole file already read; fails only with
 // Kind::UnknownFormat.
-Result<> importScheduleBytes(std::string_view bytes, ORVImpl& base, ScheduleImportCounts& counts,
-                             const ScheduleMessageSink& onMessage = {});
+Result<ScheduleImportCounts> importScheduleBytes(std::string_view bytes, ORVImpl& base,
+                                                 const ScheduleMessageSink& onMessage = {});
 
 } // namespace kavrin

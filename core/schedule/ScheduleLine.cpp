@@ -65,16 +65,17 @@ struct Window {
     int fromHour, fromMin, toHour, toMin;
 };
 
-Result<> readWindow(std::u16string_view time, Window& window)
+Result<Window> readWindow(std::u16string_view time)
 {
     if (time.size() != 9 || time[4] != u'-' || !allDigits(time.substr(0, 4)) ||
         !allDigits(time.substr(5)))
-        return Result<>::failure("time is not HHMM-HHMM");
-    window = {twoDigits(time, 0), twoDigits(time, 2), twoDigits(time, 5), twoDigits(time, 7)};
+        return Failure{"time is not HHMM-HHMM"};
+    Window window = {twoDigits(time, 0), twoDigits(time, 2), twoDigits(time, 5),
+                     twoDigits(time, 7)};
     endOfDayAsLastMinute(window.toHour, window.toMin);
     if (window.fromHour > 23 || window.fromMin > 59 || window.toHour > 23 || window.toMin > 59)
-        return Result<>::failure("time out of range");
-    return Result<>::success();
+        return Failure{"time out of range"};
+    return window;
 }
 
 // What a mode marker in the language field stands for, and the modulation it implies.
@@ -207,22 +208,23 @@ std::u16string storable(std::u16string text)
 
 } // namespace
 
-Result<> makeScheduleStation(const ScheduleLineFields& fields, ORVImpl::FreqInfo& station)
+Result<ORVImpl::FreqInfo> makeScheduleStation(const ScheduleLineFields& fields)
 {
-    station.Reset();
     if (fields.khz.empty())
-        return Result<>::failure("no frequency");
+        return Failure{"no frequency"};
     const std::optional<double> mhz = megahertzOf(fields.khz);
     if (!mhz)
-        return Result<>::failure("frequency is not a number of kHz");
+        return Failure{"frequency is not a number of kHz"};
     if (!isUsableFreq(*mhz))
-        return Result<>::failure("frequency out of range");
-    Window window{};
-    if (Result<> read = readWindow(fields.time, window); !read)
-        return read;
+        return Failure{"frequency out of range"};
+    const Result<Window> read = readWindow(fields.time);
+    if (!read)
+        return read.error();
+    const Window& window = *read;
     if (fields.station.empty())
-        return Result<>::failure("no station name");
+        return Failure{"no station name"};
 
+    ORVImpl::FreqInfo station;
     station.stName = storable(std::u16string(fields.station));
     station.freqRX[0] = *mhz;
     station.modulation = modulationOf(fields);
@@ -232,7 +234,7 @@ Result<> makeScheduleStation(const ScheduleLineFields& fields, ORVImpl::FreqInfo
         station.days[day] = !days || (*days)[day];
     station.stLoc = storable(locationOf(fields));
     station.stComment = storable(commentOf(fields, !days && !sideband(fields.days)));
-    return Result<>::success();
+    return station;
 }
 
 } // namespace kavrin

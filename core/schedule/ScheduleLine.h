@@ -24,7 +24,7 @@ struct ScheduleLineFields {
                                      // date it was last logged
 };
 
-// Makes `station` (reset first) the record of one schedule line:
+// The record of one schedule line:
 // - stName: the name; freqRX[0]: kHz / 1000 as written (the double nearest to that decimal);
 // - modulation: LSB or USB when the days field is that sideband, CW for "-CW", Digital for "-TY"
 //   or "-HF", DRM when "DRM" is in the name or the remarks, AM otherwise;
@@ -45,6 +45,6 @@ struct ScheduleLineFields {
 // Fails, with a short reason for the user, when the frequency is missing, is no decimal number or
 // is not a usable frequency, when the time is not HHMM-HHMM with hours 00–23 and minutes 00–59
 // (the end may be 2400), or when the name is empty.
-Result<> makeScheduleStation(const ScheduleLineFields& fields, ORVImpl::FreqInfo& station);
+Result<ORVImpl::FreqInfo> makeScheduleStation(const ScheduleLineFields& fields);
 
 } // namespace kavrin

@@ -52,7 +52,7 @@ bool TextScheduleColumns::isRule(std::string_view line)
                        [](char c) { return c == '=' || isScheduleBlank(c); });
 }
 
-void TextScheduleColumns::cut(std::u16string_view line, ScheduleLineFields& fields) const
+ScheduleLineFields TextScheduleColumns::cut(std::u16string_view line) const
 {
     const auto field = [line](const Column& column) {
         if (column.start >= line.size())
@@ -61,17 +61,17 @@ void TextScheduleColumns::cut(std::u16string_view line, ScheduleLineFields& fiel
                                                                         : column.end - column.start;
         return trimmedBlanks(line.substr(column.start, length));
     };
-    fields = {field(m_khz),
-              field(m_time),
-              field(m_days),
-              field(m_itu),
-              field(m_station),
-              field(m_language),
-              field(m_target),
-              field(m_remarks),
-              {},
-              {},
-              {}};
+    return {field(m_khz),
+            field(m_time),
+            field(m_days),
+            field(m_itu),
+            field(m_station),
+            field(m_language),
+            field(m_target),
+            field(m_remarks),
+            {},
+            {},
+            {}};
 }
 
 } // namespace kavrin

@@ -21,10 +21,10 @@ public:
     // Whether `line` is the rule under the header: '=' characters, maybe with blanks between.
     static bool isRule(std::string_view line);
 
-    // Cuts `line` into the fields of those eight columns, each trimmed of blanks and views into
-    // `line`; a column that starts past the end of the line is empty. The persistence and
-    // validity fields are left empty.
-    void cut(std::u16string_view line, ScheduleLineFields& fields) const;
+    // The fields of those eight columns in `line`, each trimmed of blanks and views into `line`;
+    // a column that starts past the end of the line is empty. The persistence and validity
+    // fields are empty.
+    ScheduleLineFields cut(std::u16string_view line) const;
 
 private:
     struct Column {

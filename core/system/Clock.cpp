@@ -1,18 +1,31 @@
 #include "core/system/Clock.h"
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <string>
 
 namespace kavrin {
 
 namespace {
 
-bool toUtc(std::time_t t, std::tm& out)
+Failure cannotConvert(std::time_t t, const char* to)
 {
+    return Failure{"cannot convert the moment " + std::to_string(t) + " to " + to + ": " +
+                   std::strerror(errno)};
+}
+
+Result<std::tm> toUtc(std::time_t t)
+{
+    std::tm utc{};
 #ifdef _WIN32
-    return gmtime_s(&out, &t) == 0;
+    if (gmtime_s(&utc, &t) == 0)
+        return utc;
 #else
-    return gmtime_r(&t, &out) != nullptr;
+    if (gmtime_r(&t, &utc) != nullptr)
+        return utc;
 #endif
+    return cannotConvert(t, "UTC");
 }
 
 // Local minus UTC from the broken-down forms of one moment. The two calendar dates are at most
@@ -29,24 +42,28 @@ int offsetBetween(const std::tm& local, const std::tm& utc)
 ClockReading readSystemClock()
 {
     const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    std::tm local{};
-    if (!toUtc(now, utc) || !toLocalTime(now, local))
+    const Result<std::tm> utc = toUtc(now);
+    const Result<std::tm> local = toLocalTime(now);
+    if (!utc || !local)
         return {now, 0};
-    return {now, offsetBetween(local, utc)};
+    return {now, offsetBetween(*local, *utc)};
 }
 
 std::atomic<ClockSource> g_clockSource{nullptr};
 
 } // namespace
 
-bool toLocalTime(std::time_t utc, std::tm& out)
+Result<std::tm> toLocalTime(std::time_t utc)
 {
+    std::tm local{};
 #ifdef _WIN32
-    return localtime_s(&out, &utc) == 0;
+    if (localtime_s(&local, &utc) == 0)
+        return local;
 #else
-    return localtime_r(&utc, &out) != nullptr;
+    if (localtime_r(&utc, &local) != nullptr)
+        return local;
 #endif
+    return cannotConvert(utc, "local time");
 }
 
 ClockReading readClock()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/system/Result.h"
+
 #include <ctime>
 
 namespace kavrin {
@@ -18,9 +20,9 @@ ClockReading readClock();
 
 using ClockSource = ClockReading (*)();
 
-// The calendar time of `utc` in the process's local time zone (daylight saving as it was then);
-// false when the system cannot convert it.
-bool toLocalTime(std::time_t utc, std::tm& out);
+// The calendar time of `utc` in the process's local time zone (daylight saving as it was then).
+// Fails with the system's reason when it cannot convert it (a moment beyond its calendar).
+Result<std::tm> toLocalTime(std::time_t utc);
 
 // Installs `source` for every later readClock() in the process; nullptr restores the system
 // clock. Safe to call while other threads read the clock.

@@ -1,19 +1,22 @@
 #include "core/system/DiskSync.h"
 
+#include <cerrno>
+#include <cstring>
+
 #ifdef _WIN32
 #include <io.h>
 #else
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
 
 namespace kavrin {
 
-bool syncToDisk(std::FILE* file)
+Result<> syncToDisk(std::FILE* file)
 {
 #ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
+    if (_commit(_fileno(file)) == 0)
+        return Result<>::success();
 #else
     // A signal (a timer, a child's end) may interrupt the wait; the data is then still to be
     // written, so ask again.
@@ -21,17 +24,28 @@ bool syncToDisk(std::FILE* file)
     do
         synced = fsync(fileno(file));
     while (synced != 0 && errno == EINTR);
-    return synced == 0;
+    if (synced == 0)
+        return Result<>::success();
 #endif
+    return Failure{std::strerror(errno)};
 }
 
-bool syncFileToDisk(const std::filesystem::path& file)
+Result<> syncFileToDisk(const std::filesystem::path& file)
 {
+    const auto cannotWrite = [&file](const std::string& why) {
+        return Failure{"cannot write " + file.string() + ": " + why};
+    };
     std::FILE* handle = std::fopen(file.string().c_str(), "r+b");
     if (handle == nullptr)
-        return false;
-    const bool synced = syncToDisk(handle);
-    return std::fclose(handle) == 0 && synced;
+        return cannotWrite(std::strerror(errno));
+    const Result<> synced = syncToDisk(handle);
+    const bool closed = std::fclose(handle) == 0;
+    const int closeError = errno;
+    if (!synced)
+        return cannotWrite(synced.reason());
+    if (!closed)
+        return cannotWrite(std::strerror(closeError));
+    return Result<>::success();
 }
 
 void syncFolder([[maybe_unused]] const std::filesystem::path& folder)
@@ -45,16 +59,20 @@ void syncFolder([[maybe_unused]] const std::filesystem::path& folder)
 #endif
 }
 
-bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to,
-              std::filesystem::copy_options options, std::error_code& error)
+Result<> copyFile(const std::filesystem::path& from, const std::filesystem::path& to,
+                  std::filesystem::copy_options options)
 {
+    std::error_code error;
     bool copied = std::filesystem::copy_file(from, to, options, error);
     while (error == std::errc::interrupted) {
         error.clear();
         copied = std::filesystem::copy_file(
             from, to, options | std::filesystem::copy_options::overwrite_existing, error);
     }
-    return copied;
+    if (copied)
+        return Result<>::success();
+    return Failure{"cannot copy " + from.string() + " to " + to.string() + ": " +
+                   (error ? error.message() : std::string("the copy exists already"))};
 }
 
 } // namespace kavrin

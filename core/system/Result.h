@@ -12,8 +12,10 @@ namespace kavrin {
 enum class ResultKind {
     Ok,
     Failed,
-    CannotOpen,    // the input could not be opened or read at all
-    UnknownFormat, // the input was read but is not of a kind the operation knows
+    CannotOpen,     // the input could not be opened or read at all
+    UnknownFormat,  // the input was read but is not of a kind the operation knows
+    InUse,          // someone else holds what the operation needs (another program's lock)
+    ConnectionLost, // the connection broke or stopped answering: it must be opened again
 };
 
 // Why an operation failed: a short reason in plain words ("cannot open the file", "line 3:

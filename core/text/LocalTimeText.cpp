@@ -6,11 +6,11 @@ namespace kavrin {
 
 std::string localDateTimeText(std::time_t utc)
 {
-    std::tm local{};
-    if (!toLocalTime(utc, local))
+    const Result<std::tm> local = toLocalTime(utc);
+    if (!local)
         return {};
     char text[40];
-    return std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local) > 0 ? text : "";
+    return std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &*local) > 0 ? text : "";
 }
 
 } // namespace kavrin

@@ -15,38 +15,40 @@ public:
     {
     }
 
-    std::optional<std::size_t> read(std::span<char> buffer) override
+    Result<std::size_t> read(std::span<char> buffer) override
     {
         m_link.readSizes.push_back(buffer.size());
         const std::size_t left = static_cast<std::size_t>(m_contents.size()) - m_position;
         const std::size_t count = std::min({buffer.size(), left, m_link.largestPiece});
         if (count > 0 && m_position + count > m_link.breakAfter)
-            return std::nullopt;
+            return broken();
         std::memcpy(buffer.data(), m_contents.constData() + m_position, count);
         m_position += count;
         return count;
     }
 
-    bool write(std::span<const char> bytes) override
+    Result<> write(std::span<const char> bytes) override
     {
         const std::size_t room = m_link.breakAfter - std::min(m_link.breakAfter, m_position);
         const std::size_t count = std::min(bytes.size(), room);
         m_contents.append(bytes.data(), static_cast<qsizetype>(count));
         m_position += count;
-        return count == bytes.size();
+        return count == bytes.size() ? Result<>::success() : broken();
     }
 
-    bool close() override { return true; }
+    Result<> close() override { return Result<>::success(); }
 
-    std::optional<std::filesystem::file_time_type> lastWriteTime() override
+    Result<std::filesystem::file_time_type> lastWriteTime() override
     {
         const auto time = m_link.fileTimes.find(m_path);
         if (time == m_link.fileTimes.end())
-            return std::nullopt;
+            return Failure{"the fake device keeps no time for this file"};
         return time->second;
     }
 
 private:
+    static Failure broken() { return Failure{"the fake link broke"}; }
+
     FakeDeviceLink& m_link;
     QString m_path;
     QByteArray& m_contents;
@@ -91,21 +93,21 @@ std::optional<QString> FakeDeviceLink::readRegistryString(const QString& key, co
     return value->second;
 }
 
-std::unique_ptr<DeviceFile> FakeDeviceLink::openFile(const QString& devicePath)
+Result<std::unique_ptr<DeviceFile>> FakeDeviceLink::openFile(const QString& devicePath)
 {
     const auto file = files.find(devicePath);
     if (!connected || file == files.end() || lockedFiles.contains(devicePath))
-        return nullptr;
-    return std::make_unique<FakeFile>(*this, devicePath, file->second);
+        return Failure{"the fake device has no such file to open"};
+    return std::unique_ptr<DeviceFile>(std::make_unique<FakeFile>(*this, devicePath, file->second));
 }
 
-std::unique_ptr<DeviceFile> FakeDeviceLink::createFile(const QString& devicePath)
+Result<std::unique_ptr<DeviceFile>> FakeDeviceLink::createFile(const QString& devicePath)
 {
     if (!connected || lockedFiles.contains(devicePath))
-        return nullptr;
+        return Failure{"the fake device cannot create this file"};
     QByteArray& contents = files[devicePath];
     contents.clear();
-    return std::make_unique<FakeFile>(*this, devicePath, contents);
+    return std::unique_ptr<DeviceFile>(std::make_unique<FakeFile>(*this, devicePath, contents));
 }
 
 } // namespace kavrin::orvale

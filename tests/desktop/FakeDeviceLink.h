@@ -39,8 +39,8 @@ public:
     bool waitForConnection(std::chrono::milliseconds timeout) override;
     void disconnect() override;
     std::optional<QString> readRegistryString(const QString& key, const QString& name) override;
-    std::unique_ptr<DeviceFile> openFile(const QString& devicePath) override;
-    std::unique_ptr<DeviceFile> createFile(const QString& devicePath) override;
+    Result<std::unique_ptr<DeviceFile>> openFile(const QString& devicePath) override;
+    Result<std::unique_ptr<DeviceFile>> createFile(const QString& devicePath) override;
     std::optional<std::filesystem::path> localPath(const QString&) const override { return {}; }
 
 private:

@@ -299,10 +299,10 @@ private slots:
         QVERIFY(m_orvale->frame().close());
         const QByteArray record = m_orvale->profile.value("MainFrame/WP").toByteArray();
         QCOMPARE(record.size(), 44);
-        WindowPlacement stored;
-        QVERIFY(WindowPlacement::fromRecord(record, stored));
-        QCOMPARE(stored.normal, placed);
-        QCOMPARE(stored.showCommand, int(WindowPlacement::ShowNormal));
+        const Result<WindowPlacement> stored = WindowPlacement::fromRecord(record);
+        QVERIFY(stored);
+        QCOMPARE(stored->normal, placed);
+        QCOMPARE(stored->showCommand, int(WindowPlacement::ShowNormal));
 
         m_orvale->start();
         QCOMPARE(m_orvale->frame().geometry(), placed);
@@ -362,13 +362,13 @@ private slots:
         QCOMPARE(record.mid(8, 4), QByteArray("\x03\0\0\0", 4));
         QCOMPARE(record.mid(28, 4), QByteArray("\xfb\xff\xff\xff", 4)); // left -5
         QCOMPARE(record.mid(36, 4), QByteArray("\x27\x01\0\0", 4));     // right 295
-        WindowPlacement back;
-        QVERIFY(WindowPlacement::fromRecord(record, back));
-        QCOMPARE(back.normal, placement.normal);
-        QVERIFY(!WindowPlacement::fromRecord(record.left(40), back));
+        const Result<WindowPlacement> back = WindowPlacement::fromRecord(record);
+        QVERIFY(back);
+        QCOMPARE(back->normal, placement.normal);
+        QVERIFY(!WindowPlacement::fromRecord(record.left(40)));
         QByteArray wrongLength = record;
         wrongLength[0] = 40;
-        QVERIFY(!WindowPlacement::fromRecord(wrongLength, back));
+        QVERIFY(!WindowPlacement::fromRecord(wrongLength));
     }
 
     void menusAndToolbarHoldTheirCommands_data()

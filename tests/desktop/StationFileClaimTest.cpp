@@ -17,7 +17,7 @@ QString secondOrvale(const std::filesystem::path& file)
         [&] {
             ScriptedPrompts prompts;
             StationFileLock lock;
-            const bool goesOn = claimStationFile(lock, file);
+            const bool goesOn = claimStationFile(lock, file).ok();
             return (QStringLiteral("%1|%2|%3")
                         .arg(goesOn ? "goes on" : "stops", prompts.captions.join(QLatin1Char(',')),
                              prompts.messages.join(QLatin1Char(','))))

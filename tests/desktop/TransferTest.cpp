@@ -515,11 +515,11 @@ private slots:
         const std::string piece = "new device list";
         {
             const auto abandoned = link.createFile(devicePath);
-            QVERIFY(abandoned && abandoned->write(piece));
+            QVERIFY(abandoned && (*abandoned)->write(piece));
         }
         QCOMPARE(readBytes(m_desktopFile), std::string("old desktop list"));
         const auto finished = link.createFile(devicePath);
-        QVERIFY(finished && finished->write(piece) && finished->close());
+        QVERIFY(finished && (*finished)->write(piece) && (*finished)->close());
         QCOMPARE(readBytes(m_desktopFile), piece);
     }
 };

@@ -6,6 +6,8 @@
 #include <cassert>
 #include <functional>
 #include <optional>
+#include <string>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -36,18 +38,23 @@ public:
     BackgroundJob(const BackgroundJob&) = delete;
     BackgroundJob& operator=(const BackgroundJob&) = delete;
 
-    // Starts `work` unless a job is running (then returns false).
-    bool start(Work work, int doneCommand)
+    // Starts `work`. Fails, with nothing started, while a job is running or when the system
+    // cannot start a thread (its reason: "Resource temporarily unavailable").
+    Result<> start(Work work, int doneCommand)
     {
         if (running())
-            return false;
-        m_thread = std::thread([this, work = std::move(work), doneCommand] {
-            m_outcome.emplace(work(m_notices));
-            Notice done;
-            done.command = doneCommand;
-            m_notices.post(std::move(done));
-        });
-        return true;
+            return Failure{"another job is running"};
+        try {
+            m_thread = std::thread([this, work = std::move(work), doneCommand] {
+                m_outcome.emplace(work(m_notices));
+                Notice done;
+                done.command = doneCommand;
+                m_notices.post(std::move(done));
+            });
+        } catch (const std::system_error& error) {
+            return Failure{std::string("cannot start a worker thread: ") + error.what()};
+        }
+        return Result<>::success();
     }
 
     bool running() const { return m_thread.joinable(); }

@@ -220,7 +220,7 @@ void StationListOwner::startLoading()
     m_spareRows.clear();
     showRows(readClock());
     StationFileJob::Work load = loadStationsWork(m_base, m_stationFile, m_setup.notices.progress);
-    m_worker.start(
+    const Result<> started = m_worker.start(
         [this, load = std::move(load), shownKey = m_filter.sortKey](NoticeChannel& notices) {
             StationFileOutcome loaded = load(notices);
             // The index goes with the base, which the worker has to itself.
@@ -234,6 +234,11 @@ void StationListOwner::startLoading()
             return loaded;
         },
         m_setup.notices.done);
+    if (!started) {
+        // Told as a load that failed: the base is as it was, and the file is kept.
+        onLoadDone(StationFileOutcome{started, takeFingerprint(m_stationFile)});
+        return;
+    }
     m_job = Job::Load;
     emit stateChanged();
 }
@@ -243,11 +248,11 @@ Result<> StationListOwner::keepUnreadableFile()
     if (!m_keepUnreadableFile)
         return Result<>::success();
     WaitCursor wait;
-    std::filesystem::path backup;
-    Result<> kept = backUpFile(m_stationFile, backup);
-    if (kept)
-        m_keepUnreadableFile = false;
-    return kept;
+    const Result<std::filesystem::path> kept = backUpFile(m_stationFile);
+    if (!kept)
+        return kept.error();
+    m_keepUnreadableFile = false;
+    return Result<>::success();
 }
 
 Result<> StationListOwner::mayReplaceStationFile()
@@ -304,8 +309,12 @@ Result<> StationListOwner::startSaving()
 {
     if (Result<> ready = prepareSave(); !ready)
         return ready;
-    m_worker.start(saveStationsWork(m_base, m_stationFile, m_setup.notices.progress),
-                   m_setup.notices.done);
+    const Result<> started = m_worker.start(
+        saveStationsWork(m_base, m_stationFile, m_setup.notices.progress), m_setup.notices.done);
+    if (!started) {
+        warnUnsavedStationFile(&m_setup.window, m_stationFile, started.reason());
+        return started;
+    }
     m_job = Job::Save;
     emit stateChanged();
     return Result<>::success();
@@ -368,14 +377,16 @@ void StationListOwner::onLoadDone(const StationFileOutcome& loaded)
     // Unless the window was closed meanwhile or another job took the worker: an order not made
     // now is made when it is first needed.
     if (m_index.ordersMissing() && m_setup.window.isVisible() && !isBusy()) {
-        m_worker.start(
+        const Result<> started = m_worker.start(
             [this](NoticeChannel&) {
                 m_index.prepareOrders();
                 return StationFileOutcome{};
             },
             m_setup.notices.done);
-        m_job = Job::Orders;
-        emit stateChanged();
+        if (started) {
+            m_job = Job::Orders;
+            emit stateChanged();
+        }
     }
 }
 

@@ -99,7 +99,7 @@ public:
     // Loads the station file on the worker; the list is refilled when it ends, no longer counts
     // as modified (the load replaced the base, whatever it held), and loadFinished reports how it
     // went. A file that cannot be read is kept: the first save keeps it as a backup before it
-    // replaces it.
+    // replaces it. When no worker can be started the load ends at once as one that failed.
     void startLoading();
 
     // Saves the base to the station file now, on this thread, under the wait cursor; tells the
@@ -116,7 +116,7 @@ public:
     // saveFinished; the user is told of a failure after saveFinished. The question about a changed
     // file comes first, on this thread. Fails at once, with nothing started, while a worker runs,
     // when the user did not choose to overwrite a changed file, or, after telling the user, when
-    // an unreadable station file could not be kept first.
+    // an unreadable station file could not be kept first or no worker could be started.
     Result<> startSaving();
 
     // Lets `replace` change the base as a whole (an import); it returns whether it did. The rows

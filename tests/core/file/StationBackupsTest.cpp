@@ -179,8 +179,7 @@ TEST(StationBackups, ASignalDuringTheCopyDoesNotFailIt)
     itimerval timerBefore = {};
     setitimer(ITIMER_REAL, &often, &timerBefore);
     for (int i = 0; i < 5; ++i) {
-        std::filesystem::path kept;
-        const Result<> backup = keepBackup(file, kept);
+        const Result<std::filesystem::path> backup = keepBackup(file);
         EXPECT_TRUE(backup) << backup.reason();
     }
     setitimer(ITIMER_REAL, &timerBefore, nullptr);

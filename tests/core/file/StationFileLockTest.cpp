@@ -17,19 +17,13 @@ std::string otherProcessTries(const std::filesystem::path& file, bool dieHolding
     const ChildOutcome child = runInChild(
         [&] {
             auto* lock = new StationFileLock; // never released by this process
-            switch (lock->acquire(file)) {
-            case StationFileLock::Outcome::Held:
-                if (!dieHolding)
-                    delete lock;
+            const Result<> held = lock->acquire(file);
+            if (held && dieHolding)
                 return std::string("held");
-            case StationFileLock::Outcome::InUse:
-                delete lock;
-                return std::string("in use");
-            case StationFileLock::Outcome::Unavailable:
-                break;
-            }
             delete lock;
-            return std::string("unavailable");
+            if (held)
+                return std::string("held");
+            return std::string(held.kind() == ResultKind::InUse ? "in use" : "unavailable");
         },
         std::chrono::seconds(20));
     return child.answered ? child.output : "no answer";
@@ -46,7 +40,7 @@ TEST(StationFileLock, OneHolderPerStationFileUntilItReleasesOrDies)
     std::filesystem::create_symlink("real/Stations.xml", link);
 
     StationFileLock first;
-    ASSERT_EQ(first.acquire(link), StationFileLock::Outcome::Held);
+    ASSERT_TRUE(first.acquire(link));
     EXPECT_TRUE(std::filesystem::exists(folder.file("real") / "Stations.xml.lock"));
     EXPECT_EQ(otherProcessTries(file), "in use") << "the same file by its own path";
     EXPECT_EQ(otherProcessTries(link), "in use");
@@ -56,14 +50,16 @@ TEST(StationFileLock, OneHolderPerStationFileUntilItReleasesOrDies)
     EXPECT_FALSE(std::filesystem::exists(folder.file("real") / "Stations.xml.lock"));
     EXPECT_EQ(otherProcessTries(file, true), "held");
     EXPECT_TRUE(std::filesystem::exists(folder.file("real") / "Stations.xml.lock"));
-    EXPECT_EQ(first.acquire(file), StationFileLock::Outcome::Held)
-        << "a lock file left by a process that died";
+    EXPECT_TRUE(first.acquire(file)) << "a lock file left by a process that died";
 
     TempFolder readOnly;
     std::filesystem::permissions(readOnly.path(), std::filesystem::perms::owner_read |
                                                       std::filesystem::perms::owner_exec);
     if (geteuid() != 0) { // root writes through permission bits
-        EXPECT_EQ(StationFileLock().acquire(readOnly.file("Stations.xml")),
-                  StationFileLock::Outcome::Unavailable);
+        const Result<> unavailable = StationFileLock().acquire(readOnly.file("Stations.xml"));
+        EXPECT_EQ(unavailable.kind(), ResultKind::Failed);
+        EXPECT_NE(unavailable.reason().find("Stations.xml.lock: Permission denied"),
+                  std::string::npos)
+            << unavailable.reason();
     }
 }

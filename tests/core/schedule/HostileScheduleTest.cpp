@@ -39,16 +39,13 @@ TEST(HostileSchedule, ScheduleThatIsNoPlainFileIsRefusedQuickly)
                 ORVImpl::FreqInfo kept;
                 kept.stName = u"kept";
                 base.Add(kept);
-                ScheduleImportCounts counts;
-                const Result<> imported = importSchedule(path, base, counts);
+                const Result<ScheduleImportCounts> imported = importSchedule(path, base);
                 const bool untouched = base.GetCount() == 1 && base[0].stName == u"kept";
-                ScheduleFile schedule;
-                const Result<> read = readScheduleFile(path, schedule);
-                return std::string(imported.kind() == Result<>::Kind::CannotOpen ? "refused"
-                                                                                 : "read") +
+                const Result<ScheduleFile> read = readScheduleFile(path);
+                return std::string(imported.kind() == ResultKind::CannotOpen ? "refused" : "read") +
                        (untouched ? ", base untouched" : ", base changed") +
-                       (read.kind() == Result<>::Kind::CannotOpen ? ", reader refused"
-                                                                  : ", reader read");
+                       (read.kind() == ResultKind::CannotOpen ? ", reader refused"
+                                                              : ", reader read");
             },
             std::chrono::seconds(5));
         ASSERT_TRUE(outcome.answered) << "no answer within 5 s";
@@ -100,12 +97,12 @@ TEST(HostileSchedule, JunkAfterAHeaderCostsMemoryNearTheFileSize)
         writeBytes(path, c.bytes);
         const ChildOutcome outcome = runInChild(
             [&] {
-                ScheduleFile schedule;
-                if (!readScheduleFile(path, schedule))
+                const Result<ScheduleFile> schedule = readScheduleFile(path);
+                if (!schedule)
                     return std::string("not read");
-                return std::to_string(schedule.stations.size()) + "/" +
-                       std::to_string(schedule.skippedLines) + "/" +
-                       std::to_string(schedule.skipped.size());
+                return std::to_string(schedule->stations.size()) + "/" +
+                       std::to_string(schedule->skippedLines) + "/" +
+                       std::to_string(schedule->skipped.size());
             },
             std::chrono::seconds(30));
         ASSERT_TRUE(outcome.answered) << "no answer within 30 s";

@@ -80,10 +80,13 @@ void expectStation(const FreqInfo& r, const Expected& e)
 
 class ScheduleFileTest : public ::testing::Test {
 protected:
+    // Reads `bytes` as a schedule file into m_schedule, which is empty when the read fails.
     Result<> read(const std::string& bytes)
     {
         writeBytes(m_path, bytes);
-        return readScheduleFile(m_path, m_schedule);
+        Result<ScheduleFile> schedule = readScheduleFile(m_path);
+        m_schedule = schedule ? std::move(*schedule) : ScheduleFile();
+        return schedule ? Result<>::success() : Result<>(schedule.error());
     }
 
     Result<> readCsv(const std::vector<std::string>& lines, const std::string& eol = "\r\n")
@@ -269,7 +272,7 @@ TEST_F(ScheduleFileTest, TheFormatIsRecognisedFromTheContent)
         }
     }
     for (const auto& path : {m_folder.file("missing"), m_folder.path()})
-        EXPECT_EQ(readScheduleFile(path, m_schedule).kind(), Result<>::Kind::CannotOpen);
+        EXPECT_EQ(readScheduleFile(path).kind(), Result<>::Kind::CannotOpen);
 }
 
 TEST_F(ScheduleFileTest, BadLinesAreSkippedWithTheirNumberAndReason)

@@ -60,10 +60,17 @@ protected:
     void SetUp() override { m_base.Add(station(u"Kept")); }
 
     // The import's kind of failure, or Ok; its counts are in m_counts.
+    Result<>::Kind importFile(const std::filesystem::path& path)
+    {
+        const Result<ScheduleImportCounts> imported = importSchedule(path, m_base, m_sink);
+        m_counts = imported ? *imported : ScheduleImportCounts();
+        return imported.kind();
+    }
+
     Result<>::Kind importBytes(const std::string& bytes)
     {
         writeBytes(m_path, bytes);
-        return importSchedule(m_path, m_base, m_counts, m_sink).kind();
+        return importFile(m_path);
     }
 
     // A schedule of a title line, kHeader and `lines`, each ended by `eol`.
@@ -125,8 +132,7 @@ TEST_F(ScheduleImport, UnrecognisedHeadersLeaveTheBaseUntouched)
 TEST_F(ScheduleImport, UnreadableFilesLeaveTheBaseUntouched)
 {
     for (const auto& path : {m_folder.file("missing.txt"), m_folder.path()}) {
-        EXPECT_EQ(importSchedule(path, m_base, m_counts, m_sink).kind(),
-                  Result<>::Kind::CannotOpen);
+        EXPECT_EQ(importFile(path), Result<>::Kind::CannotOpen);
         expectBaseUntouched();
     }
 }
@@ -309,8 +315,7 @@ TEST_F(ScheduleImport, TheMessageCallbackCanDeclineFurtherMessages)
 
 TEST_F(ScheduleImport, ImportsTheSampleSchedule)
 {
-    EXPECT_TRUE(
-        importSchedule(KAVRIN_TEST_DATA_DIR "/schedule-sample.txt", m_base, m_counts, m_sink));
+    EXPECT_EQ(importFile(KAVRIN_TEST_DATA_DIR "/schedule-sample.txt"), Result<>::Kind::Ok);
     EXPECT_EQ(m_counts.stationsImported, 37);
     EXPECT_EQ(m_counts.linesSkipped, 6);
     EXPECT_EQ(m_counts.linesRefused, 1);
